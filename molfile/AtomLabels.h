@@ -1,0 +1,15 @@
+// Atom labels as the files write them, turned into atomic numbers through the
+// fixed element table. A label beginning with a digit is an atomic number.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Symbol followed by anything; an unknown two-letter symbol falls back to
+// its first letter ("Bq" -> B).
+std::uint32_t AtomicNumberFromLabel(const std::string& label);
+// As AtomicNumberFromLabel without the one-letter fallback ("Bq" -> 0).
+std::uint32_t ParseAtomLabel(const std::string& label);
+// Force-field names: only the first two characters count, and an upper-case
+// second letter after an upper-case first one is dropped ("CA" -> C).
+std::uint32_t NormalizeAtomLabel(const std::string& label);

@@ -1,0 +1,3 @@
+#include "MolFile.h"
+
+void MolFile::ReadGaussianInput(const std::vector<std::string>& /*lines*/) {}

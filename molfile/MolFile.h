@@ -1,0 +1,119 @@
+// One molecule as read from a file: its text, line by line, and the tables a
+// reader parses out of it. Plain value record, copied freely.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Geometry.h"
+
+enum FileTypeCode : std::int32_t {
+  GAUSSIAN_INPUT = 10,
+  GAUSSIAN_OUTPUT = 11,            // only the last standard orientation stays
+  GAUSSIAN_OUTPUT_RESERVED = 12,   // produced by nothing, read by nothing
+  GAUSSIAN_OUTPUT_ANIMATION = 13,  // every standard orientation stays
+  MOPAC_INPUT = 20,
+  TINKER_XYZ = 30,
+};
+
+enum CoordinateKind : std::uint32_t {
+  ZMATRIX = 10,    // placed by references and values in ZMatrixData
+  CARTESIAN = 20,  // x, y, z in CartesianData
+};
+
+// Per-atom bookkeeping, keyed by atom id (0, 1, 2, ... in order of appearance).
+struct Identifier {
+  std::vector<std::int32_t> Ids;
+  std::map<std::int32_t, std::string> Labels;
+  std::map<std::int32_t, std::uint32_t> AtomicNumbers;
+  std::map<std::int32_t, std::uint32_t> Kinds;          // a CoordinateKind
+  std::map<std::uint32_t, std::uint32_t> LineIndexes;   // index into MolFile::Lines
+  std::multimap<std::int32_t, std::string> Connections;  // TINKER bonded-atom tokens
+};
+
+struct Cartesian {
+  std::int32_t Count = 0;
+  std::map<std::int32_t, Position<double>> Positions;
+
+  void Clear();
+};
+
+struct ZMatrix {
+  struct Pair {
+    std::int32_t Reference = -1;  // id of the reference atom, -1 while unresolved
+    std::string Text;             // the value as written, or a variable name
+    bool IsVariable = false;
+    double Value = 0.0;
+  };
+
+  std::int32_t Count = 0;
+  std::map<std::int32_t, std::int32_t> ReferenceStyles;  // 2 labels, 1 numbers
+  std::map<std::int32_t, Pair> Bonds;
+  std::map<std::int32_t, Pair> Angles;     // degrees
+  std::map<std::int32_t, Pair> Dihedrals;  // degrees
+  std::map<std::int32_t, Pair> Variables;  // key: ordinal of the variable line
+
+  void Clear();
+};
+
+// Results of a frequency calculation, one entry per mode in each table.
+// Consumers read them bounds-checked: a job may print fewer tables.
+struct NormalModes {
+  struct Displacement {
+    std::vector<std::uint32_t> AtomNumbers;
+    std::vector<std::uint32_t> AtomicNumbers;
+    std::vector<Position<double>> Vectors;
+  };
+
+  std::vector<std::uint32_t> ModeNumbers;
+  std::vector<std::string> Symmetries;
+  std::vector<float> Frequencies;
+  std::vector<float> ReducedMasses;
+  std::vector<float> ForceConstants;
+  std::vector<float> IRIntensities;
+  std::vector<float> RamanActivities;
+  std::vector<float> Depolarizations;
+  std::vector<Displacement> Displacements;
+  bool ReadingDisplacements = false;  // parse state of the output reader
+
+  void Clear();
+};
+
+class MolGL;
+
+class MolFile {
+ public:
+  std::string Name;
+  std::string Path;
+  std::int32_t FileType = 0;
+  std::vector<std::string> Lines;
+  Identifier AtomIds;
+  Cartesian CartesianData;
+  ZMatrix ZMatrixData;
+  NormalModes ModeData;
+
+  // Appends the file's lines, sets Path and parses. False, with the record
+  // unchanged, when the file cannot be read (missing, a directory, a failed read).
+  bool Load(const char* path);
+  // Writes Lines separated by line ends; false when any write fails.
+  bool Save(const char* path) const;
+  void Parse();
+  void Clear();
+  bool HasZMatrixAtoms() const;
+
+  void ReadGaussianInput(const std::vector<std::string>& lines);
+  void ReadGaussianOutput(const std::vector<std::string>& lines, std::int32_t fileType);
+  void ReadMopacInput(const std::vector<std::string>& lines);
+  void ReadTinkerXyz(const std::vector<std::string>& lines);
+
+  static void ReadGaussianFrequencies(NormalModes& modes, const std::vector<std::string>& tokens);
+
+ private:
+  void ClearTables();
+};
+
+// Splits a line at blanks, tabs, commas, CR, LF and NUL; drops other control
+// and non-ASCII bytes; appends the tokens to `tokens`.
+void Tokenize(const std::string& line, std::vector<std::string>& tokens);

@@ -1,0 +1,3 @@
+#include "MolFile.h"
+
+void MolFile::ReadMopacInput(const std::vector<std::string>& /*lines*/) {}

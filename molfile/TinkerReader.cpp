@@ -1,0 +1,3 @@
+#include "MolFile.h"
+
+void MolFile::ReadTinkerXyz(const std::vector<std::string>& /*lines*/) {}

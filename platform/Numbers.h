@@ -1,0 +1,33 @@
+// Locale-free reading and writing of numbers. The readers are lenient, as
+// the molecule formats need: leading blanks are skipped, reading stops at the
+// first character that does not fit, and text without digits reads as 0.
+// Only finite values come out ("inf", "nan" and hex are not numbers, an
+// overflowing value reads as 0); integers saturate at their type's limits.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// [blanks][sign](digits[.[digits]] | .digits)[(e|E)[sign]digits]
+// `used`, when given, receives the number of characters consumed (0 when no
+// number was found, blanks included otherwise).
+double ReadDouble(std::string_view text, std::size_t* used = nullptr);
+
+// [blanks][sign]digits, saturating.
+std::int32_t ReadInt(std::string_view text, std::size_t* used = nullptr);
+std::int64_t ReadInt64(std::string_view text, std::size_t* used = nullptr);
+// As ReadInt, clamped to 0 .. 4294967295 (a negative number reads as 0).
+std::uint32_t ReadUnsigned(std::string_view text, std::size_t* used = nullptr);
+
+// Formats `value` with a float picture such as "0", "0.0", "0.0#", "0.0###",
+// "0.0000", "0.##", "0.000000", "#,##0.##" or "00000": '0' is a digit always
+// shown, '#' one shown only when not a trailing zero, ',' in the integer part
+// asks for thousands groups. Halves round away from zero (0.125 with "0.00"
+// gives "0.13"). Non-finite values give "NAN", "INF" or "-INF".
+std::string FormatFloat(std::string_view picture, double value);
+
+// Shortest text that reads back as the same double, always with a '.' (no
+// locale involved); for writing numbers into files.
+std::string FormatDouble(double value);

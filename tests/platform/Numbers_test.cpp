@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+
+#include "Numbers.h"
+
+TEST(ReadDouble, LenientGrammar) {
+  EXPECT_EQ(ReadDouble("  1.5abc"), 1.5);
+  EXPECT_EQ(ReadDouble(".5"), 0.5);
+  EXPECT_EQ(ReadDouble("1."), 1.0);
+  EXPECT_EQ(ReadDouble("-.25"), -0.25);
+  EXPECT_EQ(ReadDouble("+2e3"), 2000.0);
+  EXPECT_EQ(ReadDouble("2e"), 2.0);       // exponent without digits is not taken
+  EXPECT_EQ(ReadDouble("1.0D+02"), 1.0);  // Fortran D exponent stops the number
+  EXPECT_EQ(ReadDouble("abc"), 0.0);
+  EXPECT_EQ(ReadDouble(""), 0.0);
+  EXPECT_EQ(ReadDouble("-"), 0.0);
+  EXPECT_EQ(ReadDouble("."), 0.0);
+}
+
+TEST(ReadDouble, OnlyFiniteDecimalNumbers) {
+  EXPECT_EQ(ReadDouble("inf"), 0.0);
+  EXPECT_EQ(ReadDouble("nan"), 0.0);
+  EXPECT_EQ(ReadDouble("0x10"), 0.0);
+  EXPECT_EQ(ReadDouble("1e400"), 0.0);
+  EXPECT_TRUE(std::isfinite(ReadDouble("-1e999")));
+}
+
+TEST(ReadDouble, ReportsWhatItUsed) {
+  std::size_t used = 99;
+  ReadDouble(" 1.040.1", &used);
+  EXPECT_EQ(used, 6u);
+  ReadDouble("x", &used);
+  EXPECT_EQ(used, 0u);
+}
+
+TEST(ReadDouble, IgnoresTheUsersLocale) {
+  const char* old = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = old ? old : "C";
+  if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale here";
+  EXPECT_EQ(ReadDouble("1.5"), 1.5);
+  EXPECT_EQ(FormatFloat("0.00", 1.5), "1.50");
+  std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(ReadInt, SaturatesAndStops) {
+  EXPECT_EQ(ReadInt(" 42x"), 42);
+  EXPECT_EQ(ReadInt("-7"), -7);
+  EXPECT_EQ(ReadInt("99999999999999999999999"), 2147483647);
+  EXPECT_EQ(ReadInt("-99999999999999999999999"), -2147483647 - 1);
+  EXPECT_EQ(ReadInt("x1"), 0);
+  EXPECT_EQ(ReadInt("1.9"), 1);
+  EXPECT_EQ(ReadUnsigned("-3"), 0u);
+  EXPECT_EQ(ReadUnsigned("4294967296"), 4294967295u);
+}
+
+TEST(FormatFloat, RoundsHalvesAwayFromZero) {
+  EXPECT_EQ(FormatFloat("0.00", 0.125), "0.13");
+  EXPECT_EQ(FormatFloat("0", 1650.5), "1651");
+  EXPECT_EQ(FormatFloat("0", 2.5), "3");
+  EXPECT_EQ(FormatFloat("0", -2.5), "-3");
+  EXPECT_EQ(FormatFloat("0.00", 2.675), "2.68");
+  EXPECT_EQ(FormatFloat("0", 1234.56), "1235");
+  EXPECT_EQ(FormatFloat("0.0", 9.96), "10.0");
+}
+
+TEST(FormatFloat, Pictures) {
+  EXPECT_EQ(FormatFloat("0.##", 1.0), "1");
+  EXPECT_EQ(FormatFloat("0.##", 0.1234), "0.12");
+  EXPECT_EQ(FormatFloat("0.0#", 1.0), "1.0");
+  EXPECT_EQ(FormatFloat("0.0#", 1.25), "1.25");
+  EXPECT_EQ(FormatFloat("0.0###", 3.14159), "3.1416");
+  EXPECT_EQ(FormatFloat("0.0000", -0.5), "-0.5000");
+  EXPECT_EQ(FormatFloat("0.000000", 1e-7), "0.000000");
+  EXPECT_EQ(FormatFloat("0.000000", -1e-7), "0.000000");  // no "-0"
+  EXPECT_EQ(FormatFloat("#,##0.##", 1234567.891), "1,234,567.89");
+  EXPECT_EQ(FormatFloat("#,##0.##", 0.5), "0.5");
+  EXPECT_EQ(FormatFloat("00000", 42), "00042");
+  EXPECT_EQ(FormatFloat("0", 1e20), "100000000000000000000");
+  EXPECT_EQ(FormatFloat("0.00", 0.004), "0.00");
+  EXPECT_EQ(FormatFloat("0.00", 0.005), "0.01");
+}
+
+TEST(FormatFloat, NonFinite) {
+  EXPECT_EQ(FormatFloat("0.00", NAN), "NAN");
+  EXPECT_EQ(FormatFloat("0", INFINITY), "INF");
+  EXPECT_EQ(FormatFloat("0", -INFINITY), "-INF");
+}
+
+TEST(FormatDouble, RoundTrips) {
+  EXPECT_EQ(FormatDouble(1.0), "1.0");
+  EXPECT_EQ(FormatDouble(-0.5), "-0.5");
+  EXPECT_EQ(ReadDouble(FormatDouble(0.1 + 0.2)), 0.1 + 0.2);
+}
