@@ -110,6 +110,18 @@ class MolFile {
 
   static void ReadGaussianFrequencies(NormalModes& modes, const std::vector<std::string>& tokens);
 
+  // Rewrite the line that defined atom `id` from the tables, after an edit.
+  void UpdateAtomLine(std::uint32_t id);
+  void UpdateMopacAtomLine(std::uint32_t id);
+
+  // Builds `model` from this record (defined with the display model).
+  void ToMolGL(MolGL& model) const;
+  // Replaces the text by a Gaussian input of this molecule and re-parses.
+  void ToGaussianInput();
+  // Rewrites every Z-matrix atom line of a Gaussian input as Cartesian.
+  void ToCartesian();
+  void WriteCartesianLine(std::int32_t id, const MolGL& model);
+
  private:
   void ClearTables();
 };
