@@ -115,7 +115,7 @@ class MolFile {
   void UpdateMopacAtomLine(std::uint32_t id);
 
   // Builds `model` from this record (defined with the display model).
-  void ToMolGL(MolGL& model) const;
+  void ToMolGL(MolGL& model);
   // Replaces the text by a Gaussian input of this molecule and re-parses.
   void ToGaussianInput();
   // Rewrites every Z-matrix atom line of a Gaussian input as Cartesian.
