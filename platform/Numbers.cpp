@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -181,4 +182,13 @@ std::string FormatDouble(double value) {
   std::string out(buf, res.ptr);
   if (out.find_first_of(".e") == std::string::npos) out += ".0";
   return out;
+}
+
+std::string FormatFixed(double value, int decimals) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  char buf[400];  // the largest double has 309 digits before the point
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
+                                 std::clamp(decimals, 0, 60));
+  return std::string(buf, res.ptr);
 }

@@ -28,6 +28,11 @@ std::uint32_t ReadUnsigned(std::string_view text, std::size_t* used = nullptr);
 // gives "0.13"). Non-finite values give "NAN", "INF" or "-INF".
 std::string FormatFloat(std::string_view picture, double value);
 
+// Fixed notation with `decimals` places ("-12.3400", "0.0000"), rounded on
+// the binary value as the C library's fixed format does in the C locale (not
+// half away from zero as the pictures); for files.
+std::string FormatFixed(double value, int decimals);
+
 // Shortest text that reads back as the same double, always with a '.' (no
 // locale involved); for writing numbers into files.
 std::string FormatDouble(double value);

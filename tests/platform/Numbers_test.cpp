@@ -93,3 +93,14 @@ TEST(FormatDouble, RoundTrips) {
   EXPECT_EQ(FormatDouble(-0.5), "-0.5");
   EXPECT_EQ(ReadDouble(FormatDouble(0.1 + 0.2)), 0.1 + 0.2);
 }
+
+TEST(FormatFixed, RoundsTheBinaryValue) {
+  EXPECT_EQ(FormatFixed(1234.5678, 4), "1234.5678");
+  EXPECT_EQ(FormatFixed(-12.34, 4), "-12.3400");
+  EXPECT_EQ(FormatFixed(0.0, 4), "0.0000");
+  // 2.675 is stored a little below, 0.03125 is an exact tie (to even).
+  EXPECT_EQ(FormatFixed(2.675, 2), "2.67");
+  EXPECT_EQ(FormatFixed(0.03125, 4), "0.0312");
+  EXPECT_EQ(FormatFixed(1e20, 1), "100000000000000000000.0");
+  EXPECT_EQ(FormatFixed(-INFINITY, 4), "-inf");
+}

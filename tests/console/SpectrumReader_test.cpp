@@ -1,0 +1,121 @@
+#include "SpectrumReader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+using Points = std::vector<SpectrumPoint>;
+
+void ExpectPoints(const Points& got, const Points& want) {
+  ASSERT_EQ(got.size(), want.size());
+  for (std::size_t i = 0; i < got.size(); ++i) {
+    EXPECT_FLOAT_EQ(got[i].X, want[i].X) << "point " << i;
+    EXPECT_FLOAT_EQ(got[i].Y, want[i].Y) << "point " << i;
+  }
+}
+
+Points Text(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::TwoColumns); }
+Points Jcamp(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::Jcamp); }
+
+const char* const kHeader =
+    "##TITLE= test\n##FIRSTX= 400\n##LASTX= 4000\n##NPOINTS= 3601\n";
+
+}  // namespace
+
+TEST(TwoColumnSpectrum, OnlyTwoTokenLinesArePoints) {
+  ExpectPoints(Text("1000 0.5\n1100,0.7\n1200 0.9 1\n"), {{1000, 0.5}, {1100, 0.7}});
+  ExpectPoints(Text("wavenumber absorbance x\r\n\r\n1000\t0.5\r\n"), {{1000, 0.5}});
+  // A two-word header is a point of its own, as the format has no header.
+  ExpectPoints(Text("cm-1 abs\n"), {{0, 0}});
+  // Values pass through single precision.
+  EXPECT_EQ(Text("0.1 0.2\n")[0].X, static_cast<double>(0.1f));
+}
+
+TEST(TwoColumnSpectrum, LastLineWithoutLineEndIsKept) {
+  ExpectPoints(Text("1 2\n3 4"), {{1, 2}, {3, 4}});
+  ExpectPoints(Text("3 4"), {{3, 4}});
+  EXPECT_TRUE(Text("").empty());
+}
+
+TEST(TwoColumnSpectrum, BytesOutsidePrintableAsciiAreDroppedInsideTokens) {
+  ExpectPoints(Text("1\xA3" "0 5\n"), {{10, 5}});
+}
+
+TEST(TwoColumnSpectrum, HugeValuesComeOutInfinite) {
+  const Points points = Text("1e39 1\n");
+  ASSERT_EQ(points.size(), 1u);
+  EXPECT_TRUE(std::isinf(points[0].X));
+}
+
+TEST(JcampSpectrum, DerivesTheIncrementFromRangeAndCount) {
+  ExpectPoints(Jcamp(std::string(kHeader) + "##XYDATA= (X++(Y..Y))\n400 0.1 0.2 0.3\n##END=\n"),
+               {{400, 0.1}, {401, 0.2}, {402, 0.3}});
+}
+
+TEST(JcampSpectrum, FusedLabelsAreRecognised) {
+  ExpectPoints(Jcamp("##FIRSTX=400\n##LASTX=4000\n##NPOINTS=3601\n##XYDATA=(X++(Y..Y))\n"
+                     "400 0.1 0.2\n##END=\n"),
+               {{400, 0.1}, {401, 0.2}});
+  ExpectPoints(Jcamp("##DELTAX=-2.5\n##XYDATA=(X++(Y..Y))\n10 1 2\n"), {{10, 1}, {7.5, 2}});
+}
+
+TEST(JcampSpectrum, OtherTableFormsStartNoData) {
+  EXPECT_TRUE(Jcamp("##XYDATA=(XY..XY)\n100, 1\n102, 2\n##END=\n").empty());
+  EXPECT_TRUE(Jcamp("##XYPOINTS= (XY..XY)\n100 1\n").empty());
+  EXPECT_TRUE(Jcamp("##XYDATA=(X++(Y..Y))\n599.9D15824699M60816J3307342\n").empty());
+}
+
+TEST(JcampSpectrum, SignsSeparateValues) {
+  ExpectPoints(Jcamp("##DELTAX= -1\n##XYDATA= (X++(Y..Y))\n4000 +10160+10159-3\n"
+                     "3997+7 1.5E-3 2e+1\n"),
+               {{4000, 10160}, {3999, 10159}, {3998, -3}, {3997, 7}, {3996, 1.5e-3}, {3995, 20}});
+}
+
+TEST(JcampSpectrum, EachDataLineStartsAtItsOwnX) {
+  ExpectPoints(Jcamp("##DELTAX= 1\n##XYDATA=\n10 1 2\n50 3\n"), {{10, 1}, {11, 2}, {50, 3}});
+  // FIRSTX 0: the increment is never derived and the values share their x.
+  ExpectPoints(Jcamp("##FIRSTX= 0\n##LASTX= 10\n##NPOINTS= 11\n##XYDATA=\n0 1 2\n"),
+               {{0, 1}, {0, 2}});
+  // A later DELTAX replaces a derived one.
+  ExpectPoints(Jcamp(std::string(kHeader) + "##XYDATA=\n400 1 2\n##DELTAX= 10\n500 3 4\n"),
+               {{400, 1}, {401, 2}, {500, 3}, {510, 4}});
+  ExpectPoints(Jcamp("##DELTAX= 1\n##XYDATA=\n1 2\n##END=\n5 6\n##XYDATA=\n7 8\n"),
+               {{1, 2}, {7, 8}});
+}
+
+TEST(JcampSpectrum, LabelLinesInsideTheDataAreNotData) {
+  ExpectPoints(Jcamp("##XYDATA=\n1 2\n##DELTAX= -1\n7 1 2\n##END=$$ end of data\n3 4\n"),
+               {{1, 2}, {7, 1}, {6, 2}});
+}
+
+TEST(JcampSpectrum, OddLinesDoNoHarm) {
+  // One point: no increment (no division by zero), the values share x.
+  ExpectPoints(Jcamp("##FIRSTX= 5\n##LASTX= 5\n##NPOINTS= 1\n##XYDATA=\n5 1 2\n"),
+               {{5, 1}, {5, 2}});
+  ExpectPoints(Jcamp("\n##FIRSTX=\n##DELTAX=\n\n##XYDATA=\n\n1 2\n,,\n"), {{1, 2}});
+  ExpectPoints(Jcamp("##XYDATA=\n##DELTAX=-1\n7 1 2"), {{7, 1}, {6, 2}});
+}
+
+TEST(JcampSpectrum, TextFilterReadsOnlyTwoTokenLines) {
+  ExpectPoints(Text(std::string(kHeader) + "##XYDATA= (X++(Y..Y))\n400 0.1 0.2 0.3\n400 0.1\n"),
+               {{0, 0}, {0, 400}, {0, 4000}, {0, 3601}, {0, 0}, {400, 0.1}});
+}
+
+TEST(SpectrumFile, MissingFileReadsNothing) {
+  Points points = {{1, 1}};
+  EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, points));
+  EXPECT_TRUE(points.empty());
+}
+
+TEST(SpectrumFile, ReadsTheWholeFile) {
+  const std::string path = testing::TempDir() + "spectrum_reader_test.dat";
+  std::ofstream(path, std::ios::binary) << "1 2\r\n3 4";
+  Points points;
+  EXPECT_TRUE(LoadSpectrumFile(path, SpectrumFormat::TwoColumns, points));
+  ExpectPoints(points, {{1, 2}, {3, 4}});
+  std::remove(path.c_str());
+}
