@@ -1,5 +1,166 @@
+// Reads a Gaussian output: the atoms of the "Standard orientation:" tables and
+// the frequency section. Line by line with a few flags; lines that match no
+// rule are skipped, and the reader never fails.
+#include <initializer_list>
+#include <string_view>
+
+#include "AtomLabels.h"
 #include "MolFile.h"
+#include "Numbers.h"
 
-void MolFile::ReadGaussianOutput(const std::vector<std::string>& /*lines*/, std::int32_t /*fileType*/) {}
+namespace {
 
-void MolFile::ReadGaussianFrequencies(NormalModes& /*modes*/, const std::vector<std::string>& /*tokens*/) {}
+using Tokens = std::vector<std::string>;
+
+// The line has at least as many tokens as `words`, and its first ones are
+// exactly those words.
+bool BeginsWith(const Tokens& tokens, std::initializer_list<std::string_view> words) {
+  if (tokens.size() < words.size()) return false;
+  std::size_t i = 0;
+  for (std::string_view word : words)
+    if (tokens[i++] != word) return false;
+  return true;
+}
+
+// The hyphen lines that frame a geometry table; a run of 17 is something else.
+bool IsRuleLine(const Tokens& tokens) {
+  return tokens.size() == 1 && tokens[0].find("------------------") != std::string::npos;
+}
+
+bool BeginsWithDigit(const std::string& token) { return token[0] >= '0' && token[0] <= '9'; }
+
+// Letters and punctuation from ':' to '~' begin a symmetry label.
+bool BeginsLikeLabel(const std::string& token) { return token[0] >= ':' && token[0] <= '~'; }
+
+// Appends tokens[from..] to `values`, each read as a double and narrowed.
+void AppendValues(const Tokens& tokens, std::size_t from, std::vector<float>& values) {
+  for (std::size_t i = from; i < tokens.size(); ++i)
+    values.push_back(static_cast<float>(ReadDouble(tokens[i])));
+}
+
+// One row of a geometry table: center number, atomic number, [atomic type,]
+// x, y, z. Rows of any other width are not atoms.
+void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tokens& tokens,
+                            Identifier& atoms) {
+  if (tokens.size() != 5 && tokens.size() != 6) return;
+  const auto id = static_cast<std::int32_t>(atoms.Ids.size());
+  atoms.Ids.push_back(id);
+  ++cartesian.Count;
+  atoms.LineIndexes[static_cast<std::uint32_t>(id)] = index;
+  atoms.Kinds[id] = CARTESIAN;
+  atoms.Labels[id] = tokens[0];
+  atoms.AtomicNumbers[id] = AtomicNumberFromLabel(tokens[1]);
+  const std::size_t x = tokens.size() - 3;
+  cartesian.Positions[id] = {ReadDouble(tokens[x]), ReadDouble(tokens[x + 1]),
+                             ReadDouble(tokens[x + 2]), 1.0};
+}
+
+// One displacement row of a block of `modes` modes (1 or 3) into the last
+// `modes` records.
+void AppendDisplacementRow(NormalModes& data, const Tokens& tokens, std::size_t modes) {
+  if (data.Displacements.size() < modes) return;
+  const std::uint32_t atomNumber = ReadUnsigned(tokens[0]);
+  const std::uint32_t atomicNumber = ReadUnsigned(tokens[1]);
+  const std::size_t first = data.Displacements.size() - modes;
+  for (std::size_t k = 0; k < modes; ++k) {
+    NormalModes::Displacement& record = data.Displacements[first + k];
+    const std::size_t t = 2 + 3 * k;
+    record.AtomNumbers.push_back(atomNumber);
+    record.AtomicNumbers.push_back(atomicNumber);
+    record.Vectors.push_back(
+        {ReadDouble(tokens[t]), ReadDouble(tokens[t + 1]), ReadDouble(tokens[t + 2]), 1.0});
+  }
+}
+
+}  // namespace
+
+void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std::string>& tokens,
+                                      bool& afterModeNumbers) {
+  const std::size_t n = tokens.size();
+  const bool symmetryMayFollow = afterModeNumbers;
+  afterModeNumbers = false;
+
+  if ((n == 1 || n == 3) && BeginsWithDigit(tokens[0])) {
+    modes.ReadingDisplacements = false;
+    for (const std::string& token : tokens) modes.ModeNumbers.push_back(ReadUnsigned(token));
+    afterModeNumbers = true;
+  }
+  // Only the line under the mode numbers holds labels: elsewhere three tokens
+  // are "Frequencies -- x" of a one-mode block or the heading of a
+  // high-precision block.
+  if (symmetryMayFollow && (n == 1 || n == 3) && BeginsLikeLabel(tokens[0]))
+    modes.Symmetries.insert(modes.Symmetries.end(), tokens.begin(), tokens.end());
+
+  if (n >= 3 && BeginsWith(tokens, {"Frequencies", "--"})) AppendValues(tokens, 2, modes.Frequencies);
+  if (n >= 4 && BeginsWith(tokens, {"Red.", "masses"})) AppendValues(tokens, 3, modes.ReducedMasses);
+  if (n >= 4 && BeginsWith(tokens, {"Frc", "consts"})) AppendValues(tokens, 3, modes.ForceConstants);
+  if (n >= 4 && BeginsWith(tokens, {"IR", "Inten"})) AppendValues(tokens, 3, modes.IRIntensities);
+  if (n >= 4 && BeginsWith(tokens, {"Raman", "Activ"})) AppendValues(tokens, 3, modes.RamanActivities);
+  if (n >= 3 && BeginsWith(tokens, {"Depolar", "--"})) AppendValues(tokens, 2, modes.Depolarizations);
+
+  // Rows before the header test, so that the header is never a row.
+  if (modes.ReadingDisplacements && (n == 5 || n == 11)) AppendDisplacementRow(modes, tokens, n / 3);
+  if ((n == 5 || n == 11) && BeginsWith(tokens, {"Atom", "AN"})) {
+    modes.ReadingDisplacements = true;
+    modes.Displacements.resize(modes.Displacements.size() + n / 3);
+  }
+}
+
+void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int32_t fileType) {
+  bool FreqHeader1 = false, FreqHeader2 = false, InFreqSection = false;
+  bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
+  bool afterModeNumbers = false;
+  Tokens tokens;  // one vector for all lines keeps its storage
+
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string& line = lines[i];
+    tokens.clear();
+    Tokenize(line, tokens);
+
+    // Only an empty line is blank here; a line of blanks is not.
+    if (line.empty() || line[0] == '\r' || line[0] == '\n') {
+      FreqHeader1 = FreqHeader2 = InFreqSection = false;
+      OrientSeen = RuleSeen = CenterSeen = NumberSeen = InRows = false;
+    }
+
+    if (InFreqSection) ReadGaussianFrequencies(ModeData, tokens, afterModeNumbers);
+
+    if (FreqHeader2) {
+      if (BeginsWith(tokens, {"reduced", "masses", "(AMU)"}) ||
+          (tokens.size() >= 3 && tokens[1] == "normal" && tokens[2] == "coordinates:")) {
+        InFreqSection = true;
+        // The last section wins: a high-precision section printed straight
+        // before the normal one, or an earlier frequency job, must not leave
+        // its modes in the tables.
+        ModeData.Clear();
+        ModeData.ReadingDisplacements = false;
+        afterModeNumbers = false;
+      }
+      FreqHeader2 = false;
+    }
+    if (FreqHeader1) {
+      if (BeginsWith(tokens, {"Raman", "scattering", "activities"}) ||
+          (tokens.size() >= 4 && tokens[2] == "reduced" && tokens[3] == "masses"))
+        FreqHeader2 = true;
+      FreqHeader1 = false;
+    }
+    if (BeginsWith(tokens, {"Harmonic", "frequencies", "(cm**-1)"}) ||
+        (tokens.size() >= 3 && tokens[0] == "activities" && tokens[2] == "depolarization"))
+      FreqHeader1 = true;
+
+    const bool rule = IsRuleLine(tokens);
+    if (InRows && rule) InRows = false;
+    if (InRows) ParseOutputOrientation(CartesianData, static_cast<std::uint32_t>(i), tokens, AtomIds);
+    if (NumberSeen && rule) {
+      InRows = true;
+      NumberSeen = false;
+      if (fileType != GAUSSIAN_OUTPUT_ANIMATION) ClearGeometry();
+    }
+    if (CenterSeen && BeginsWith(tokens, {"Number", "Number"})) NumberSeen = true, CenterSeen = false;
+    if (RuleSeen && BeginsWith(tokens, {"Center", "Atomic"})) CenterSeen = true, RuleSeen = false;
+    if (OrientSeen && rule) RuleSeen = true, OrientSeen = false;
+    if (BeginsWith(tokens, {"Standard", "orientation:"}) ||
+        BeginsWith(tokens, {"Standard", "Orientation:"}))
+      OrientSeen = true;
+  }
+}

@@ -79,15 +79,19 @@ bool MolFile::Save(const char* path) const {
   return written && !out.fail();
 }
 
-void MolFile::ClearTables() {
+void MolFile::ClearGeometry() {
   AtomIds.Ids.clear();
   AtomIds.Labels.clear();
   AtomIds.AtomicNumbers.clear();
   AtomIds.Kinds.clear();
   AtomIds.LineIndexes.clear();
-  AtomIds.Connections.clear();
   CartesianData.Clear();
   ZMatrixData.Clear();
+}
+
+void MolFile::ClearTables() {
+  ClearGeometry();
+  AtomIds.Connections.clear();
   ModeData.Clear();
 }
 

@@ -108,7 +108,11 @@ class MolFile {
   void ReadMopacInput(const std::vector<std::string>& lines);
   void ReadTinkerXyz(const std::vector<std::string>& lines);
 
-  static void ReadGaussianFrequencies(NormalModes& modes, const std::vector<std::string>& tokens);
+  // One line of a frequency section. `afterModeNumbers` carries from one line
+  // to the next whether the line held mode numbers: symmetry labels count only
+  // on the line right after them.
+  static void ReadGaussianFrequencies(NormalModes& modes, const std::vector<std::string>& tokens,
+                                      bool& afterModeNumbers);
 
   // Rewrite the line that defined atom `id` from the tables, after an edit.
   void UpdateAtomLine(std::uint32_t id);
@@ -124,6 +128,8 @@ class MolFile {
 
  private:
   void ClearTables();
+  // The atoms with their coordinates and Z-matrix; connections and modes stay.
+  void ClearGeometry();
 };
 
 // Splits a line at blanks, tabs, commas, CR, LF and NUL; drops other control

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include "MolFile.h"
+
+namespace {
+
+MolFile Read(const std::string& text, std::int32_t type = GAUSSIAN_OUTPUT) {
+  MolFile file;
+  file.FileType = type;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find('\n', start);
+    file.Lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  file.Parse();
+  return file;
+}
+
+const std::string kRule = " ---------------------------------------------------------------------\n";
+
+std::string Table(const std::string& rows, const std::string& heading = "Standard orientation:",
+                  const std::string& opening = kRule) {
+  return "                         " + heading + "\n" + kRule +
+         " Center     Atomic      Atomic             Coordinates (Angstroms)\n"
+         " Number     Number       Type             X           Y           Z\n" +
+         opening + rows + kRule;
+}
+
+const std::string kWaterRows =
+    "      1          8           0        0.000000    0.000000    0.119262\n"
+    "      2          1           0        0.000000    0.763239   -0.477047\n"
+    "      3          1           0        0.000000   -0.763239   -0.477047\n";
+
+const std::string kHeader4 =
+    " Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
+    " activities (A**4/AMU), depolarization ratios for plane and unpolarized\n"
+    " incident light, reduced masses (AMU), force constants (mDyne/A),\n"
+    " and normal coordinates:\n";
+
+const std::string kHeader3 =
+    " Harmonic frequencies (cm**-1), IR intensities (km*mol-1),\n"
+    " Raman scattering activities (A**4/amu), Raman depolarization ratios,\n"
+    " reduced masses (AMU), force constants (mDyne/A) and normal coordinates:\n";
+
+const std::string kWaterModes =
+    "                      1                      2                      3\n"
+    "                     A1                     A1                     B2\n"
+    " Frequencies --   1827.1596              4070.2237              4188.6013\n"
+    " Red. masses --      1.0825                 1.0453                 1.0816\n"
+    " Frc consts  --      2.1293                10.2027                11.1805\n"
+    " IR Inten    --     99.7386                18.5627                58.6392\n";
+const std::string kWaterRaman =
+    " Raman Activ --      6.5232                67.7148                29.1930\n";
+const std::string kWaterDisplacements =
+    "  Atom  AN      X      Y      Z        X      Y      Z        X      Y      Z\n"
+    "     1   8     0.00   0.00   0.07     0.00   0.00  -0.05     0.00   0.07   0.00\n"
+    "     2   1     0.00  -0.43  -0.56     0.00   0.58   0.40     0.00  -0.56   0.43\n"
+    "     3   1     0.00   0.43  -0.56     0.00  -0.58   0.40     0.00  -0.56  -0.43\n";
+
+std::string WaterJob(const std::string& header = kHeader4,
+                     const std::string& extra = kWaterRaman) {
+  return Table(kWaterRows) + "\n" + header + kWaterModes + extra + kWaterDisplacements + "\n";
+}
+
+// Every table that a block fills, at the given lengths.
+void ExpectModes(const NormalModes& m, std::size_t modes, std::size_t raman, std::size_t depolar) {
+  EXPECT_EQ(m.ModeNumbers.size(), modes);
+  EXPECT_EQ(m.Symmetries.size(), modes);
+  EXPECT_EQ(m.Frequencies.size(), modes);
+  EXPECT_EQ(m.ReducedMasses.size(), modes);
+  EXPECT_EQ(m.ForceConstants.size(), modes);
+  EXPECT_EQ(m.IRIntensities.size(), modes);
+  EXPECT_EQ(m.RamanActivities.size(), raman);
+  EXPECT_EQ(m.Depolarizations.size(), depolar);
+  EXPECT_EQ(m.Displacements.size(), modes);
+}
+
+}  // namespace
+
+TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
+  const std::string moved =
+      "      1          8           0        1.000000    0.000000    0.119262\n"
+      "      2          1           0        1.000000    0.763239   -0.477047\n"
+      "      3          1           0        1.000000   -0.763239   -0.477047\n";
+  const std::string text = " Entering\n" + Table(kWaterRows) + " SCF Done\n" + Table(moved);
+
+  const MolFile last = Read(text);
+  ASSERT_EQ(last.AtomIds.Ids, (std::vector<std::int32_t>{0, 1, 2}));
+  EXPECT_EQ(last.CartesianData.Count, 3);
+  EXPECT_EQ(last.CartesianData.Positions.at(2).x, 1.0);
+  EXPECT_EQ(last.CartesianData.Positions.at(2).y, -0.763239);
+  EXPECT_EQ(last.AtomIds.LineIndexes.at(0), 16u);  // the row of the second table
+
+  const MolFile every = Read(text, GAUSSIAN_OUTPUT_ANIMATION);
+  ASSERT_EQ(every.AtomIds.Ids.size(), 6u);
+  EXPECT_EQ(every.CartesianData.Count, 6);
+  for (int id = 0; id < 6; ++id) {
+    EXPECT_EQ(every.AtomIds.Labels.at(id), std::to_string(id % 3 + 1));
+    EXPECT_EQ(every.AtomIds.Kinds.at(id), static_cast<std::uint32_t>(CARTESIAN));
+    EXPECT_EQ(every.CartesianData.Positions.at(id).x, id < 3 ? 0.0 : 1.0);
+  }
+  EXPECT_EQ(every.AtomIds.AtomicNumbers.at(3), 8u);
+  EXPECT_EQ(every.AtomIds.AtomicNumbers.at(4), 1u);
+  EXPECT_EQ(every.AtomIds.LineIndexes.at(0), 6u);
+}
+
+TEST(GaussianOutputGeometry, OnlyStandardOrientationTables) {
+  EXPECT_TRUE(Read(Table(kWaterRows, "Input orientation:")).AtomIds.Ids.empty());
+  EXPECT_TRUE(Read(Table(kWaterRows, "Z-Matrix orientation:")).AtomIds.Ids.empty());
+  EXPECT_EQ(Read(Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
+  // A later input orientation does not replace the standard one.
+  EXPECT_EQ(Read(Table(kWaterRows) + Table(kWaterRows, "Input orientation:")).CartesianData.Count, 3);
+}
+
+TEST(GaussianOutputGeometry, RowWidths) {
+  const std::string rows =
+      "      1          8        0.000000    0.000000    0.119262\n"                // 5 tokens
+      "      2          1           0        0.000000\n"                           // 4 tokens
+      "      3          1           0        0.0    0.1   -0.4   7\n"               // 7 tokens
+      "      4         Cl           0        1.5         2.5         3.5\n";        // 6 tokens
+  const MolFile f = Read(Table(rows));
+  ASSERT_EQ(f.AtomIds.Ids.size(), 2u);
+  EXPECT_EQ(f.AtomIds.Labels.at(0), "1");
+  EXPECT_EQ(f.CartesianData.Positions.at(0).z, 0.119262);
+  EXPECT_EQ(f.AtomIds.Labels.at(1), "4");
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(1), 17u);
+  EXPECT_EQ(f.CartesianData.Positions.at(1).x, 1.5);
+  EXPECT_EQ(f.CartesianData.Positions.at(1).w, 1.0);
+}
+
+TEST(GaussianOutputGeometry, RuleLines) {
+  const std::string hyphens17 = " -----------------\n";
+  const std::string hyphens18 = " ------------------\n";
+  EXPECT_TRUE(Read(Table(kWaterRows, "Standard orientation:", hyphens17)).AtomIds.Ids.empty());
+  EXPECT_EQ(Read(Table(kWaterRows, "Standard orientation:", hyphens18)).AtomIds.Ids.size(), 3u);
+  // Inside the rows a short run does not close the table; the run may stand
+  // inside a longer token, but two tokens are never a rule.
+  EXPECT_EQ(Read(Table(hyphens17 + kWaterRows)).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(Read(Table(" ------------------ ------------------\n" + kWaterRows)).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(Read(Table(" x------------------x\n" + kWaterRows)).AtomIds.Ids.size(), 0u);
+}
+
+TEST(GaussianOutputGeometry, BlankLines) {
+  const std::string heading = "                         Standard orientation:\n";
+  const std::string rest = Table(kWaterRows).substr(heading.size());
+  EXPECT_TRUE(Read(heading + "\n" + rest).AtomIds.Ids.empty());
+  EXPECT_EQ(Read(heading + "    \n" + rest).AtomIds.Ids.size(), 3u);  // blanks are not blank
+  // A table cut off by an empty line keeps the rows read so far.
+  const std::string cut = Table(kWaterRows).substr(0, Table(kWaterRows).size() - kRule.size());
+  const std::size_t secondRow = cut.find("      2 ");
+  EXPECT_EQ(Read(cut.substr(0, secondRow) + "\n" + cut.substr(secondRow)).AtomIds.Ids.size(), 1u);
+  // The old geometry goes only when a new table opens its rows.
+  const std::string table = Table(kWaterRows);
+  const std::string unopened = table.substr(0, table.find(kRule + kWaterRows)) + "\n";
+  EXPECT_EQ(Read(table + unopened).AtomIds.Ids.size(), 3u);
+}
+
+TEST(GaussianOutputFrequencies, BlockOfThree) {
+  const MolFile f = Read(WaterJob());
+  ASSERT_EQ(f.AtomIds.Ids.size(), 3u);
+  const NormalModes& m = f.ModeData;
+  ExpectModes(m, 3, 3, 0);  // "Depolar (P)" is not read
+  EXPECT_EQ(m.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
+  EXPECT_EQ(m.Symmetries, (std::vector<std::string>{"A1", "A1", "B2"}));
+  EXPECT_EQ(m.Frequencies[2], static_cast<float>(4188.6013));
+  EXPECT_EQ(m.ReducedMasses[1], static_cast<float>(1.0453));
+  EXPECT_EQ(m.ForceConstants[0], static_cast<float>(2.1293));
+  EXPECT_EQ(m.IRIntensities[0], static_cast<float>(99.7386));
+  EXPECT_EQ(m.RamanActivities[1], static_cast<float>(67.7148));
+  for (const NormalModes::Displacement& d : m.Displacements) {
+    EXPECT_EQ(d.AtomNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
+    EXPECT_EQ(d.AtomicNumbers, (std::vector<std::uint32_t>{8, 1, 1}));
+    ASSERT_EQ(d.Vectors.size(), 3u);
+  }
+  EXPECT_EQ(m.Displacements[0].Vectors[1].y, -0.43);
+  EXPECT_EQ(m.Displacements[1].Vectors[2].y, -0.58);
+  EXPECT_EQ(m.Displacements[2].Vectors[2].z, -0.43);
+  EXPECT_EQ(m.Displacements[2].Vectors[0].w, 1.0);
+}
+
+TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
+  const std::string co2 =
+      "      1          6           0        0.000000    0.000000    0.000000\n"
+      "      2          8           0        0.000000    0.000000    1.160000\n"
+      "      3          8           0        0.000000    0.000000   -1.160000\n";
+  const std::string modes =
+      "                      1                      2                      3\n"
+      "                     PIU                    PIU                    SGG\n"
+      " Frequencies --    745.9                  745.9                 1517.2\n"
+      " Red. masses --     12.8774                12.8774                15.9949\n"
+      " Frc consts  --      4.2206                 4.2206                21.6922\n"
+      " IR Inten    --     29.8                   29.8                    0.0\n"
+      "  Atom  AN      X      Y      Z        X      Y      Z        X      Y      Z\n"
+      "     1   6     0.88   0.00   0.00     0.00   0.88   0.00     0.00   0.00   0.00\n"
+      "     2   8    -0.33   0.00   0.00     0.00  -0.33   0.00     0.00   0.00   0.71\n"
+      "     3   8    -0.33   0.00   0.00     0.00  -0.33   0.00     0.00   0.00  -0.71\n"
+      "                      4\n"
+      "                     SGU\n"
+      " Frequencies --   2435.8648\n"
+      " Red. masses --     12.8774\n"
+      " Frc consts  --     45.0156\n"
+      " IR Inten    --    551.2\n"
+      "  Atom  AN      X      Y      Z\n"
+      "     1   6     0.00   0.00   0.88\n"
+      "     2   8     0.00   0.00  -0.33\n"
+      "     3   8     0.00   0.00  -0.33\n";
+  const MolFile f = Read(Table(co2) + "\n" + kHeader4 + modes + "\n");
+  const NormalModes& m = f.ModeData;
+  ExpectModes(m, 4, 0, 0);
+  EXPECT_EQ(m.ModeNumbers.back(), 4u);
+  EXPECT_EQ(m.Symmetries, (std::vector<std::string>{"PIU", "PIU", "SGG", "SGU"}));
+  EXPECT_EQ(m.Frequencies.back(), static_cast<float>(2435.8648));
+  ASSERT_EQ(m.Displacements[3].Vectors.size(), 3u);
+  EXPECT_EQ(m.Displacements[3].Vectors[0].z, 0.88);
+  EXPECT_EQ(m.Displacements[2].Vectors.size(), 3u);  // the rows of one mode go to that mode only
+}
+
+TEST(GaussianOutputFrequencies, HeaderLayouts) {
+  ExpectModes(Read(WaterJob(kHeader4)).ModeData, 3, 3, 0);
+  const MolFile three = Read(WaterJob(kHeader3, kWaterRaman + " Depolar     --  0.64  0.16  0.75\n"));
+  ExpectModes(three.ModeData, 3, 3, 3);
+  EXPECT_EQ(three.ModeData.Depolarizations[1], static_cast<float>(0.16));
+
+  // The header lines must follow each other; one or two of them read nothing.
+  const std::string firstLine = kHeader3.substr(0, kHeader3.find('\n') + 1);
+  const std::string lastTwo = kHeader3.substr(firstLine.size());
+  ExpectModes(Read(WaterJob(firstLine + " Low frequencies --- 1\n" + lastTwo)).ModeData, 0, 0, 0);
+  ExpectModes(Read(WaterJob(lastTwo)).ModeData, 0, 0, 0);
+  ExpectModes(Read(WaterJob(firstLine)).ModeData, 0, 0, 0);
+  ExpectModes(Read(WaterJob(kHeader4.substr(0, kHeader4.rfind(" and")))).ModeData, 0, 0, 0);
+}
+
+TEST(GaussianOutputFrequencies, IrOnlyAndDepolarizationColumns) {
+  ExpectModes(Read(WaterJob(kHeader4, "")).ModeData, 3, 0, 0);
+  const std::string pu = kWaterRaman +
+                         " Depolar (P) --      0.6431                 0.1632                 0.7500\n"
+                         " Depolar (U) --      0.7828                 0.2806                 0.8571\n";
+  ExpectModes(Read(WaterJob(kHeader4, pu)).ModeData, 3, 3, 0);
+}
+
+TEST(GaussianOutputFrequencies, HighPrecisionSectionBeforeTheNormalOne) {
+  const std::string hp =
+      "                           1         2         3\n"
+      "                          A1        A1        B2\n"
+      "       Frequencies ---  1827.1596 4070.2237 4188.6013\n"
+      "    Reduced masses ---     1.0825    1.0453    1.0816\n"
+      " Coord Atom Element:\n"
+      "   1     1     8          0.00000   0.00000   0.00000\n"
+      "   2     1     8          0.00000   0.00000   0.06988\n";
+  const MolFile f = Read(Table(kWaterRows) + "\n" + kHeader4 + hp + kHeader4 + kWaterModes +
+                         kWaterRaman + kWaterDisplacements + "\n");
+  ExpectModes(f.ModeData, 3, 3, 0);
+  EXPECT_EQ(f.ModeData.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
+  EXPECT_EQ(f.ModeData.Symmetries, (std::vector<std::string>{"A1", "A1", "B2"}));
+  EXPECT_EQ(f.ModeData.Displacements[1].Vectors[0].z, -0.05);
+}
+
+TEST(GaussianOutputFrequencies, TheLastFrequencyJobWins) {
+  const std::string second =
+      "                      1                      2                      3\n"
+      "                     A1                     A1                     B2\n"
+      " Frequencies --   1600.0                 3800.0                 3900.0\n"
+      " Red. masses --      1.0                    1.0                    1.0\n"
+      " Frc consts  --      2.0                   10.0                   11.0\n"
+      " IR Inten    --     90.0                   10.0                   50.0\n";
+  const MolFile f = Read(WaterJob() + " Link1:  Proceeding to internal job step number  2.\n\n" +
+                         kHeader4 + second + kWaterDisplacements + "\n");
+  ExpectModes(f.ModeData, 3, 0, 0);
+  EXPECT_EQ(f.ModeData.Frequencies[0], 1600.0f);
+  // Also when the first section runs straight into the second, rows and all.
+  const MolFile g = Read(Table(kWaterRows) + "\n" + kHeader4 + kWaterModes + kWaterDisplacements +
+                         kHeader4 + second + kWaterDisplacements);
+  ExpectModes(g.ModeData, 3, 0, 0);
+  EXPECT_EQ(g.ModeData.Displacements[0].Vectors.size(), 3u);
+}
+
+TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
+  // An 11-token row under a one-mode header has no three records to go to.
+  const std::string text = Table(kWaterRows) + "\n" + kHeader4 +
+                           "                      1\n"
+                           "                     A1\n"
+                           "  Atom  AN      X      Y      Z\n"
+                           "     1   8     0.00   0.00   0.07     0.00   0.00  -0.05     0.00   0.07   0.00\n"
+                           "     2   1     0.00  -0.43  -0.56\n";
+  const MolFile f = Read(text);
+  ASSERT_EQ(f.ModeData.Displacements.size(), 1u);
+  ASSERT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
+  EXPECT_EQ(f.ModeData.Displacements[0].AtomNumbers[0], 2u);
+}
+
+TEST(GaussianOutputFrequencies, WithoutAnEmptyLineLaterRowsAreRead) {
+  const std::string text = WaterJob();
+  const std::string noBlank = text.substr(0, text.size() - 1) +
+                              " Thermochemistry\n     4   1     0.10   0.20   0.30     0.0 0.0 0.0     0.0 0.0 0.0\n";
+  const MolFile f = Read(noBlank);
+  ASSERT_EQ(f.ModeData.Displacements[0].Vectors.size(), 4u);
+  EXPECT_EQ(f.ModeData.Displacements[0].Vectors[3].z, 0.3);
+}
+
+TEST(GaussianOutputFrequencies, Precision) {
+  const std::string rows =
+      "      1          8           0        0.123456789012    -1.000000000001    2.5\n";
+  const std::string modes =
+      "                      1\n"
+      "                      A\n"
+      " Frequencies --   1234.56789012\n"
+      "  Atom  AN      X      Y      Z\n"
+      "     1   8     0.123456789012   0.00   -1.000000000001\n";
+  const MolFile f = Read(Table(rows) + "\n" + kHeader4 + modes);
+  EXPECT_EQ(f.CartesianData.Positions.at(0).x, 0.123456789012);
+  EXPECT_EQ(f.CartesianData.Positions.at(0).y, -1.000000000001);
+  EXPECT_EQ(f.ModeData.Frequencies[0], static_cast<float>(1234.56789012));
+  EXPECT_EQ(f.ModeData.Displacements[0].Vectors[0].x, 0.123456789012);
+  EXPECT_EQ(f.ModeData.Displacements[0].Vectors[0].z, -1.000000000001);
+}
+
+TEST(GaussianOutputFrequencies, NotANumberReadsAsZero) {
+  const MolFile f = Read(WaterJob(kHeader4, " Raman Activ --   ******   1.5   x\n"));
+  ASSERT_EQ(f.ModeData.RamanActivities.size(), 3u);
+  EXPECT_EQ(f.ModeData.RamanActivities[0], 0.0f);
+  EXPECT_EQ(f.ModeData.RamanActivities[1], 1.5f);
+  EXPECT_EQ(f.ModeData.RamanActivities[2], 0.0f);
+}
+
+TEST(GaussianOutputExample, WaterReadsFromItsFile) {
+  MolFile f;
+  f.FileType = GAUSSIAN_OUTPUT;
+  ASSERT_TRUE(f.Load(QUIVERA_EXAMPLES "/water.out"));
+  ASSERT_EQ(f.AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 8u);
+  EXPECT_EQ(f.CartesianData.Positions.at(1).y, 0.763239);  // the standard, not the input, table
+  ExpectModes(f.ModeData, 3, 3, 0);
+  EXPECT_EQ(f.ModeData.Symmetries[2], "B2");
+  EXPECT_EQ(f.ModeData.RamanActivities[1], static_cast<float>(67.7148));
+}

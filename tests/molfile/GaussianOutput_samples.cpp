@@ -1,0 +1,197 @@
+// Real Gaussian outputs against an independent reading of each (oracle/*.json).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "MolFile.h"
+#include "Numbers.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Just enough JSON for the oracle files: objects, arrays, numbers, strings
+// without escapes, true/false/null.
+struct Json {
+  double Number = 0.0;
+  std::string Text;
+  std::vector<Json> Items;
+  std::map<std::string, Json> Members;
+
+  const Json& operator[](const std::string& key) const { return Members.at(key); }
+  const Json& operator[](std::size_t i) const { return Items.at(i); }
+  std::size_t size() const { return Items.size(); }
+  bool Has(const std::string& key) const { return Members.count(key) > 0; }
+};
+
+class JsonReader {
+ public:
+  explicit JsonReader(std::string text) : text_(std::move(text)) {}
+
+  Json Value() {
+    Json value;
+    SkipBlanks();
+    const char c = Peek();
+    if (c == '{') {
+      ++pos_;
+      while (SkipBlanks(), Peek() != '}') {
+        const std::string key = String();
+        SkipBlanks();
+        Expect(':');
+        value.Members[key] = Value();
+        SkipBlanks();
+        if (Peek() == ',') ++pos_;
+      }
+      ++pos_;
+    } else if (c == '[') {
+      ++pos_;
+      while (SkipBlanks(), Peek() != ']') {
+        value.Items.push_back(Value());
+        SkipBlanks();
+        if (Peek() == ',') ++pos_;
+      }
+      ++pos_;
+    } else if (c == '"') {
+      value.Text = String();
+    } else if (c == 't' || c == 'f' || c == 'n') {
+      while (pos_ < text_.size() && std::isalpha(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+    } else {
+      std::size_t used = 0;
+      value.Number = ReadDouble(std::string_view(text_).substr(pos_), &used);
+      if (used == 0) throw std::runtime_error("bad JSON at " + std::to_string(pos_));
+      pos_ += used;
+    }
+    return value;
+  }
+
+ private:
+  char Peek() const {
+    if (pos_ >= text_.size()) throw std::runtime_error("JSON ends early");
+    return text_[pos_];
+  }
+  void SkipBlanks() {
+    while (pos_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+  }
+  void Expect(char c) {
+    if (Peek() != c) throw std::runtime_error(std::string("JSON: expected ") + c);
+    ++pos_;
+  }
+  std::string String() {
+    Expect('"');
+    const std::size_t end = text_.find('"', pos_);
+    std::string s = text_.substr(pos_, end - pos_);
+    pos_ = end + 1;
+    return s;
+  }
+
+  std::string text_;
+  std::size_t pos_ = 0;
+};
+
+Json ReadJson(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  return JsonReader(buffer.str()).Value();
+}
+
+const fs::path kData = QUIVERA_TESTDATA;
+
+MolFile LoadOutput(const fs::path& path) {
+  MolFile file;
+  file.FileType = GAUSSIAN_OUTPUT;
+  EXPECT_TRUE(file.Load(path.c_str()));
+  return file;
+}
+
+void ExpectFloats(const std::vector<float>& values, const Json& expected) {
+  ASSERT_EQ(values.size(), expected.size());
+  for (std::size_t i = 0; i < values.size(); ++i)
+    EXPECT_EQ(values[i], static_cast<float>(expected[i].Number)) << "entry " << i;
+}
+
+void CompareWithOracle(const MolFile& file, const Json& oracle) {
+  const Json& atoms = oracle["last_standard_orientation_text"];
+  ASSERT_EQ(file.AtomIds.Ids.size(), atoms.size());
+  for (std::size_t i = 0; i < atoms.size(); ++i) {
+    const auto id = static_cast<std::int32_t>(i);
+    EXPECT_EQ(file.AtomIds.Labels.at(id), std::to_string(i + 1));
+    EXPECT_EQ(file.AtomIds.AtomicNumbers.at(id), static_cast<std::uint32_t>(atoms[i][0].Number));
+    const Position<double>& p = file.CartesianData.Positions.at(id);
+    EXPECT_EQ(p.x, atoms[i][1].Number) << "atom " << i;
+    EXPECT_EQ(p.y, atoms[i][2].Number) << "atom " << i;
+    EXPECT_EQ(p.z, atoms[i][3].Number) << "atom " << i;
+  }
+
+  const NormalModes& m = file.ModeData;
+  const std::size_t modes = oracle["vibfreqs"].size();
+  ASSERT_EQ(m.ModeNumbers.size(), modes);
+  for (std::size_t j = 0; j < modes; ++j) EXPECT_EQ(m.ModeNumbers[j], j + 1);
+  ASSERT_EQ(m.Symmetries.size(), modes);
+  for (std::size_t j = 0; j < modes; ++j) EXPECT_EQ(m.Symmetries[j], oracle["vibsyms"][j].Text);
+  ExpectFloats(m.Frequencies, oracle["vibfreqs"]);
+  ExpectFloats(m.IRIntensities, oracle["vibirs"]);
+  EXPECT_EQ(m.ReducedMasses.size(), modes);
+  EXPECT_EQ(m.ForceConstants.size(), modes);
+  // Jobs without Raman print no Raman lines; none of these files prints
+  // depolarisation ratios in the form that is read ("Depolar --").
+  if (oracle.Has("vibramans")) ExpectFloats(m.RamanActivities, oracle["vibramans"]);
+  else EXPECT_TRUE(m.RamanActivities.empty());
+  EXPECT_TRUE(m.Depolarizations.empty());
+
+  // The normal section prints two decimals; the oracle may keep the
+  // high-precision section's five.
+  const Json& disps = oracle["vibdisps"];
+  ASSERT_EQ(m.Displacements.size(), modes);
+  for (std::size_t j = 0; j < modes; ++j) {
+    const NormalModes::Displacement& d = m.Displacements[j];
+    ASSERT_EQ(d.Vectors.size(), atoms.size()) << "mode " << j;
+    for (std::size_t a = 0; a < atoms.size(); ++a) {
+      EXPECT_EQ(d.AtomNumbers[a], a + 1);
+      EXPECT_EQ(d.AtomicNumbers[a], static_cast<std::uint32_t>(atoms[a][0].Number));
+      EXPECT_NEAR(d.Vectors[a].x, disps[j][a][0].Number, 0.0051) << "mode " << j << " atom " << a;
+      EXPECT_NEAR(d.Vectors[a].y, disps[j][a][1].Number, 0.0051) << "mode " << j << " atom " << a;
+      EXPECT_NEAR(d.Vectors[a].z, disps[j][a][2].Number, 0.0051) << "mode " << j << " atom " << a;
+    }
+  }
+}
+
+}  // namespace
+
+TEST(GaussianOutputSamples, AgreeWithTheOracle) {
+  const fs::path outputs = kData / "gaussian_out";
+  const fs::path oracles = kData / "oracle";
+  if (!fs::is_directory(outputs) || !fs::is_directory(oracles))
+    GTEST_SKIP() << "no sample files at " << kData;
+  int compared = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(outputs)) {
+    const fs::path oracle = oracles / (entry.path().filename().string() + ".json");
+    if (!fs::exists(oracle)) continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    CompareWithOracle(LoadOutput(entry.path()), ReadJson(oracle));
+    ++compared;
+  }
+  EXPECT_GT(compared, 0);
+}
+
+// A program other than Gaussian writes this imitation, with the three-line
+// header and plain "Depolar --" lines: every table is filled, one per mode.
+TEST(GaussianOutputSamples, ThreeLineHeaderImitation) {
+  const fs::path path = kData / "gaussian_out" / "xtb661_dvb_g98format.out";
+  if (!fs::exists(path)) GTEST_SKIP() << "no sample file " << path;
+  const MolFile file = LoadOutput(path);
+  EXPECT_EQ(file.AtomIds.Ids.size(), 20u);
+  const NormalModes& m = file.ModeData;
+  for (std::size_t size : {m.ModeNumbers.size(), m.Symmetries.size(), m.Frequencies.size(),
+                           m.ReducedMasses.size(), m.ForceConstants.size(), m.IRIntensities.size(),
+                           m.RamanActivities.size(), m.Depolarizations.size(),
+                           m.Displacements.size()})
+    EXPECT_EQ(size, 54u);
+  EXPECT_EQ(m.Frequencies[0], static_cast<float>(26.1517));
+  EXPECT_EQ(m.Symmetries[0], "a");
+  for (const NormalModes::Displacement& d : m.Displacements) EXPECT_EQ(d.Vectors.size(), 20u);
+}
