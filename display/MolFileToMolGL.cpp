@@ -1,9 +1,77 @@
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "AtomIndex.h"
 #include "MolFile.h"
 #include "MolGL.h"
+#include "Numbers.h"
+#include "ZMatrixPlacement.h"
+
+namespace {
+
+// Connection bonds, each once: from the lower id's list to the higher atom.
+void AddConnectionBonds(const Identifier& ids, MolGL& model) {
+  // Smallest id of each label, built once instead of a scan per token.
+  std::map<std::string, std::int32_t> byLabel;
+  for (const auto& [id, label] : ids.Labels) byLabel.emplace(label, id);
+  const AtomIndex index(model.Atoms);
+  for (const auto& [id, token] : ids.Connections) {
+    const auto other = byLabel.find(token);
+    if (other == byLabel.end() || id >= other->second) continue;
+    const std::size_t a = index.Find(id), b = index.Find(other->second);
+    if (a != AtomIndex::None && b != AtomIndex::None) model.Bonds.push_back({a, b});
+  }
+}
+
+// Only modes with an entry in every table, and only rows with both an atom
+// number and a vector: a job may print fewer tables than mode numbers.
+void AddModes(const MolFile& file, MolGL& model) {
+  const NormalModes& data = file.ModeData;
+  // Ids by their label read as a number, ascending.
+  std::map<std::int64_t, std::vector<std::int32_t>> idsByNumber;
+  for (const auto& [id, label] : file.AtomIds.Labels) idsByNumber[ReadInt64(label)].push_back(id);
+  const AtomIndex index(model.Atoms);
+
+  const std::size_t count = std::min({data.ModeNumbers.size(), data.Frequencies.size(),
+                                      data.Displacements.size()});
+  for (std::size_t m = 0; m < count; ++m) {
+    NormalMode mode;
+    mode.ModeNumber = static_cast<std::int32_t>(data.ModeNumbers[m]);
+    mode.Frequency = data.Frequencies[m];
+    const NormalModes::Displacement& block = data.Displacements[m];
+    const std::size_t rows = std::min(block.AtomNumbers.size(), block.Vectors.size());
+    for (std::size_t r = 0; r < rows; ++r) {
+      const auto matched = idsByNumber.find(block.AtomNumbers[r]);
+      if (matched == idsByNumber.end()) continue;
+      for (std::int32_t id : matched->second) {
+        const std::size_t place = index.Find(id);
+        if (place != AtomIndex::None) mode.Displacements.emplace(place, block.Vectors[r]);
+      }
+    }
+    if (!mode.Displacements.empty()) model.Modes.push_back(std::move(mode));
+  }
+}
+
+}  // namespace
 
 void MolFile::ToMolGL(MolGL& model) {
   model.Atoms.clear();
   model.Bonds.clear();
   model.Modes.clear();
   model.Name = Name;
+
+  model.Atoms.reserve(AtomIds.Ids.size());
+  for (std::int32_t id : AtomIds.Ids) {
+    Atom atom;
+    atom.AtomicNumber = AtomIds.AtomicNumbers[id];
+    atom.Id = id;
+    std::int32_t partner = -1;
+    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model);
+    model.Atoms.push_back(atom);
+    if (partner >= 0) model.AddBond(partner, id);
+  }
+  if (!AtomIds.Connections.empty()) AddConnectionBonds(AtomIds, model);
+  AddModes(*this, model);
 }

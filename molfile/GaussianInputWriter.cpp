@@ -1,6 +1,100 @@
+// Conversions of a record into a Gaussian input, through a temporary display
+// model that places the Z-matrix atoms.
+#include <string>
+#include <vector>
+
+#include "Elements.h"
 #include "MolFile.h"
 #include "MolGL.h"
+#include "Numbers.h"
 
-void MolFile::ToGaussianInput() {}
-void MolFile::ToCartesian() {}
-void MolFile::WriteCartesianLine(std::int32_t, const MolGL&) {}
+namespace {
+
+std::string Fixed(double value) { return FormatFloat("0.00000000000", value); }
+
+std::string Symbol(std::uint32_t atomicNumber) {
+  const auto it = ElementTable.NumberToSymbol.find(atomicNumber);
+  return it == ElementTable.NumberToSymbol.end() ? std::string() : it->second;
+}
+
+std::string SymbolOrX(std::uint32_t atomicNumber) {
+  const std::string symbol = Symbol(atomicNumber);
+  return symbol.empty() ? "X" : symbol;
+}
+
+std::string Coordinates(const Position<double>& p) {
+  return "  " + Fixed(p.x) + "  " + Fixed(p.y) + "  " + Fixed(p.z);
+}
+
+// "  <symbol><number>  <value>" for one Z-matrix entry; a reference to a
+// dummy or unresolved atom is the bare number.
+std::string Reference(const Identifier& ids, const ZMatrix::Pair& pair) {
+  const auto number = ids.AtomicNumbers.find(pair.Reference);
+  const std::string symbol = number == ids.AtomicNumbers.end() ? "" : Symbol(number->second);
+  return "  " + symbol + std::to_string(static_cast<std::int64_t>(pair.Reference) + 1) + "  " +
+         Fixed(pair.Value);
+}
+
+void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
+  const Identifier& ids = file.AtomIds;
+  const ZMatrix& z = file.ZMatrixData;
+  for (std::int32_t id : ids.Ids) {
+    const auto kind = ids.Kinds.find(id);
+    if (kind == ids.Kinds.end() || kind->second != ZMATRIX) continue;
+    const auto number = ids.AtomicNumbers.find(id);
+    std::string line = SymbolOrX(number == ids.AtomicNumbers.end() ? 0 : number->second) +
+                       std::to_string(static_cast<std::int64_t>(id) + 1);
+    const auto bond = z.Bonds.find(id);
+    const auto angle = z.Angles.find(id);
+    const auto dihedral = z.Dihedrals.find(id);
+    if (bond != z.Bonds.end()) {
+      line += Reference(ids, bond->second);
+      if (angle != z.Angles.end()) {
+        line += Reference(ids, angle->second);
+        if (dihedral != z.Dihedrals.end()) line += Reference(ids, dihedral->second);
+      }
+    }
+    lines.push_back(std::move(line));
+  }
+}
+
+}  // namespace
+
+void MolFile::ToGaussianInput() {
+  std::vector<std::string> lines{"#T HF/STO-3G TEST", "", Name.empty() ? "Comment by Quivera" : Name,
+                                 "", "0 1"};
+  if (FileType == MOPAC_INPUT) {
+    AppendMopacAtoms(*this, lines);
+  } else {
+    MolGL model;
+    ToMolGL(model);
+    for (const Atom& atom : model.Atoms) lines.push_back(SymbolOrX(atom.AtomicNumber) + Coordinates(atom.BasePosition));
+  }
+  // The blank line that ends the molecule section; Save puts no line end
+  // after the last line, so it must be a line of its own.
+  lines.emplace_back();
+  Lines = std::move(lines);
+  FileType = GAUSSIAN_INPUT;
+  Parse();
+}
+
+void MolFile::ToCartesian() {
+  // Only a Gaussian input reads four-token lines back as Cartesian atoms;
+  // another format's reader would misread them and lose the molecule.
+  if (FileType != GAUSSIAN_INPUT) return;
+  MolGL model;
+  ToMolGL(model);
+  for (std::int32_t id : AtomIds.Ids) WriteCartesianLine(id, model);
+  Parse();
+}
+
+void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {
+  const auto kind = AtomIds.Kinds.find(id);
+  if (kind == AtomIds.Kinds.end() || kind->second != ZMATRIX) return;
+  const auto line = AtomIds.LineIndexes.find(static_cast<std::uint32_t>(id));
+  const auto label = AtomIds.Labels.find(id);
+  if (id < 0 || static_cast<std::size_t>(id) >= model.Atoms.size()) return;
+  if (line == AtomIds.LineIndexes.end() || line->second >= Lines.size() || label == AtomIds.Labels.end())
+    return;
+  Lines[line->second] = label->second + Coordinates(model.Atoms[id].BasePosition);
+}

@@ -1,0 +1,94 @@
+#include "ZMatrixPlacement.h"
+
+#include <cmath>
+
+#include "MolFile.h"
+#include "MolGL.h"
+
+namespace {
+
+double Radians(double degrees) { return degrees * (1.0 / 180.0) * Pi; }
+
+bool IsZero(const Position<double>& v) { return v.x == 0.0 && v.y == 0.0 && v.z == 0.0; }
+
+// Third atom: bond reference A and angle reference B must lie on one axis.
+Position<double> PlaceByAngle(const Position<double>& a, const Position<double>& b, double r,
+                              double theta) {
+  const double c = r * std::cos(theta), s = r * std::sin(theta);
+  if (a.y == 0.0 && a.z == 0.0 && b.y == 0.0 && b.z == 0.0)
+    return {a.x >= b.x ? a.x - c : a.x + c, a.y - s, a.z, 1.0};
+  if (a.x == 0.0 && a.z == 0.0 && b.x == 0.0 && b.z == 0.0)
+    return {a.x, a.y >= b.y ? a.y - c : a.y + c, a.z - s, 1.0};
+  if (a.x == 0.0 && a.y == 0.0 && b.x == 0.0 && b.y == 0.0)
+    return {a.x - s, a.y, a.z >= b.z ? a.z - c : a.z + c, 1.0};
+  return {};
+}
+
+// Fourth atom onward: distance r from A, angle theta at A from B, torsion D
+// about A-B from C. Works in a frame where A - B lies along +z.
+Position<double> PlaceByDihedral(const Position<double>& a, const Position<double>& b,
+                                 const Position<double>& c, double r, double theta, double dihedral) {
+  const Position<double> u = a - b;
+  const Position<double> v = c - b;
+  double length, thetaU = 0.0, phiU = 0.0;
+  if (!IsZero(u)) CartesianToSpherical(u, length, thetaU, phiU);
+
+  const double x1 = v.x * std::cos(-phiU) - v.y * std::sin(-phiU);
+  const double y1 = v.x * std::sin(-phiU) + v.y * std::cos(-phiU);
+  const double z1 = v.z;
+  const double x2 = z1 * std::sin(-thetaU) + x1 * std::cos(-thetaU);
+  const double y2 = y1;
+  const double z2 = z1 * std::cos(-thetaU) - x1 * std::sin(-thetaU);
+
+  double thetaV, phiV = 0.0;
+  const Position<double> turned{x2, y2, z2, 1.0};
+  if (!IsZero(turned)) CartesianToSpherical(turned, length, thetaV, phiV);
+
+  const double psi = phiV + Radians(dihedral);
+  const double alpha = Radians(180.0 - theta);
+  const double px = r * std::sin(alpha) * std::cos(psi);
+  const double py = r * std::sin(alpha) * std::sin(psi);
+  const double pz = r * std::cos(alpha);
+
+  const double x3 = pz * std::sin(thetaU) + px * std::cos(thetaU);
+  const double z3 = pz * std::cos(thetaU) - px * std::sin(thetaU);
+  const double x4 = x3 * std::cos(phiU) - py * std::sin(phiU);
+  const double y4 = x3 * std::sin(phiU) + py * std::cos(phiU);
+  return {a.x + x4, a.y + y4, a.z + z3, 1.0};
+}
+
+}  // namespace
+
+Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t& partner,
+                                    const MolGL& model) {
+  const std::uint32_t kind = file.AtomIds.Kinds[id];
+  if (kind == CARTESIAN) {
+    const auto it = file.CartesianData.Positions.find(id);
+    return it == file.CartesianData.Positions.end() ? Position<double>{} : it->second;
+  }
+  if (kind != ZMATRIX) return {};
+
+  const ZMatrix& z = file.ZMatrixData;
+  const auto bond = z.Bonds.find(id);
+  if (bond == z.Bonds.end()) return {};
+
+  // A reference to an atom not placed yet stands at the origin.
+  const auto place = [&](const ZMatrix::Pair& pair) {
+    const auto atom = model.FindAtom(pair.Reference);
+    return atom == model.Atoms.end() ? Position<double>{} : atom->BasePosition;
+  };
+  const auto bondAtom = model.FindAtom(bond->second.Reference);
+  if (bondAtom != model.Atoms.end()) partner = bondAtom->Id;
+
+  const Position<double> a = place(bond->second);
+  const double r = bond->second.Value;
+  const auto angle = z.Angles.find(id);
+  if (angle == z.Angles.end()) return {a.x + r, a.y, a.z, a.w};
+
+  const Position<double> b = place(angle->second);
+  const auto dihedral = z.Dihedrals.find(id);
+  if (dihedral == z.Dihedrals.end()) return PlaceByAngle(a, b, r, Radians(angle->second.Value));
+
+  return PlaceByDihedral(a, b, place(dihedral->second), r, angle->second.Value,
+                         dihedral->second.Value);
+}
