@@ -93,8 +93,9 @@ void MolGL::AutoBond() {
   // Pairs are visited in the order (i, then j ascending) whichever way they
   // are found, so the bonds come out as a plain double loop gives them.
   const double reach = 1.2 * 2.0 * largest * 0.01;
+  if (reach == 0.0) return;  // every radius 0: nothing is close enough
   BondGrid grid;
-  if (std::isfinite(reach) && reach > 0.0 && grid.Build(Atoms, reach * (1.0 + 1e-6) + 1e-9)) {
+  if (std::isfinite(reach) && grid.Build(Atoms, reach * (1.0 + 1e-6) + 1e-9)) {
     std::vector<std::uint32_t> near;
     for (std::size_t i = 0; i < Atoms.size(); ++i) {
       grid.Neighbours(i, near);

@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Fixed(double value) { return FormatFloat("0.00000000000", value); }
+std::string Fixed(double value) { return FormatFixed(value, 11); }
 
 std::string Symbol(std::uint32_t atomicNumber) {
   const auto it = ElementTable.NumberToSymbol.find(atomicNumber);

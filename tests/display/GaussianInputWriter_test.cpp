@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MolFile.h"
+#include "MolGL.h"
+#include "TestModels.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines Header{"#T HF/STO-3G TEST", "", "Comment by Quivera", "", "0 1"};
+
+Lines WithHeader(const Lines& atoms) {
+  Lines all = Header;
+  all.insert(all.end(), atoms.begin(), atoms.end());
+  all.emplace_back();
+  return all;
+}
+
+void AddCartesian(MolFile& file, std::int32_t id, const char* label, std::uint32_t z, double x, double y,
+                  double zz) {
+  DeclareAtom(file, id, label, z, CARTESIAN);
+  file.CartesianData.Positions[id] = {x, y, zz, 1.0};
+}
+
+// A Gaussian Z-matrix input whose tables are filled as its reader fills them.
+MolFile WaterZMatrixInput() {
+  MolFile file;
+  file.FileType = GAUSSIAN_INPUT;
+  file.Lines = {"#p hf/3-21g", "", "water", "", "0 1", "O1", "H2 O1 0.96", "H3 O1 0.96 H2 104.5",
+                "", "extra line", ""};
+  DeclareAtom(file, 0, "O1", 8, ZMATRIX);
+  DeclareAtom(file, 1, "H2", 1, ZMATRIX);
+  DeclareAtom(file, 2, "H3", 1, ZMATRIX);
+  for (std::uint32_t id = 0; id < 3; ++id) file.AtomIds.LineIndexes[id] = 5 + id;
+  SetZ(file.ZMatrixData.Bonds, 1, 0, 0.96);
+  SetZ(file.ZMatrixData.Bonds, 2, 0, 0.96);
+  SetZ(file.ZMatrixData.Angles, 2, 1, 104.5);
+  return file;
+}
+
+bool GaussianInputReaderPresent() {
+  MolFile probe;
+  probe.FileType = GAUSSIAN_INPUT;
+  probe.Lines = {"# hf", "", "t", "", "0 1", "He 0 0 0", ""};
+  probe.Parse();
+  return !probe.AtomIds.Ids.empty();
+}
+
+}  // namespace
+
+TEST(ToGaussianInput, CartesianSourceGivesTheExactText) {
+  MolFile file;
+  file.FileType = TINKER_XYZ;
+  AddCartesian(file, 0, "1", 8, 0.0, 0.0, 0.119);
+  AddCartesian(file, 1, "2", 1, 0.0, 0.763, -0.477);
+  AddCartesian(file, 2, "3", 0, -1.5, -0.763, -0.477);
+  AddCartesian(file, 3, "4", 115, 1e-13, 2.000000000004, 0);
+  file.ToGaussianInput();
+  EXPECT_EQ(file.Lines, WithHeader({"O  0.00000000000  0.00000000000  0.11900000000",
+                                    "H  0.00000000000  0.76300000000  -0.47700000000",
+                                    "X  -1.50000000000  -0.76300000000  -0.47700000000",
+                                    "X  0.00000000000  2.00000000000  0.00000000000"}));
+  EXPECT_EQ(file.FileType, GAUSSIAN_INPUT);
+}
+
+TEST(ToGaussianInput, NameIsTheTitleAndNoAtomsGiveTheHeaderAlone) {
+  MolFile file;
+  file.Name = "benzene dimer";
+  file.ToGaussianInput();
+  Lines expected = WithHeader({});
+  expected[2] = "benzene dimer";
+  EXPECT_EQ(file.Lines, expected);
+}
+
+TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
+  MolFile file;
+  file.FileType = MOPAC_INPUT;
+  DeclareAtom(file, 0, "C", 6, ZMATRIX);
+  DeclareAtom(file, 1, "H", 1, ZMATRIX);
+  DeclareAtom(file, 2, "XX", 0, ZMATRIX);
+  DeclareAtom(file, 3, "H", 1, ZMATRIX);
+  DeclareAtom(file, 4, "Cl", 17, CARTESIAN);  // not a MOPAC Z-matrix atom: left out
+  DeclareAtom(file, 5, "O", 8, ZMATRIX);
+  auto& z = file.ZMatrixData;
+  SetZ(z.Bonds, 1, 0, 1.09);
+  SetZ(z.Bonds, 2, 0, 1.0);
+  SetZ(z.Angles, 2, 1, 109.5);
+  SetZ(z.Bonds, 3, 2, 1.1);
+  SetZ(z.Angles, 3, 0, 120.0);
+  SetZ(z.Dihedrals, 3, 1, -180.0);
+  SetZ(z.Bonds, 5, -1, 1.2);       // unresolved reference
+  SetZ(z.Dihedrals, 5, 1, 90.0);   // a dihedral without an angle is not written
+  file.ToGaussianInput();
+  EXPECT_EQ(file.Lines, WithHeader({"C1", "H2  C1  1.09000000000", "X3  C1  1.00000000000  H2  109.50000000000",
+                                    "H4  3  1.10000000000  C1  120.00000000000  H2  -180.00000000000",
+                                    "O6  0  1.20000000000"}));
+}
+
+TEST(ToGaussianInput, ReadsBackAsTheSameAtoms) {
+  if (!GaussianInputReaderPresent()) GTEST_SKIP() << "the Gaussian input reader yields no atoms yet";
+  MolFile file = WaterZMatrixInput();
+  MolGL before;
+  file.ToMolGL(before);
+  file.ToGaussianInput();
+  MolGL after;
+  file.ToMolGL(after);
+  ASSERT_EQ(after.Atoms.size(), before.Atoms.size());
+  for (std::size_t i = 0; i < after.Atoms.size(); ++i) {
+    EXPECT_EQ(after.Atoms[i].AtomicNumber, before.Atoms[i].AtomicNumber);
+    EXPECT_NEAR(after.Atoms[i].BasePosition.x, before.Atoms[i].BasePosition.x, 1e-11);
+    EXPECT_NEAR(after.Atoms[i].BasePosition.y, before.Atoms[i].BasePosition.y, 1e-11);
+    EXPECT_NEAR(after.Atoms[i].BasePosition.z, before.Atoms[i].BasePosition.z, 1e-11);
+  }
+}
+
+TEST(ToCartesian, RewritesOnlyTheZMatrixAtomLines) {
+  MolFile file = WaterZMatrixInput();
+  file.ToCartesian();
+  const Lines& lines = file.Lines;
+  ASSERT_EQ(lines.size(), 11u);
+  EXPECT_EQ(lines[2], "water");
+  EXPECT_EQ(lines[5], "O1  0.00000000000  0.00000000000  0.00000000000");
+  EXPECT_EQ(lines[6], "H2  0.96000000000  0.00000000000  0.00000000000");
+  EXPECT_EQ(lines[7], "H3  -0.24036480389  -0.92942173476  0.00000000000");
+  EXPECT_EQ(lines[9], "extra line");
+  if (!GaussianInputReaderPresent()) GTEST_SKIP() << "the Gaussian input reader yields no atoms yet";
+  ASSERT_EQ(file.AtomIds.Ids.size(), 3u);
+  for (const auto& [id, kind] : file.AtomIds.Kinds) EXPECT_EQ(kind, CARTESIAN) << id;
+  EXPECT_EQ(file.AtomIds.Labels.at(1), "H2");
+}
+
+TEST(ToCartesian, CartesianAtomsAndOtherFormatsAreLeftAlone) {
+  MolFile file = WaterZMatrixInput();
+  for (auto& [id, kind] : file.AtomIds.Kinds) kind = CARTESIAN;
+  const Lines original = file.Lines;
+  file.ToCartesian();
+  EXPECT_EQ(file.Lines, original);
+
+  // A MOPAC reader would misread four-token lines: nothing changes at all.
+  MolFile mopac = WaterZMatrixInput();
+  mopac.FileType = MOPAC_INPUT;
+  mopac.ToCartesian();
+  EXPECT_EQ(mopac.Lines, original);
+  EXPECT_EQ(mopac.AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(mopac.AtomIds.Kinds.at(2), ZMATRIX);
+}
+
+TEST(WriteCartesianLine, IdsOutsideTheModelOrTheTextChangeNothing) {
+  MolFile file = WaterZMatrixInput();
+  file.AtomIds.LineIndexes[2] = 99;
+  const Lines original = file.Lines;
+  MolGL model;
+  file.ToMolGL(model);
+  file.WriteCartesianLine(2, model);  // line index beyond the text
+  file.WriteCartesianLine(7, model);  // no such atom
+  model.Atoms.resize(1);
+  file.WriteCartesianLine(1, model);  // atom missing from the model
+  EXPECT_EQ(file.Lines, original);
+}

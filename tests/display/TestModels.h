@@ -1,0 +1,32 @@
+// Small hand-made display models and file models for the display tests.
+#pragma once
+
+#include <cstdint>
+
+#include "MolFile.h"
+#include "MolGL.h"
+
+inline Atom MakeAtom(std::int32_t id, std::uint32_t atomicNumber, double x, double y, double z) {
+  Atom atom;
+  atom.Id = id;
+  atom.AtomicNumber = atomicNumber;
+  atom.BasePosition = atom.Position = {x, y, z, 1.0};
+  return atom;
+}
+
+// Declares atom `id` of `file` with a label and an atomic number.
+inline void DeclareAtom(MolFile& file, std::int32_t id, const char* label, std::uint32_t atomicNumber,
+                        CoordinateKind kind) {
+  file.AtomIds.Ids.push_back(id);
+  file.AtomIds.Labels[id] = label;
+  file.AtomIds.AtomicNumbers[id] = atomicNumber;
+  file.AtomIds.Kinds[id] = kind;
+}
+
+inline void SetZ(std::map<std::int32_t, ZMatrix::Pair>& entries, std::int32_t id, std::int32_t reference,
+                 double value) {
+  ZMatrix::Pair pair;
+  pair.Reference = reference;
+  pair.Value = value;
+  entries[id] = pair;
+}
