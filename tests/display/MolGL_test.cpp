@@ -8,16 +8,6 @@
 #include "MolGL.h"
 #include "TestModels.h"
 
-namespace {
-
-std::vector<std::pair<std::int32_t, std::int32_t>> BondIds(const MolGL& model) {
-  std::vector<std::pair<std::int32_t, std::int32_t>> ids;
-  for (const Bond& b : model.Bonds) ids.emplace_back(model.Atoms[b.Atom1].Id, model.Atoms[b.Atom2].Id);
-  return ids;
-}
-
-}  // namespace
-
 TEST(MolGLModel, NewModelHasTheDefaults) {
   const MolGL model;
   EXPECT_EQ(model.ModelType, BALL_AND_STICK);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "MolFile.h"
 #include "MolGL.h"
@@ -29,4 +31,11 @@ inline void SetZ(std::map<std::int32_t, ZMatrix::Pair>& entries, std::int32_t id
   pair.Reference = reference;
   pair.Value = value;
   entries[id] = pair;
+}
+
+// The bonds of `model` as pairs of atom ids, in order.
+inline std::vector<std::pair<std::int32_t, std::int32_t>> BondIds(const MolGL& model) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> ids;
+  for (const Bond& b : model.Bonds) ids.emplace_back(model.Atoms[b.Atom1].Id, model.Atoms[b.Atom2].Id);
+  return ids;
 }

@@ -53,11 +53,6 @@ void ExpectAt(const Atom& atom, double x, double y, double z) {
   EXPECT_EQ(atom.Position.x, atom.BasePosition.x);
 }
 
-std::vector<std::pair<std::int32_t, std::int32_t>> BondIds(const MolGL& model) {
-  std::vector<std::pair<std::int32_t, std::int32_t>> ids;
-  for (const Bond& b : model.Bonds) ids.emplace_back(model.Atoms[b.Atom1].Id, model.Atoms[b.Atom2].Id);
-  return ids;
-}
 
 }  // namespace
 
