@@ -1,16 +1,11 @@
-// main of the Qt test executables: the application object first, then the
-// tests.
+// main of the Qt test executables: the program's application object first
+// (numbers in the C locale, handler exceptions shown), then the tests.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
-#include <clocale>
+#include "Application.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  // Qt took the number format from the environment; the program reads and
-  // writes numbers in the C locale.
-  std::setlocale(LC_NUMERIC, "C");
+  Application app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

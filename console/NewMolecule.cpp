@@ -1,0 +1,4 @@
+// A new, untitled Gaussian input.
+#include "UnitMolecules.h"
+
+void TFormMolecules::ActionNewMoleculeExecute() {}

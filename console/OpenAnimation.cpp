@@ -1,0 +1,4 @@
+// Opening animation files.
+#include "UnitMolecules.h"
+
+void TFormMolecules::OpenAnimationFile(const std::string&, bool) {}

@@ -1,0 +1,69 @@
+// Opening molecule files: the Open action and the file named on the command line.
+#include <QFileInfo>
+
+#include "FileNameText.h"
+#include "FileNames.h"
+#include "OpenRoads.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "UnitMoleculeEdit.h"
+
+void TFormMolecules::ActionOpenMoleculeExecute() {
+  OpenDialogMolecule.Filter = QString::fromLatin1(MoleculeOpenFilter);
+  if (!OpenDialogMolecule.Execute(this)) return;
+  const std::string path = ToFileName(OpenDialogMolecule.FileName);
+  if (!PassesReadTest(path)) return;
+  const OpenChoice choice = ChoiceForFilter(OpenDialogMolecule.FilterIndex);
+  switch (choice.Road) {
+    case OpenRoad::Refused:
+      ShowMessage(this, QStringLiteral("構造最適化アニメーションにはまだ未対応なんです"));
+      return;
+    case OpenRoad::Animation:
+      OpenAnimationFile(path, AutoBondGaussianOutput);
+      return;
+    case OpenRoad::Molecule:
+      // The stored setting decides, not what a cancelled settings dialog shows.
+      OpenMoleculeFile(path, choice.FileType, choice.FileType == GAUSSIAN_OUTPUT && AutoBondGaussianOutput);
+      return;
+  }
+}
+
+void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, bool distanceBonds) {
+  MolFile file;
+  file.FileType = fileType;
+  file.Name = ExtractFileName(path);
+  file.Path = path;
+  file.Load(path.c_str());
+  MolGL model;
+  model.Name = file.Name;
+  file.ToMolGL(model);
+  if (distanceBonds) {
+    model.Bonds.clear();
+    model.AutoBond();
+  }
+  AppendMolecule(file, model);
+  RefreshMoleculeList();
+  SelectedIndex = static_cast<int>(MolFiles.size()) - 1;
+  ShowSelectedMolecule();
+  CopySelectedToEditor();
+  FormMoleculeEdit->ShowFileControls();
+  FormMoleculeEdit->ShowFileData();
+  EnableEditorConversions();
+}
+
+void TFormMolecules::OpenCommandLineFile(const QStringList& arguments) {
+  if (arguments.size() < 2) return;
+  const std::optional<OpenChoice> choice = ChoiceForArgument(ToFileName(arguments[1]));
+  if (!choice) return;
+  // Absolute now, so that a later change of the current folder cannot send
+  // the path, or a save through it, elsewhere.
+  const QFileInfo argument(arguments[1]);
+  const std::string path = ToFileName(argument.absoluteFilePath());
+  // A missing file still gives an (empty) molecule; a folder or device gives nothing.
+  if (argument.exists() && !argument.isFile()) return;
+  if (choice->Road == OpenRoad::Animation) {
+    OpenAnimationFile(path, true);
+  } else {
+    OpenMoleculeFile(path, choice->FileType, true);
+  }
+}

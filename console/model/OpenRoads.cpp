@@ -1,0 +1,32 @@
+#include "OpenRoads.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "FileNames.h"
+#include "MolFile.h"
+
+OpenChoice ChoiceForFilter(int filterIndex) {
+  switch (filterIndex) {
+    case 2: return {OpenRoad::Molecule, GAUSSIAN_OUTPUT};
+    case 3: return {OpenRoad::Refused};
+    case 4: return {OpenRoad::Molecule, MOPAC_INPUT};
+    case 5: return {OpenRoad::Molecule, TINKER_XYZ};
+    case 6: return {OpenRoad::Animation};
+    default: return {OpenRoad::Molecule, GAUSSIAN_INPUT};
+  }
+}
+
+std::optional<OpenChoice> ChoiceForArgument(std::string_view argument) {
+  const std::string extension = ExtractFileExt(argument);
+  if (extension == ".gjf") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_INPUT};
+  if (extension == ".out") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_OUTPUT};
+  if (extension == ".qva") return OpenChoice{OpenRoad::Animation};
+  return std::nullopt;
+}
+
+bool PassesReadTest(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  return access(path.c_str(), R_OK) == 0;
+}

@@ -1,0 +1,49 @@
+// The view's idle pass, mouse and transport keys.
+#include <QOpenGLContext>
+
+#include "Trackball.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "ViewSurface.h"
+
+void TFormGL::ApplicationIdle() {
+  for (MolGL& model : MolGLs) model.Update(CurrentTime);
+  RenderScene();
+  std::optional<long double> first, last;
+  if (FormMolecules) {
+    first = FormMolecules->Animation.First();
+    last = FormMolecules->Animation.Last();
+  }
+  CurrentTime = AdvanceClock(CurrentTime, TimeStep, AnimationMode, PlayState, PlaySpeed, first, last);
+  if (GLContext && Surface->isExposed() && MakeCurrent()) GLContext->swapBuffers(Surface);
+}
+
+void TFormGL::FormMouseDown(int x, int y) {
+  MouseX = x;
+  MouseY = y;
+}
+
+void TFormGL::FormMouseUp(int x, int y) {
+  MouseX = x;
+  MouseY = y;
+}
+
+void TFormGL::FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y) {
+  if (buttons & Qt::LeftButton) {
+    if ((modifiers & Qt::ShiftModifier) || (buttons & Qt::MiddleButton)) {
+      CameraDistance += static_cast<float>(y - MouseY);
+    } else {
+      float p1x, p1y, p2x, p2y;
+      // An empty client area maps no point: the rotation must not turn NaN.
+      if (MapToTrackball(MouseX, MouseY, ClientWidth(), ClientHeight(), p1x, p1y) &&
+          MapToTrackball(x, y, ClientWidth(), ClientHeight(), p2x, p2y)) {
+        Trackball(DragRotation, p1x, p1y, p2x, p2y);
+        AddQuats(DragRotation, Rotation, Rotation);
+      }
+    }
+  }
+  MouseX = x;
+  MouseY = y;
+}
+
+void TFormGL::FormKeyPress(char key) { HandleKey(key, AnimationMode, PlayState, PlaySpeed); }

@@ -1,0 +1,19 @@
+// The view's time and frequency texts (ASCII, so valid code page 932 bytes
+// for the font lists).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "MolAnimation.h"
+
+struct NormalMode;
+
+// "1235 cm-1" for the selected mode's frequency; empty without a mode.
+std::string FreqText(const NormalMode* selected);
+// The entries of the current animation frame: one entry gives "1650 cm-1 ",
+// several give "7 1650cm-1 9 3001cm-1 ".
+std::string AnimationFreqText(const std::map<std::uint32_t, MolAnimation::NMPair>& entries);
+// The clock relative to the first frame, in whole femtoseconds: "0 fs".
+std::string TimeText(long double currentTime, long double firstTime);

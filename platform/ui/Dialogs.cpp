@@ -1,0 +1,87 @@
+#include "Dialogs.h"
+
+#include <algorithm>
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+
+#include "FileFilter.h"
+
+namespace {
+
+class QtDialogs : public Dialogs {
+ public:
+  bool RunFile(QWidget* parent, FileDialog& dialog) override {
+    QFileDialog box(parent, dialog.Title);
+    // Qt's own dialog: its chosen filter is reliable, and the program asks its
+    // own overwrite question and adds its own extensions.
+    box.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    const bool open = dialog.DialogKind == FileDialog::Kind::Open;
+    box.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    box.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList names = QtNameFilters(ParseFilter(dialog.Filter));
+    if (!names.isEmpty()) {
+      box.setNameFilters(names);
+      const int index = std::clamp(dialog.FilterIndex, 1, static_cast<int>(names.size()));
+      box.selectNameFilter(names[index - 1]);
+    }
+    const QFileInfo current(dialog.FileName);
+    if (!dialog.InitialDir.isEmpty()) {
+      box.setDirectory(dialog.InitialDir);
+    } else if (!dialog.FileName.isEmpty()) {
+      box.setDirectory(current.absolutePath());
+    }
+    if (!dialog.FileName.isEmpty()) box.selectFile(current.fileName());
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
+    dialog.FileName = QFileInfo(box.selectedFiles().first()).absoluteFilePath();
+    if (!names.isEmpty()) dialog.FilterIndex = FilterPosition(names, box.selectedNameFilter());
+    return true;
+  }
+
+  bool RunColor(QWidget* parent, QColor& color) override {
+    const QColor chosen = QColorDialog::getColor(color, parent, QString(), QColorDialog::DontUseNativeDialog);
+    if (!chosen.isValid()) return false;
+    color = chosen;
+    return true;
+  }
+
+  bool RunFont(QWidget* parent, QFont& font) override {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, parent, QString(), QFontDialog::DontUseNativeDialog);
+    if (ok) font = chosen;
+    return ok;
+  }
+
+  bool RunMessage(QWidget* parent, const QString& text, Buttons buttons) override {
+    const auto standard = buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Ok | QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, standard, parent);
+    return box.exec() == QMessageBox::Ok;
+  }
+};
+
+QtDialogs qtDialogs;
+Dialogs* current = &qtDialogs;
+
+}  // namespace
+
+Dialogs& CurrentDialogs() { return *current; }
+
+void SetDialogs(Dialogs* dialogs) { current = dialogs ? dialogs : &qtDialogs; }
+
+bool FileDialog::Execute(QWidget* parent) { return CurrentDialogs().RunFile(parent, *this); }
+
+bool ColorChooser::Execute(QWidget* parent) { return CurrentDialogs().RunColor(parent, Color); }
+
+bool FontChooser::Execute(QWidget* parent) { return CurrentDialogs().RunFont(parent, Font); }
+
+void ShowMessage(QWidget* parent, const QString& text) {
+  CurrentDialogs().RunMessage(parent, text, Dialogs::Buttons::Ok);
+}
+
+bool AskOkCancel(QWidget* parent, const QString& text) {
+  return CurrentDialogs().RunMessage(parent, text, Dialogs::Buttons::OkCancel);
+}

@@ -1,0 +1,62 @@
+// Modal dialogs behind one small interface, so that the forms never call Qt's
+// dialogs directly and tests can answer them from a script.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// An open or save dialog that keeps its properties between runs, as the
+// forms' dialog components do. Filter is "description|pattern;pattern|...";
+// FilterIndex counts from 1.
+class FileDialog {
+ public:
+  enum class Kind { Open, Save };
+  explicit FileDialog(Kind kind) : DialogKind(kind) {}
+
+  // Shows the dialog; on OK FileName holds the chosen absolute path and
+  // FilterIndex the chosen filter. False when the user cancelled.
+  bool Execute(QWidget* parent);
+
+  Kind DialogKind;
+  QString Title;
+  QString FileName;
+  QString InitialDir;
+  QString Filter;
+  int FilterIndex = 1;
+};
+
+class ColorChooser {
+ public:
+  bool Execute(QWidget* parent);  // false when cancelled
+  QColor Color = Qt::black;
+};
+
+class FontChooser {
+ public:
+  bool Execute(QWidget* parent);  // false when cancelled
+  QFont Font;
+};
+
+// Message box with an empty caption and an OK button.
+void ShowMessage(QWidget* parent, const QString& text);
+// Message box with an empty caption and OK and Cancel; true for OK.
+bool AskOkCancel(QWidget* parent, const QString& text);
+
+class Dialogs {
+ public:
+  enum class Buttons { Ok, OkCancel };
+  virtual ~Dialogs() = default;
+  virtual bool RunFile(QWidget* parent, FileDialog& dialog) = 0;
+  virtual bool RunColor(QWidget* parent, QColor& color) = 0;
+  virtual bool RunFont(QWidget* parent, QFont& font) = 0;
+  // True when OK was pressed.
+  virtual bool RunMessage(QWidget* parent, const QString& text, Buttons buttons) = 0;
+};
+
+// The dialogs in use: Qt's own unless a test installed others. The caller of
+// SetDialogs keeps ownership; nullptr goes back to Qt's.
+Dialogs& CurrentDialogs();
+void SetDialogs(Dialogs* dialogs);

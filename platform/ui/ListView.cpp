@@ -1,0 +1,99 @@
+#include "ListView.h"
+
+#include <QHeaderView>
+#include <QSignalBlocker>
+
+#include "Icons.h"
+
+ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+  setRootIsDecorated(false);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformRowHeights(true);
+  setIconSize(QSize(16, 16));
+  header()->setStretchLastSection(false);
+  header()->setSectionsMovable(false);
+  // The selection stays as visible as when the list has the focus.
+  QPalette colours = palette();
+  for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+    colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+  }
+  setPalette(colours);
+  connect(this, &QTreeWidget::itemSelectionChanged, this, &ListView::SelectionChanged);
+  connect(this, &QTreeWidget::itemDoubleClicked, this, [this] { emit dblClick(); });
+}
+
+void ListView::SetColumns(const QList<Column>& columns) {
+  setColumnCount(static_cast<int>(columns.size()));
+  QStringList captions;
+  for (const Column& column : columns) captions.append(column.Caption);
+  setHeaderLabels(captions);
+  for (int i = 0; i < columns.size(); ++i) {
+    if (columns[i].Width == AutoSize) {
+      header()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
+    } else {
+      header()->setSectionResizeMode(i, QHeaderView::Interactive);
+      setColumnWidth(i, columns[i].Width);
+    }
+  }
+}
+
+void ListView::Clear() {
+  filling_ = true;
+  {
+    const QSignalBlocker quiet(this);
+    clear();
+  }
+  filling_ = false;
+}
+
+QTreeWidgetItem* ListView::AddItem(const QString& caption, int imageIndex, const QStringList& subItems) {
+  QStringList texts{caption};
+  texts.append(subItems);
+  auto* item = new QTreeWidgetItem(texts);
+  item->setData(0, Qt::UserRole, imageIndex);
+  item->setIcon(0, ImageListIcon(imageIndex));
+  filling_ = true;
+  addTopLevelItem(item);
+  filling_ = false;
+  return item;
+}
+
+QString ListView::Caption(int row) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item ? item->text(0) : QString();
+}
+
+int ListView::ImageIndex(int row) const {
+  const QTreeWidgetItem* item = topLevelItem(row);
+  return item ? item->data(0, Qt::UserRole).toInt() : -1;
+}
+
+void ListView::SetImageIndex(int row, int imageIndex) {
+  QTreeWidgetItem* item = topLevelItem(row);
+  if (!item) return;
+  item->setData(0, Qt::UserRole, imageIndex);
+  item->setIcon(0, ImageListIcon(imageIndex));
+}
+
+QTreeWidgetItem* ListView::Selected() const {
+  const QList<QTreeWidgetItem*> items = selectedItems();
+  return items.isEmpty() ? nullptr : items.first();
+}
+
+int ListView::SelectedRow() const {
+  QTreeWidgetItem* item = Selected();
+  return item ? indexOfTopLevelItem(item) : -1;
+}
+
+void ListView::SelectRow(int row) {
+  QTreeWidgetItem* item = topLevelItem(row);
+  if (item) setCurrentItem(item);
+}
+
+void ListView::SelectionChanged() {
+  if (filling_) return;
+  // The handler may refill the list: the item is handed over and not touched here again.
+  if (QTreeWidgetItem* item = Selected()) emit selectItem(item, true);
+}

@@ -1,0 +1,45 @@
+// A report-style list: rows with a caption, sub-items and an image index that
+// can be read back; whole-row, single selection that stays visible when the
+// list loses focus. selectItem is raised only for a row the user (or code,
+// through SelectRow) really selects; clearing or refilling the list raises
+// nothing.
+#pragma once
+
+#include <QStringList>
+#include <QTreeWidget>
+
+class ListView : public QTreeWidget {
+  Q_OBJECT
+
+ public:
+  struct Column {
+    QString Caption;
+    int Width;  // AutoSize: fits the contents
+  };
+  static constexpr int AutoSize = -1;
+
+  explicit ListView(QWidget* parent = nullptr);
+
+  void SetColumns(const QList<Column>& columns);
+  // Removes every row without raising selectItem.
+  void Clear();
+  QTreeWidgetItem* AddItem(const QString& caption, int imageIndex, const QStringList& subItems = {});
+  int Count() const { return topLevelItemCount(); }
+  QTreeWidgetItem* Item(int row) const { return topLevelItem(row); }
+  QString Caption(int row) const;
+  int ImageIndex(int row) const;
+  void SetImageIndex(int row, int imageIndex);
+  // The selected row (the first one), or null / -1.
+  QTreeWidgetItem* Selected() const;
+  int SelectedRow() const;
+  // Selects a row as a click does, raising selectItem.
+  void SelectRow(int row);
+
+ signals:
+  void selectItem(QTreeWidgetItem* item, bool selected);
+  void dblClick();
+
+ private:
+  void SelectionChanged();
+  bool filling_ = false;
+};

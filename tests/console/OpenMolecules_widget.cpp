@@ -1,0 +1,163 @@
+// Opening molecule files through the Open action and the command line.
+#include <QAction>
+#include <QDir>
+#include <QTabBar>
+
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "UnitMoleculeEdit.h"
+
+namespace {
+
+class OpenMolecules : public FormsFixture {};
+
+TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
+  Start();
+  const QString out = WriteFile("job.out", CartesianInput);
+  const struct {
+    int Filter;
+    int FileType;
+  } cases[] = {{1, GAUSSIAN_INPUT}, {2, GAUSSIAN_OUTPUT}, {4, MOPAC_INPUT}, {5, TINKER_XYZ}, {0, GAUSSIAN_INPUT},
+               {7, GAUSSIAN_INPUT}};
+  for (const auto& c : cases) {
+    OpenThroughDialog(out, c.Filter);
+    ASSERT_FALSE(FormMolecules->MolFiles.empty());
+    EXPECT_EQ(FormMolecules->MolFiles.back().FileType, c.FileType) << "filter " << c.Filter;
+  }
+  EXPECT_EQ(FormMolecules->MolFiles.size(), std::size(cases));
+  EXPECT_EQ(FormGL->MolGLs.size(), std::size(cases));
+  // The dialog was given the six filters each time.
+  const auto calls = dialogs.CallsOf(ScriptedDialogs::Kind::File);
+  ASSERT_FALSE(calls.empty());
+  EXPECT_TRUE(calls.front().Filter.startsWith("Gaussian Input(Job) File (*.gjf *.gjc *.com)|*.gjf;*.gjc;*.com|"));
+  EXPECT_TRUE(calls.front().Filter.endsWith("|Quivera Animation File (*.qva)|*.qva"));
+}
+
+TEST_F(OpenMolecules, FilterThreeIsRefusedWithItsMessage) {
+  Start();
+  OpenThroughDialog(WriteFile("job.out", CartesianInput), 3);
+  EXPECT_TRUE(FormMolecules->MolFiles.empty());
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, QStringLiteral("構造最適化アニメーションにはまだ未対応なんです"));
+  EXPECT_EQ(messages[0].MessageButtons, Dialogs::Buttons::Ok);
+}
+
+TEST_F(OpenMolecules, MissingFilesFoldersAndCancelOpenNothing) {
+  Start();
+  OpenThroughDialog(PathOf("missing.gjf"), 1);
+  QDir(folder.path()).mkdir("folder.gjf");
+  OpenThroughDialog(PathOf("folder.gjf"), 1);
+  dialogs.CancelFile();
+  FormMolecules->ActionOpenMolecule->trigger();
+  EXPECT_TRUE(FormMolecules->MolFiles.empty());
+  EXPECT_EQ(FormMolecules->ListViewMolecules->Count(), 0);
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
+}
+
+TEST_F(OpenMolecules, EachOpenIsListedSelectedAndGivenToTheEditor) {
+  Start();
+  const QString first = WriteFile("first.gjf", CartesianInput);
+  const QString second = WriteFile("second.gjf", ZMatrixInput);
+  const QString consoleCaption = FormMolecules->windowTitle();
+  OpenThroughDialog(first, 1);
+  EXPECT_EQ(FormMoleculeEdit->windowTitle(), QStringLiteral("1: first.gjf"));
+  OpenThroughDialog(second, 1);
+  OpenThroughDialog(first, 1);
+
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 3u);
+  // The same file twice: two molecules with the same name and path.
+  EXPECT_EQ(FormMolecules->MolFiles[0].Name, FormMolecules->MolFiles[2].Name);
+  EXPECT_EQ(FormMolecules->MolFiles[0].Path, FormMolecules->MolFiles[2].Path);
+  EXPECT_EQ(FormMolecules->MolFiles[2].Path, first.toStdString());
+  EXPECT_EQ(FormMolecules->SelectedIndex, 2);
+  EXPECT_EQ(FormMolecules->SelectedMolFile, &FormMolecules->MolFiles[2]);
+  EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[2]);
+  EXPECT_EQ(FormMoleculeEdit->windowTitle(), QStringLiteral("3: first.gjf"));
+  EXPECT_EQ(FormMoleculeEdit->EditedMolFile.Name, "first.gjf");
+  EXPECT_EQ(FormMolecules->windowTitle(), consoleCaption);
+
+  ListView* list = FormMolecules->ListViewMolecules;
+  ASSERT_EQ(list->Count(), 3);
+  EXPECT_EQ(list->Caption(1), QStringLiteral("2"));
+  EXPECT_EQ(list->Item(1)->text(1), QStringLiteral("second.gjf"));
+  EXPECT_EQ(list->Item(1)->text(2), second);
+  EXPECT_EQ(list->ImageIndex(1), 2);
+  EXPECT_EQ(list->Selected(), nullptr);  // a rebuild highlights no row
+  QTabBar* tabs = FormGL->TabControlGL;
+  ASSERT_EQ(tabs->count(), 3);
+  EXPECT_EQ(tabs->tabText(1), QStringLiteral("2: second.gjf"));
+  EXPECT_EQ(tabs->currentIndex(), 2);
+  EXPECT_FALSE(tabs->isHidden());
+}
+
+TEST_F(OpenMolecules, TheFileTypeDecidesSavingAndTheEditorsConversions) {
+  Start();
+  OpenThroughDialog(WriteFile("a.out", "no frequencies here\n"), 2);
+  EXPECT_FALSE(FormMolecules->ActionSaveMolecule->isEnabled());
+  EXPECT_FALSE(FormMolecules->ActionSaveMoleculeAs->isEnabled());
+  EXPECT_TRUE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
+  EXPECT_FALSE(FormMoleculeEdit->CoordinateConvertToXYZ->isEnabled());
+  OpenThroughDialog(WriteFile("b.gjf", CartesianInput), 1);
+  EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled());
+  EXPECT_TRUE(FormMolecules->ActionSaveMoleculeAs->isEnabled());
+  EXPECT_FALSE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
+  for (int filter : {4, 5}) {
+    OpenThroughDialog(WriteFile("c.txt", "x\n"), filter);
+    EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled()) << filter;
+  }
+}
+
+// --- The command line ---------------------------------------------------------
+
+class CommandLine : public FormsFixture {};
+
+TEST_F(CommandLine, OnlyExactExtensionsOpen) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak"}) {
+    WriteFile(name, CartesianInput);
+  }
+  QDir(folder.path()).mkdir("dir.gjf");
+  WriteFile("dir.gjf/file", CartesianInput);
+  Start();
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak", "dir.gjf/file", "dir.gjf"}) {
+    FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), PathOf(name)});
+    EXPECT_TRUE(FormMolecules->MolFiles.empty()) << name;
+  }
+}
+
+TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {
+  WriteFile("first.gjf", CartesianInput);
+  WriteFile("second.gjf", CartesianInput);
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder.path()));
+  Start({QStringLiteral("first.gjf"), QStringLiteral("second.gjf")});
+  QDir::setCurrent(before);
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
+  const MolFile& file = FormMolecules->MolFiles[0];
+  EXPECT_EQ(file.Name, "first.gjf");
+  EXPECT_EQ(file.Path, PathOf("first.gjf").toStdString());
+  EXPECT_EQ(file.FileType, GAUSSIAN_INPUT);
+  EXPECT_FALSE(file.Lines.empty());
+  EXPECT_EQ(FormMoleculeEdit->windowTitle(), QStringLiteral("1: first.gjf"));
+  EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[0]);
+}
+
+TEST_F(CommandLine, AMissingFileStillGivesAnEmptyMoleculeOfItsName) {
+  Start({PathOf("missing.out")});
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
+  EXPECT_EQ(FormMolecules->MolFiles[0].Name, "missing.out");
+  EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
+  EXPECT_TRUE(FormMolecules->MolFiles[0].Lines.empty());
+  EXPECT_TRUE(FormGL->MolGLs[0].Atoms.empty());
+}
+
+TEST_F(CommandLine, NoArgumentOpensNothing) {
+  Start();
+  EXPECT_TRUE(FormMolecules->MolFiles.empty());
+  EXPECT_EQ(FormMolecules->SelectedMolFile, nullptr);
+  EXPECT_EQ(FormMolecules->SelectedMolGL, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+// A fixture with the program's five windows, built as at start-up with the
+// given arguments, dialogs answered from a script and a folder for files.
+#pragma once
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "ScriptedDialogs.h"
+
+class FormsFixture : public ::testing::Test {
+ protected:
+  void TearDown() override;
+
+  // Creates the forms; `arguments` follow the program's name. The idle loop
+  // is stopped so that tests run passes themselves.
+  void Start(const QStringList& arguments = {});
+
+  // Writes `text` to `name` in the temporary folder; returns its path.
+  QString WriteFile(const QString& name, const std::string& text);
+  QString PathOf(const QString& name) const { return folder.filePath(name); }
+
+  // Opens `path` through the Open action with filter `filterIndex`.
+  void OpenThroughDialog(const QString& path, int filterIndex);
+
+  ScriptedDialogs dialogs;
+  QTemporaryDir folder;
+};
+
+// A Cartesian Gaussian input of two atoms and a Z-matrix one of three.
+extern const char* const CartesianInput;
+extern const char* const ZMatrixInput;
