@@ -1,3 +1,227 @@
-#include "MolFile.h"
+// Gaussian input: the molecule specification of the first job, as Cartesian
+// or Z-matrix atom lines, and the variables that Z-matrix values name. The
+// route, title, charge and multiplicity are only landmarks.
+#include <string>
+#include <unordered_map>
+#include <vector>
 
-void MolFile::ReadGaussianInput(const std::vector<std::string>& /*lines*/) {}
+#include "AtomLabels.h"
+#include "MolFile.h"
+#include "Numbers.h"
+#include "ReaderSupport.h"
+
+namespace {
+
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+// Variable names may begin with any byte from 'A' to 'z', the six between
+// 'Z' and 'a' included.
+bool StartsVariableName(char c) { return c >= 0x41 && c <= 0x7A; }
+unsigned char Byte(const std::string& s, std::size_t i) { return static_cast<unsigned char>(s[i]); }
+
+// A second token that makes an atom line Cartesian: a number such as 1.5,
+// .5, -1.5 or -.5 (the tests allow some punctuation in place of the sign).
+bool LooksNumeric(const std::string& t) {
+  if (IsDigit(t[0])) return true;
+  if (t.size() >= 2 && Byte(t, 0) <= 0x2E && IsDigit(t[1])) return true;
+  return t.size() >= 3 && Byte(t, 0) <= 0x2D && Byte(t, 1) <= 0x2E && IsDigit(t[2]);
+}
+
+bool IsChargeToken(const std::string& t) { return IsDigit(t[0]) || Byte(t, 0) <= 0x2D; }
+
+bool IsVariablesKeyword(const std::vector<std::string>& tokens) {
+  if (tokens.size() != 1) return false;
+  const std::string& t = tokens[0];
+  return t == "Variables:" || t == "variables:" || t == "Variables" || t == "variables";
+}
+
+// A variable line: the name, then the value, separated by '=', blanks, tabs
+// or commas. The value ends at the first separator after it, so the scan form
+// "R 1.0 4 0.1" (start, points, step) and a trailing flag give the start value.
+void SplitVariableLine(const std::string& line, std::string& name, double& value) {
+  name.clear();
+  std::string text;
+  enum { BeforeName, InName, BeforeValue, InValue } state = BeforeName;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const unsigned char c = Byte(line, i);
+    const bool separator = c == '=' || c == ' ' || c == '\t' || c == ',';
+    const bool counting = c > 0x20 && c < 0x7F && !separator;
+    if (separator) {
+      if (state == InName) state = BeforeValue;
+      else if (state == InValue) break;
+    } else if (counting) {
+      if (state == BeforeName || state == InName) name += static_cast<char>(c), state = InName;
+      else text += static_cast<char>(c), state = InValue;
+    }
+  }
+  value = ReadDouble(text);
+}
+
+class GaussianInputReader {
+ public:
+  GaussianInputReader(Identifier& atoms, Cartesian& cartesian, ZMatrix& zmatrix)
+      : Atoms(atoms), CartesianData(cartesian), ZMatrixData(zmatrix) {}
+
+  void ReadLine(std::uint32_t i, const std::string& line);
+  void ResolveVariables();
+
+ private:
+  void ReadAtomLine(std::uint32_t i, std::vector<std::string>& tokens);
+  void ParseGaussianInputAtoms(std::uint32_t i, std::vector<std::string>& tokens);
+  void ReadZMatrixLine(std::uint32_t i, const std::vector<std::string>& tokens);
+  ZMatrix::Pair Entry(std::int32_t id, const std::string& reference, const std::string& value);
+  void ReadVariableLine(const std::string& line);
+  std::int32_t Add(std::uint32_t i, CoordinateKind kind, const std::string& label,
+                   std::uint32_t atomicNumber);
+
+  Identifier& Atoms;
+  Cartesian& CartesianData;
+  ZMatrix& ZMatrixData;
+  // The last atom of each label, so that label references need no search
+  // over all earlier atoms.
+  std::unordered_map<std::string, std::int32_t> LastIdOfLabel;
+
+  bool Stopped = false;
+  bool InMolecule = false;
+  bool InVariables = false;
+  bool AfterBlank = false;
+};
+
+void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
+  std::vector<std::string> tokens;
+  Tokenize(line, tokens);
+  bool blank = tokens.empty() || line[0] == '\r' || line[0] == '\n';
+  if (tokens.size() == 1 && tokens[0] == "--Link1--") Stopped = true;
+  if (Stopped) return;  // only the first job is read
+
+  if (InVariables) {
+    if (blank) {
+      InVariables = false;
+      blank = false;
+    } else if (StartsVariableName(tokens[0][0])) {
+      ReadVariableLine(line);
+    } else {
+      InVariables = false;
+    }
+  }
+
+  if (InMolecule) {
+    if (blank) {
+      InMolecule = false;
+      InVariables = true;
+      blank = false;
+    } else if (IsVariablesKeyword(tokens)) {
+      InMolecule = false;
+      InVariables = true;
+    } else {
+      ReadAtomLine(i, tokens);
+    }
+  }
+
+  if (AfterBlank) {
+    if (tokens.size() == 2 && IsChargeToken(tokens[0]) && IsChargeToken(tokens[1]))
+      InMolecule = true;
+    else
+      AfterBlank = false;
+  }
+  if (blank) AfterBlank = true;
+}
+
+void GaussianInputReader::ReadAtomLine(std::uint32_t i, std::vector<std::string>& tokens) {
+  const std::size_t n = tokens.size();
+  if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8)
+    ReadZMatrixLine(i, tokens);
+  else if (LooksNumeric(tokens[1]))
+    ParseGaussianInputAtoms(i, tokens);
+}
+
+std::int32_t GaussianInputReader::Add(std::uint32_t i, CoordinateKind kind,
+                                      const std::string& label, std::uint32_t atomicNumber) {
+  const std::int32_t id = AddAtom(Atoms, i, kind, label, atomicNumber);
+  LastIdOfLabel[label] = id;
+  return id;
+}
+
+void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i,
+                                                  std::vector<std::string>& tokens) {
+  for (std::string& token : tokens) token = WithLeadingZero(token);
+  if (tokens.size() != 4) return;
+  const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
+  SetPosition(CartesianData, id, tokens[1], tokens[2], tokens[3]);
+}
+
+void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::vector<std::string>& tokens) {
+  if (tokens.empty()) return;
+  const std::int32_t id = Add(i, ZMATRIX, tokens[0], ParseAtomLabel(tokens[0]));
+  ++ZMatrixData.Count;
+  if (tokens.size() >= 3) {
+    ZMatrixData.ReferenceStyles[id] = 2;
+    ZMatrixData.Bonds[id] = Entry(id, tokens[1], tokens[2]);
+  }
+  if (tokens.size() >= 5) ZMatrixData.Angles[id] = Entry(id, tokens[3], tokens[4]);
+  if (tokens.size() >= 7) ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
+}
+
+// A reference is an atom's label (the last atom so labelled, this one
+// included) or its 1-based number among the atoms read so far; one numeric
+// reference makes the whole line number style.
+ZMatrix::Pair GaussianInputReader::Entry(std::int32_t id, const std::string& reference,
+                                         const std::string& value) {
+  ZMatrix::Pair entry;
+  const auto labelled = LastIdOfLabel.find(reference);
+  if (labelled != LastIdOfLabel.end()) entry.Reference = labelled->second;
+  if (IsDigit(reference[0])) {
+    const std::int64_t n = ReadInt64(reference) - 1;
+    if (n >= 0 && n < static_cast<std::int64_t>(Atoms.Labels.size())) {
+      entry.Reference = static_cast<std::int32_t>(n);
+      ZMatrixData.ReferenceStyles[id] = 1;
+    }
+  }
+  entry.Text = WithLeadingZero(value);
+  const std::string& t = entry.Text;
+  if (IsDigit(t[0]) || (t.size() >= 2 && t[0] == '-' && IsDigit(t[1]))) {
+    entry.Value = ReadDouble(t);
+  } else {
+    entry.IsVariable = true;  // valued by ResolveVariables
+  }
+  return entry;
+}
+
+void GaussianInputReader::ReadVariableLine(const std::string& line) {
+  const auto key = static_cast<std::int32_t>(ZMatrixData.Variables.size());
+  ZMatrix::Pair& variable = ZMatrixData.Variables[key];
+  variable.Reference = key;
+  SplitVariableLine(line, variable.Text, variable.Value);
+}
+
+// An entry naming a variable takes the value of the first variable of that
+// name, negated for "-name"; an unknown name gives 0.
+void GaussianInputReader::ResolveVariables() {
+  std::unordered_map<std::string, double> firstValue;
+  for (const auto& [key, variable] : ZMatrixData.Variables)
+    firstValue.emplace(variable.Text, variable.Value);
+  const auto variableValue = [&firstValue](const std::string& text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    const auto found = firstValue.find(negative ? text.substr(1) : text);
+    if (found == firstValue.end()) return 0.0;
+    return negative ? -found->second : found->second;
+  };
+
+  for (const std::int32_t id : Atoms.Ids) {
+    const auto kind = Atoms.Kinds.find(id);
+    if (kind == Atoms.Kinds.end() || kind->second != ZMATRIX) continue;
+    for (auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
+      const auto entry = entries->find(id);
+      if (entry != entries->end() && entry->second.IsVariable)
+        entry->second.Value = variableValue(entry->second.Text);
+    }
+  }
+}
+
+}  // namespace
+
+void MolFile::ReadGaussianInput(const std::vector<std::string>& lines) {
+  GaussianInputReader reader(AtomIds, CartesianData, ZMatrixData);
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    reader.ReadLine(static_cast<std::uint32_t>(i), lines[i]);
+  reader.ResolveVariables();
+}

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "ParseText.h"
+
+namespace {
+
+MolFile Gaussian(const std::string& text) { return ParseText(GAUSSIAN_INPUT, text); }
+
+void ExpectEntry(const std::map<std::int32_t, ZMatrix::Pair>& entries, std::int32_t id,
+                 std::int32_t reference, const std::string& text, double value, bool isVariable) {
+  SCOPED_TRACE("atom " + std::to_string(id) + " " + text);
+  const auto entry = entries.find(id);
+  ASSERT_NE(entry, entries.end());
+  EXPECT_EQ(entry->second.Reference, reference);
+  EXPECT_EQ(entry->second.Text, text);
+  EXPECT_DOUBLE_EQ(entry->second.Value, value);
+  EXPECT_EQ(entry->second.IsVariable, isVariable);
+}
+
+TEST(GaussianInput, CartesianAtomsOfTheMoleculeSection) {
+  const MolFile f = Gaussian(
+      "%chk=w\n#p hf/sto-3g\n\nwater\n\n0 1\n"
+      "O 1.5 -.5 0.0\n"
+      "H\t0.0, 1.0, -2.5\n"
+      "C 1 2 3 4 5\n"  // six tokens: not an atom
+      "X -1.0 2.0 3.0\n"
+      "\n"
+      "C 0\n6-31G(d)\n");
+  ASSERT_EQ(f.AtomIds.Ids, (std::vector<std::int32_t>{0, 1, 2}));
+  EXPECT_EQ(f.CartesianData.Count, 3);
+  EXPECT_EQ(f.ZMatrixData.Count, 0);
+  EXPECT_EQ(f.AtomIds.Labels.at(0), "O");
+  EXPECT_EQ(f.AtomIds.Labels.at(2), "X");
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 8u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(1), 1u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(2), 0u);
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(0), 6u);
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(2), 9u);
+  for (std::int32_t id : f.AtomIds.Ids) EXPECT_EQ(f.AtomIds.Kinds.at(id), CARTESIAN);
+  const Position<double>& o = f.CartesianData.Positions.at(0);
+  EXPECT_EQ(o.x, 1.5);
+  EXPECT_EQ(o.y, -0.5);
+  EXPECT_EQ(o.z, 0.0);
+  EXPECT_EQ(o.w, 1.0);
+  EXPECT_EQ(f.CartesianData.Positions.at(1).z, -2.5);
+}
+
+TEST(GaussianInput, ZMatrixWithLabelReferencesAndVariables) {
+  const MolFile f = Gaussian(
+      "#p opt\n\nzmat\n\n0 1\n"
+      "O1\n"
+      "H1 O1 R\n"
+      "H2 O1 R H1 A\n"
+      "C3 H2 .5 O1 -.5 H1 -D1\n"
+      "N4 C3 1.0 H2 90.0 O1 +1.5\n"
+      "Variables:\n"
+      "R 0.96\n"
+      "A=104.5\n"
+      "D1 = 120.0\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 5);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 8u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(3), 6u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 7u);
+  EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
+  EXPECT_FALSE(z.ReferenceStyles.contains(0));
+  EXPECT_FALSE(z.Bonds.contains(0));
+  for (std::int32_t id = 1; id <= 4; ++id) EXPECT_EQ(z.ReferenceStyles.at(id), 2);
+
+  ExpectEntry(z.Bonds, 1, 0, "R", 0.96, true);
+  ExpectEntry(z.Angles, 2, 1, "A", 104.5, true);
+  ExpectEntry(z.Bonds, 3, 2, "0.5", 0.5, false);
+  ExpectEntry(z.Angles, 3, 0, "-0.5", -0.5, false);
+  ExpectEntry(z.Dihedrals, 3, 1, "-D1", -120.0, true);
+  // "+1.5" is a name, and no variable has it.
+  ExpectEntry(z.Dihedrals, 4, 0, "+1.5", 0.0, true);
+
+  ASSERT_EQ(z.Variables.size(), 3u);
+  EXPECT_EQ(z.Variables.at(2).Text, "D1");
+  EXPECT_EQ(z.Variables.at(2).Reference, 2);
+  EXPECT_EQ(z.Variables.at(2).Value, 120.0);
+}
+
+TEST(GaussianInput, CommaSeparatedNumberReferencesWithCarriageReturns) {
+  const MolFile f = Gaussian(
+      "#p rb3lyp freq=raman\r\n\r\nNotitle\r\n\r\n0 1\r\n"
+      " C\r\n"
+      " C,1,B1\r\n"
+      " C,2,B2,1,A1\r\n"
+      " H,3,B3,2,A2,1,D1,0\r\n"
+      "      Variables:\r\n"
+      " B1=1.42\r\n B2=1.40\r\n B3=1.09\r\n A1=120.\r\n A2=119.5\r\n D1=180.\r\n\r\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 4);
+  for (std::int32_t id = 1; id <= 3; ++id) EXPECT_EQ(z.ReferenceStyles.at(id), 1);
+  ExpectEntry(z.Bonds, 1, 0, "B1", 1.42, true);
+  ExpectEntry(z.Angles, 2, 0, "A1", 120.0, true);
+  ExpectEntry(z.Bonds, 3, 2, "B3", 1.09, true);
+  ExpectEntry(z.Dihedrals, 3, 0, "D1", 180.0, true);
+  EXPECT_EQ(z.Variables.size(), 6u);
+}
+
+// The variables section after a plain blank line, in every written form.
+TEST(GaussianInput, VariableLineForms) {
+  const MolFile f = Gaussian(
+      "#p\n\nt\n\n0 1\n"
+      "X\n"
+      "X 1 a\n"
+      "X 1 b 2 c\n"
+      "X 1 d 2 e 3 f\n"
+      "X 1 g 2 h 3 i\n"
+      "\n"
+      "a=1.5\n"
+      "b 1.5\n"
+      "c = 1.5\n"
+      "d, 1.5\n"
+      "e 1.5 F\n"
+      "f 1.0 4 0.1\n"  // scan: start value, points, step
+      "g 1.5 10 0.1\n"
+      "h\t2.5\n"
+      "a=7.0\n"  // a second definition: the first one counts
+      "3 4 5\n"
+      "i 9.9\n");
+  const ZMatrix& z = f.ZMatrixData;
+  EXPECT_EQ(z.Bonds.at(1).Value, 1.5);
+  EXPECT_EQ(z.Bonds.at(2).Value, 1.5);
+  EXPECT_EQ(z.Angles.at(2).Value, 1.5);
+  EXPECT_EQ(z.Bonds.at(3).Value, 1.5);
+  EXPECT_EQ(z.Angles.at(3).Value, 1.5);
+  EXPECT_EQ(z.Dihedrals.at(3).Value, 1.0);
+  EXPECT_EQ(z.Bonds.at(4).Value, 1.5);
+  EXPECT_EQ(z.Angles.at(4).Value, 2.5);
+  // The section ended at "3 4 5": i is never defined.
+  EXPECT_EQ(z.Dihedrals.at(4).Value, 0.0);
+  ASSERT_EQ(z.Variables.size(), 9u);
+  EXPECT_EQ(z.Variables.at(8).Text, "a");
+  EXPECT_EQ(z.Variables.at(8).Value, 7.0);
+}
+
+TEST(GaussianInput, ReferenceResolution) {
+  const MolFile f = Gaussian(
+      "#p\n\nt\n\n0 1\n"
+      "C\n"
+      "C C 1.5\n"                   // the last "C" is this atom itself
+      "H 0 1.0 C 90.0\n"            // 0 is no atom number
+      "H 9 1.0\n"                   // beyond the atoms read so far
+      "N H 1.0 Q 90.0\n"            // Q names no atom
+      "2 1 1.0\n"                   // a label made of digits
+      "O 2 1.0 99999999999999999999 2.0\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 7);
+  EXPECT_EQ(z.Bonds.at(1).Reference, 1);
+  EXPECT_EQ(z.Bonds.at(2).Reference, -1);
+  EXPECT_EQ(z.Angles.at(2).Reference, 1);
+  EXPECT_EQ(z.ReferenceStyles.at(2), 2);
+  EXPECT_EQ(z.Bonds.at(3).Reference, -1);
+  EXPECT_EQ(z.ReferenceStyles.at(3), 2);
+  EXPECT_EQ(z.Bonds.at(4).Reference, 3);
+  EXPECT_EQ(z.Angles.at(4).Reference, -1);
+  EXPECT_EQ(z.Bonds.at(5).Reference, 0);
+  EXPECT_EQ(z.ReferenceStyles.at(5), 1);
+  // As a number, 2 is atom id 1, not the atom labelled "2".
+  EXPECT_EQ(z.Bonds.at(6).Reference, 1);
+  EXPECT_EQ(z.Angles.at(6).Reference, -1);
+  EXPECT_EQ(z.ReferenceStyles.at(6), 1);
+}
+
+TEST(GaussianInput, LineClassification) {
+  const MolFile f = Gaussian(
+      "#p\n\nt\n\n0 1\n"
+      "O 0.0 0.0 0.0\n"
+      "H 0.0 0.0 1.0\n"
+      "C 0 1.5 2.0 3.0\n"  // a freeze code: five tokens make a Z-matrix line
+      "N -.5 1 2\n"
+      "VARIABLES:\n"
+      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // nine tokens: dropped
+  ASSERT_EQ(f.AtomIds.Ids.size(), 5u);
+  EXPECT_EQ(f.AtomIds.Kinds.at(2), ZMATRIX);
+  ExpectEntry(f.ZMatrixData.Bonds, 2, -1, "1.5", 1.5, false);
+  ExpectEntry(f.ZMatrixData.Angles, 2, 1, "3.0", 3.0, false);
+  EXPECT_EQ(f.ZMatrixData.ReferenceStyles.at(2), 1);
+  EXPECT_EQ(f.AtomIds.Kinds.at(3), CARTESIAN);
+  EXPECT_EQ(f.CartesianData.Positions.at(3).x, -0.5);
+  // The keyword is case-sensitive: in capitals it is an atom of no element.
+  EXPECT_EQ(f.AtomIds.Labels.at(4), "VARIABLES:");
+  EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
+}
+
+TEST(GaussianInput, OnlyTheFirstJobIsRead) {
+  const MolFile f = Gaussian(
+      "#p opt\n\nfirst\n\n0 1\nO\nH 1 R\nVariables:\nR=0.97\n\n"
+      "--Link1-- \n#p freq geom=check\n\nsecond\n\n0 1\nO\nH 1 R\nC 1 R 2 A\nVariables:\nR=5.0\n");
+  EXPECT_EQ(f.ZMatrixData.Count, 2);
+  ASSERT_EQ(f.ZMatrixData.Variables.size(), 1u);
+  EXPECT_EQ(f.ZMatrixData.Bonds.at(1).Value, 0.97);
+}
+
+TEST(GaussianInput, ChargeLineLandmark) {
+  // A title of two numbers is taken for the charge line.
+  EXPECT_TRUE(Gaussian("#p\n\n1 2\n\n0 1\nO 0 0 0\n").AtomIds.Ids.empty());
+  // No blank line before the charge line.
+  EXPECT_TRUE(Gaussian("0 1\nO 0 0 0\n").AtomIds.Ids.empty());
+  // Blanks, tabs and commas alone make a blank line; "0, 1" is a charge line.
+  const MolFile f = Gaussian("#p\n \t,\nt\n,,\n0, 1\nHe 0 0 0\n");
+  EXPECT_EQ(f.AtomIds.Ids.size(), 1u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 2u);
+  // A route-only file has no atoms.
+  EXPECT_TRUE(Gaussian("%chk=x\n#p geom=allcheck\n\n").AtomIds.Ids.empty());
+}
+
+}  // namespace

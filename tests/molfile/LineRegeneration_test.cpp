@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "ParseText.h"
+#include "RoundTrip.h"
+
+namespace {
+
+const char* const kGaussianZMatrix =
+    "#p opt\n\nt\n\n0 1\n"
+    "O1\n"
+    "H1 O1 R\n"
+    "H2 O1 R H1 A\n"
+    "C3 H2 .5 O1 -.5 H1 -D1\n"
+    "Variables:\n"
+    "R 0.96\nA=104.5\nD1 = 120.0\n";
+
+const char* const kGaussianNumbered =
+    "#p\n\nt\n\n0 1\n"
+    " C\n C,1,B1\n C,2,B2,1,A1\n H,3,B3,2,A2,1,D1,0\n"
+    "\nB1=1.42\nB2=1.40\nB3=1.09\nA1=120.\nA2=119.5\nD1=180.\n";
+
+const char* const kGaussianCartesian =
+    "#p\n\nt\n\n0 1\nO 1.5 -.5 0.0\nH -0.000001 123.4567890123 1e-12\n";
+
+const char* const kMopac =
+    "PM7\nt\nc\n"
+    "O 0.000000 1 0.000000 1 0.000000 1 0 0 0\n"
+    "H .97 +0 0.000000 1 0.000000 1 1 0 0\n"
+    "H 0.97 1 109.471 1 0.000000 1 1 2 0\n"
+    "C 1.54 0 109.5 0 -60 0 1 2 3\n"
+    "N 1.5 1 110 1 0.00001 1 4 1 2\n";
+
+void ExpectRoundTrip(std::int32_t fileType, const std::string& text) {
+  SCOPED_TRACE(text);
+  ExpectRegeneratedLinesReadBack(ParseText(fileType, text));
+}
+
+TEST(UpdateAtomLine, CartesianLine) {
+  MolFile f = ParseText(GAUSSIAN_INPUT, kGaussianCartesian);
+  f.CartesianData.Positions.at(0) = {0, -1.25, 3, 1};
+  f.UpdateAtomLine(0);
+  EXPECT_EQ(f.Lines[5], "O  0.00000000000  -1.25000000000  3.00000000000");
+  f.CartesianData.Positions.at(0) = {-0.0, -1e-13, 12345678.5, 1};
+  f.AtomIds.Labels.at(0) = "O7";
+  f.UpdateAtomLine(0);
+  EXPECT_EQ(f.Lines[5], "O7  -0.00000000000  -0.00000000000  12345678.50000000000");
+  f.UpdateAtomLine(1);
+  EXPECT_EQ(f.Lines[6], "H  -0.00000100000  123.45678901230  0.00000000000");
+}
+
+TEST(UpdateAtomLine, ZMatrixLinesKeepTheirStyleAndTexts) {
+  MolFile f = ParseText(GAUSSIAN_INPUT, kGaussianZMatrix);
+  f.UpdateAtomLine(0);
+  EXPECT_EQ(f.Lines[5], "O1 ");
+  f.UpdateAtomLine(1);
+  EXPECT_EQ(f.Lines[6], "H1 O1 R ");
+  f.UpdateAtomLine(3);
+  EXPECT_EQ(f.Lines[8], "C3 H2 0.5 O1 -0.5 H1 -D1");
+  f.ZMatrixData.Bonds.at(3).Text = "1.09";
+  f.AtomIds.Labels.at(2) = "N";
+  f.UpdateAtomLine(3);
+  EXPECT_EQ(f.Lines[8], "C3 N 1.09 O1 -0.5 H1 -D1");
+  // An unresolved label reference writes nothing in its place.
+  f.ZMatrixData.Angles.at(3).Reference = -1;
+  f.UpdateAtomLine(3);
+  EXPECT_EQ(f.Lines[8], "C3 N 1.09  -0.5 H1 -D1");
+  EXPECT_FALSE(f.AtomIds.Labels.contains(-1));
+
+  MolFile n = ParseText(GAUSSIAN_INPUT, kGaussianNumbered);
+  n.UpdateAtomLine(0);
+  EXPECT_EQ(n.Lines[5], "C ");
+  n.UpdateAtomLine(3);
+  EXPECT_EQ(n.Lines[8], "H 3 B3 2 A2 1 D1");
+  n.ZMatrixData.Bonds.at(3).Reference = -1;
+  n.UpdateAtomLine(3);
+  EXPECT_EQ(n.Lines[8], "H 0 B3 2 A2 1 D1");
+  // Without a reference style only the label is written.
+  n.ZMatrixData.ReferenceStyles.erase(3);
+  n.UpdateAtomLine(3);
+  EXPECT_EQ(n.Lines[8], "H ");
+}
+
+TEST(UpdateMopacAtomLine, ValuesFlagsAndReferences) {
+  MolFile f = ParseText(MOPAC_INPUT, kMopac);
+  f.UpdateMopacAtomLine(0);
+  EXPECT_EQ(f.Lines[3], "O  0.000000000  0 0.000000000  0 0.000000000  0 0 0 0");
+  f.UpdateMopacAtomLine(1);
+  EXPECT_EQ(f.Lines[4], "H  0.9700000000  1 0.000000000  0 0.000000000  0 1 0 0");
+  f.UpdateMopacAtomLine(3);
+  EXPECT_EQ(f.Lines[6], "C  1.540000000  1 109.5000000  1 -60.00000000  1 1 2 3");
+  f.UpdateMopacAtomLine(4);
+  EXPECT_EQ(f.Lines[7], "N  1.500000000  1 110.0000000  1 1.000000000e-05  1 4 1 2");
+
+  f.ZMatrixData.Dihedrals.at(3).Value = 120;
+  f.ZMatrixData.Bonds.at(3).Reference = 1;
+  f.ZMatrixData.Angles.at(3).Reference = 0;
+  f.UpdateMopacAtomLine(3);
+  EXPECT_EQ(f.Lines[6], "C  1.540000000  1 109.5000000  1 120.0000000  1 2 1 3");
+}
+
+// %#.10g, without the user's locale.
+TEST(UpdateMopacAtomLine, TenSignificantDigits) {
+  const std::pair<double, const char*> cases[] = {
+      {1.2, "1.200000000"},           {-0.0, "-0.000000000"},
+      {1e-7, "1.000000000e-07"},      {0.0001, "0.0001000000000"},
+      {1234567890.0, "1234567890."},  {1e10, "1.000000000e+10"},
+      {9.99999999996, "10.00000000"}, {-123456.789, "-123456.7890"},
+      {1e300, "1.000000000e+300"},    {5e-324, "4.940656458e-324"},
+  };
+  MolFile f = ParseText(MOPAC_INPUT, kMopac);
+  for (const auto& [value, text] : cases) {
+    f.ZMatrixData.Bonds.at(4).Value = value;
+    f.UpdateMopacAtomLine(4);
+    std::vector<std::string> tokens;
+    Tokenize(f.Lines[7], tokens);
+    EXPECT_EQ(tokens.at(1), text) << value;
+  }
+}
+
+TEST(UpdateAtomLine, WritesOnlyALineTheAtomOwns) {
+  MolFile f = ParseText(GAUSSIAN_INPUT, kGaussianZMatrix);
+  MolFile m = ParseText(MOPAC_INPUT, kMopac);
+  f.AtomIds.LineIndexes.erase(1);
+  m.AtomIds.LineIndexes.erase(1);
+  f.AtomIds.LineIndexes.at(2) = 1000;
+  m.AtomIds.LineIndexes.at(2) = 9;
+  const MolFile before = f;
+  const MolFile mopacBefore = m;
+  for (std::uint32_t id : {1u, 2u, 77u, 0x80000000u}) {
+    f.UpdateAtomLine(id);
+    m.UpdateMopacAtomLine(id);
+  }
+  EXPECT_EQ(f.Lines, before.Lines);
+  EXPECT_EQ(m.Lines, mopacBefore.Lines);
+  EXPECT_EQ(f.AtomIds.LineIndexes, before.AtomIds.LineIndexes);
+  EXPECT_EQ(f.AtomIds.Labels, before.AtomIds.Labels);
+  EXPECT_EQ(f.AtomIds.Kinds, before.AtomIds.Kinds);
+  EXPECT_EQ(m.AtomIds.LineIndexes, mopacBefore.AtomIds.LineIndexes);
+
+  // MOPAC lines are written for Z-matrix atoms only.
+  MolFile c = ParseText(GAUSSIAN_INPUT, kGaussianCartesian);
+  c.UpdateMopacAtomLine(0);
+  EXPECT_EQ(c.Lines[5], "O 1.5 -.5 0.0");
+  c.AtomIds.Kinds.at(0) = 99;
+  c.UpdateAtomLine(0);
+  EXPECT_EQ(c.Lines[5], "O 1.5 -.5 0.0");
+}
+
+TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
+  ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianCartesian);
+  ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianZMatrix);
+  ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianNumbered);
+  ExpectRoundTrip(MOPAC_INPUT, kMopac);
+  ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
+}
+
+// A locale whose decimal separator is a comma, for as long as it lives:
+// an installed one, or one built into a temporary folder.
+class CommaLocale {
+ public:
+  CommaLocale() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8"})
+      if (Use(name)) return;
+    char pattern[] = "/tmp/quivera-locale-XXXXXX";
+    if (!mkdtemp(pattern)) return;
+    Folder = pattern;
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 " + Folder + "/de_DE.UTF-8 >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return;
+    setenv("LOCPATH", Folder.c_str(), 1);
+    Use("de_DE.UTF-8");
+  }
+  ~CommaLocale() {
+    std::setlocale(LC_ALL, "C");
+    if (Folder.empty()) return;
+    unsetenv("LOCPATH");
+    std::error_code ignored;
+    std::filesystem::remove_all(Folder, ignored);
+  }
+  bool Active() const { return Active_; }
+
+ private:
+  bool Use(const char* name) {
+    if (!std::setlocale(LC_ALL, name)) return false;
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", 1.5);
+    Active_ = std::string(text) == "1,5";
+    return Active_;
+  }
+  std::string Folder;
+  bool Active_ = false;
+};
+
+TEST(UpdateAtomLine, SameBytesInACommaLocale) {
+  CommaLocale locale;
+  if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma here, and none could be built";
+  MolFile c = ParseText(GAUSSIAN_INPUT, kGaussianCartesian);
+  c.UpdateAtomLine(0);
+  EXPECT_EQ(c.Lines[5], "O  1.50000000000  -0.50000000000  0.00000000000");
+  MolFile m = ParseText(MOPAC_INPUT, kMopac);
+  m.UpdateMopacAtomLine(3);
+  EXPECT_EQ(m.Lines[6], "C  1.540000000  1 109.5000000  1 -60.00000000  1 1 2 3");
+  m.UpdateMopacAtomLine(4);
+  EXPECT_EQ(m.Lines[7], "N  1.500000000  1 110.0000000  1 1.000000000e-05  1 4 1 2");
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "ParseText.h"
+
+namespace {
+
+MolFile Mopac(const std::string& text) { return ParseText(MOPAC_INPUT, text); }
+
+void ExpectEntry(const std::map<std::int32_t, ZMatrix::Pair>& entries, std::int32_t id,
+                 std::int32_t reference, const std::string& text) {
+  SCOPED_TRACE("atom " + std::to_string(id) + " " + text);
+  const auto entry = entries.find(id);
+  ASSERT_NE(entry, entries.end());
+  EXPECT_EQ(entry->second.Reference, reference);
+  EXPECT_EQ(entry->second.Text, text);
+  EXPECT_FALSE(entry->second.IsVariable);
+}
+
+const char* const kShortAtoms = "O\nH 0.96 1\nH 0.96 1 104.5 1\n";
+
+struct Layout {
+  const char* Header;
+  std::uint32_t FirstGeometryLine;
+  const char* Name;
+};
+
+TEST(MopacInput, HeaderLayouts) {
+  const Layout layouts[] = {
+      {"PM7\ntitle\ncomment\n", 3, "title"},
+      {"PM7 +\nmore\ntitle\ncomment\n", 4, "title"},
+      {"PM7 +\nmore +\nmore\ntitle\ncomment\n", 5, "title"},
+      {"PM7 +\nmore &\nmore\ntitle\n", 4, "title"},
+      {"PM7 &\nmore\ntitle\n", 3, "title"},
+      {"PM7 &\nmore +\nmore\ntitle\n", 4, "title"},
+      {"PM7 &\nmore &\nmore\n", 3, ""},
+      {"PM7 + +\nmore\ntitle\ncomment\n", 4, "title"},  // several "+" count once
+      {"PM7\n\ncomment\n", 3, "comment"},  // an empty title: the comment names it
+  };
+  for (const Layout& layout : layouts) {
+    SCOPED_TRACE(layout.Header);
+    const MolFile f = Mopac(std::string(layout.Header) + kShortAtoms);
+    ASSERT_EQ(f.AtomIds.Ids.size(), 3u);
+    EXPECT_EQ(f.AtomIds.LineIndexes.at(0), layout.FirstGeometryLine);
+    EXPECT_EQ(f.Name, layout.Name);
+  }
+  MolFile named;
+  named.Name = "given";
+  named.FileType = MOPAC_INPUT;
+  named.Lines = {"PM7", "title", "comment", "O"};
+  named.Parse();
+  EXPECT_EQ(named.Name, "given");
+}
+
+TEST(MopacInput, ShortFirstAtoms) {
+  const MolFile f = Mopac(std::string("PM7\nt\nc\n") + kShortAtoms);
+  const ZMatrix& z = f.ZMatrixData;
+  EXPECT_EQ(z.Count, 3);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 8u);
+  EXPECT_EQ(f.AtomIds.Kinds.at(0), ZMATRIX);
+  EXPECT_EQ(z.ReferenceStyles.at(0), 1);
+  EXPECT_FALSE(z.Bonds.contains(0));
+  ExpectEntry(z.Bonds, 1, 0, "0.96");
+  EXPECT_FALSE(z.Angles.contains(1));
+  ExpectEntry(z.Bonds, 2, 1, "0.96");
+  ExpectEntry(z.Angles, 2, 0, "104.5");
+  EXPECT_EQ(z.Angles.at(2).Value, 104.5);
+  EXPECT_TRUE(f.CartesianData.Positions.empty());
+}
+
+// Flags say what MOPAC may optimise; 0 freezes a coordinate but the
+// coordinate is still there.
+TEST(MopacInput, EntriesDoNotDependOnFlags) {
+  const MolFile f = Mopac(
+      "PM7\nt\nc\n"
+      "O 0.000000 1 0.000000 1 0.000000 1 0 0 0\n"  // MOPAC's own first atoms
+      "H 0.970000 1 0.000000 1 0.000000 1 1 0 0\n"
+      "H .97 +0 109.471 +1 0.000000 1 1 2 0\n"
+      "C 1.54 0 109.5 0 -.5 0 1 2 3\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 4);
+  EXPECT_FALSE(z.Bonds.contains(0));
+  EXPECT_FALSE(z.Angles.contains(0));
+  ExpectEntry(z.Bonds, 1, 0, "0.970000");
+  EXPECT_FALSE(z.Angles.contains(1));
+  ExpectEntry(z.Bonds, 2, 0, "0.97");
+  ExpectEntry(z.Angles, 2, 1, "109.471");
+  EXPECT_FALSE(z.Dihedrals.contains(2));
+  ExpectEntry(z.Bonds, 3, 0, "1.54");
+  ExpectEntry(z.Angles, 3, 1, "109.5");
+  ExpectEntry(z.Dihedrals, 3, 2, "-0.5");
+  EXPECT_EQ(z.Dihedrals.at(3).Value, -0.5);
+}
+
+TEST(MopacInput, ChargeColumnAndLaterAtoms) {
+  const MolFile f = Mopac(
+      " SYMMETRY\nFormaldehyde\n\n"
+      "  O  0.00000000 +0  0.0000000 +0    0.0000000 +0              -0.4225\n"
+      "  C  1.21081526 +1  0.0000000 +0    0.0000000 +0  1  0  0      0.2365\n"
+      "  H  1.09749962 +1  122.0235013 +1  0.0000000 +0  2  1  0      0.0930\n"
+      "  H  1.09749962 +0  122.0235013 +0  180.0000000 +0  2  1  3  0.0930\n"
+      "  H  1.09749962 +0  122.0235013 +0  180.0000000 +0  2  1  3  0.0930\n"
+      "  C  1.5 1 110 1 2 1\n"     // seven tokens from the fifth atom on: skipped
+      "Tv 10.0 1 0.0 1 0.0 1\n"
+      "0 0.0 0 0.0 0 0.0 0 0 0 0\n"
+      "  N  1.4 1 110 1 120 1 99 1 2\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 6);
+  EXPECT_EQ(f.Name, "Formaldehyde");
+  ExpectEntry(z.Bonds, 3, 1, "1.09749962");
+  ExpectEntry(z.Angles, 3, 0, "122.0235013");
+  ExpectEntry(z.Dihedrals, 3, 2, "180.0000000");
+  EXPECT_TRUE(z.Dihedrals.contains(4));
+  // References are not checked against the atoms: 99 is id 98.
+  EXPECT_EQ(f.AtomIds.Labels.at(5), "N");
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(5), 11u);
+  EXPECT_EQ(z.Bonds.at(5).Reference, 98);
+}
+
+TEST(MopacInput, SevenTokenLinesAndDefaultReferences) {
+  const MolFile f = Mopac(
+      "PM7\nt\nc\n"
+      "C 0.0 0 0.0 0 0.0 0\n"
+      "C 1.3 1 0.0 0 0.0 0\n"
+      "H 1.08 1 123.6 1 0 0\n"
+      "H 1.08 1 123.6 1 1 2\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 4);
+  EXPECT_FALSE(z.Bonds.contains(0));
+  // Columns 6 and 7 hold no atom numbers here: no entries.
+  EXPECT_FALSE(z.Bonds.contains(1));
+  EXPECT_FALSE(z.Bonds.contains(2));
+  ExpectEntry(z.Bonds, 3, 0, "1.08");
+  ExpectEntry(z.Angles, 3, 1, "123.6");
+  EXPECT_FALSE(z.Dihedrals.contains(3));
+}
+
+TEST(MopacInput, GeometryEnds) {
+  // A blank line before the first atom is passed over; after an atom it ends
+  // the geometry, so symmetry data and a second job are not atoms.
+  const MolFile one = Mopac("PM7\nt\nc\n\nH\n\n1 1 2\n");
+  ASSERT_EQ(one.AtomIds.Ids.size(), 1u);
+  EXPECT_EQ(one.AtomIds.LineIndexes.at(0), 4u);
+
+  const MolFile two = Mopac(
+      "PM7\nt\nc\nC\nC 1.3 1\nH 1.0 1 120 1\nH 1.0 1 120 1 180 1 1 2 3\n\n"
+      "PM7\nt\nc\nO\n");
+  EXPECT_EQ(two.AtomIds.Ids.size(), 4u);
+
+  const MolFile starHeader = Mopac(
+      "*\n*    22.957\n*\n SYMMETRY PM7\nBenzene\n HR=C&P1970 I=9.25\n"
+      "  C     0.00000000 +0    0.0000000 +0    0.0000000 +0     0     0     0\n"
+      "  C     1.39393438 +1    0.0000000 +0    0.0000000 +0     1     0     0\n"
+      " \n   2  1    3    4    5    6\n");
+  EXPECT_EQ(starHeader.Name, "Benzene");
+  ASSERT_EQ(starHeader.AtomIds.Ids.size(), 2u);
+  EXPECT_EQ(starHeader.AtomIds.LineIndexes.at(0), 6u);
+  EXPECT_EQ(starHeader.AtomIds.AtomicNumbers.at(0), 6u);
+}
+
+// Cartesian MOPAC files are not read as Cartesian: their first four lines
+// become Z-matrix atoms without entries (columns 6 and 7 name no atom), the
+// rest, being neither ten tokens long nor among the first four, is skipped.
+TEST(MopacInput, CartesianFilesGiveAtomsWithoutEntries) {
+  const MolFile f = Mopac(
+      " PM7\nTitle\n\n"
+      "C  -4.51254  1  -0.66910  1  -0.00000  1\n"
+      "C  -4.43706  1   0.72368  1   0.00000  1\n"
+      "C  -3.19314  1   1.35471  1   0.00000  1\n"
+      "C  -2.02469  1   0.59295  1   0.00000  1\n"
+      "C  -2.10017  1  -0.79984  1  -0.00000  1\n"
+      "C  0.0 0.0 0.0\n");
+  EXPECT_EQ(f.ZMatrixData.Count, 4);
+  EXPECT_TRUE(f.ZMatrixData.Bonds.empty());
+  EXPECT_TRUE(f.ZMatrixData.Angles.empty());
+  EXPECT_TRUE(f.CartesianData.Positions.empty());
+}
+
+TEST(MopacInput, ReferencesThatNameNoAtom) {
+  const MolFile f = Mopac(
+      "PM7\nt\nc\nC\nC 1.3 1\nC 1.3 1 120 1\n"
+      "C 1.5 1 110 1 120 1 99999999999 -5 3\n"
+      "C 1.5 1 110 1 120 1 2 -5 3\n");
+  const ZMatrix& z = f.ZMatrixData;
+  ASSERT_EQ(z.Count, 5);
+  EXPECT_FALSE(z.Bonds.contains(3));
+  ExpectEntry(z.Bonds, 4, 1, "1.5");
+  EXPECT_FALSE(z.Angles.contains(4));
+  EXPECT_FALSE(z.Dihedrals.contains(4));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <iterator>
+
+#include "ParseText.h"
+
+namespace {
+
+MolFile Tinker(const std::string& text) { return ParseText(TINKER_XYZ, text); }
+
+std::vector<std::string> Connections(const MolFile& f, std::int32_t id) {
+  std::vector<std::string> tokens;
+  const auto [first, last] = f.AtomIds.Connections.equal_range(id);
+  for (auto it = first; it != last; ++it) tokens.push_back(it->second);
+  return tokens;
+}
+
+TEST(TinkerXyz, AtomsAndConnections) {
+  const MolFile f = Tinker(
+      "     3  water\n"
+      "     1  OW    0.000000    0.000000    0.117300     1\n"
+      "\n"
+      "     2  HW\n"
+      "     2  HW    0.757200   -0.000000   -0.469200\n"
+      "     3  HW,  -0.757200,   0.000000,  -0.469200,  2,  1,  2\n");
+  EXPECT_EQ(f.Name, "     3  water");
+  ASSERT_EQ(f.AtomIds.Ids, (std::vector<std::int32_t>{0, 1, 2}));
+  EXPECT_EQ(f.CartesianData.Count, 3);
+  EXPECT_EQ(f.AtomIds.Labels.at(0), "1");
+  EXPECT_EQ(f.AtomIds.Labels.at(2), "3");
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(1), 4u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 8u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(1), 1u);
+  for (std::int32_t id : f.AtomIds.Ids) EXPECT_EQ(f.AtomIds.Kinds.at(id), CARTESIAN);
+  EXPECT_EQ(f.CartesianData.Positions.at(2).x, -0.7572);
+  EXPECT_EQ(f.CartesianData.Positions.at(2).z, -0.4692);
+  EXPECT_TRUE(Connections(f, 0).empty());
+  EXPECT_TRUE(Connections(f, 1).empty());
+  EXPECT_EQ(Connections(f, 2), (std::vector<std::string>{"1", "2"}));
+}
+
+TEST(TinkerXyz, BoxLineAndOtherNonAtomLines) {
+  const MolFile f = Tinker(
+      "   200  Liquid Bromine\n"
+      "   20.556300   20.556300   20.556300   90.000000   90.000000   90.000000\n"
+      "     1  Br     1.40000000   17.92000000    5.96000000     1     2\n"
+      "  Br1  Br     1.0  2.0  3.0     1\n"
+      "     2  Br    -0.44000000   18.45000000    4.72000000     1     1\n");
+  ASSERT_EQ(f.AtomIds.Ids.size(), 2u);
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(0), 2u);
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(1), 4u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 35u);
+}
+
+TEST(TinkerXyz, OneLineFilesAndNames) {
+  MolFile f;
+  f.Name = "given";
+  f.FileType = TINKER_XYZ;
+  f.Lines = {"0 empty"};
+  f.Parse();
+  EXPECT_EQ(f.Name, "0 empty");
+  EXPECT_TRUE(f.AtomIds.Ids.empty());
+
+  f.Lines.clear();
+  f.Parse();
+  EXPECT_EQ(f.Name, "0 empty");
+}
+
+TEST(TinkerXyz, ForceFieldAtomNames) {
+  const std::pair<const char*, std::uint32_t> names[] = {
+      {"CT", 6}, {"HC", 1}, {"OY", 8}, {"SZ", 16}, {"CL", 6},
+      {"Cl", 17}, {"NA", 7}, {"Na", 11}, {"1", 1}, {"C", 6}};
+  std::string text = "10 names\n";
+  for (const auto& [name, z] : names) text += "1 " + std::string(name) + " 0 0 0\n";
+  const MolFile f = Tinker(text);
+  ASSERT_EQ(f.AtomIds.Ids.size(), std::size(names));
+  for (std::size_t i = 0; i < std::size(names); ++i)
+    EXPECT_EQ(f.AtomIds.AtomicNumbers.at(static_cast<std::int32_t>(i)), names[i].second)
+        << names[i].first;
+}
+
+}  // namespace
