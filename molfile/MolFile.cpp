@@ -37,29 +37,30 @@ bool MolFile::Load(const char* path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
 
-  // Read in blocks: outputs reach hundreds of megabytes.
-  std::vector<std::string> read;
+  // Read in blocks: outputs reach hundreds of megabytes. The lines go
+  // straight into Lines (no second copy at the peak) and are taken back out
+  // when the read fails.
+  const std::size_t held = Lines.size();
   std::string current;
   char buf[1 << 16];
   while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-    const std::streamsize n = in.gcount();
     const char* p = buf;
-    const char* end = buf + n;
+    const char* end = buf + in.gcount();
     while (p < end) {
       const char* stop = p;
       while (stop < end && *stop != '\n' && *stop != '\r') ++stop;
       current.append(p, stop);
       if (stop == end) break;
-      if (*stop == '\n') read.push_back(std::move(current)), current.clear();
+      if (*stop == '\n') Lines.push_back(std::move(current)), current.clear();
       p = stop + 1;  // a CR is dropped wherever it stands
     }
   }
-  if (in.bad()) return false;
-  read.push_back(std::move(current));
-
+  if (in.bad()) {
+    Lines.resize(held);
+    return false;
+  }
+  Lines.push_back(std::move(current));
   Path = path;
-  Lines.reserve(Lines.size() + read.size());
-  for (std::string& line : read) Lines.push_back(std::move(line));
   Parse();
   return true;
 }
