@@ -23,7 +23,10 @@ void MolGL::CopyFrom(const MolGL& source) {
   const AtomIndex index(Atoms);
   Bonds.clear();
   Bonds.reserve(source.Bonds.size());
+  const std::size_t count = source.Atoms.size();
   for (const Bond& bond : source.Bonds) {
+    // A bond left behind by a caller that shrank the atoms has no ids to take.
+    if (bond.Atom1 >= count || bond.Atom2 >= count) continue;
     const std::size_t a = index.Find(source.Atoms[bond.Atom1].Id);
     const std::size_t b = index.Find(source.Atoms[bond.Atom2].Id);
     if (a != AtomIndex::None && b != AtomIndex::None) Bonds.push_back({a, b});
@@ -38,6 +41,7 @@ void MolGL::CopyFrom(const MolGL& source) {
     mode.Animate = from.Animate;
     mode.Phase = from.Phase;
     for (const auto& [atom, vector] : from.Displacements) {
+      if (atom >= count) continue;
       const std::size_t target = index.Find(source.Atoms[atom].Id);
       if (target != AtomIndex::None) mode.Displacements.emplace(target, vector);
     }

@@ -243,3 +243,11 @@ TEST(MolGLCopy, RepeatedIdsPointAtTheFirstAtomWithThatId) {
   ASSERT_EQ(copy.Modes[0].Displacements.size(), 1u);
   EXPECT_EQ(copy.Modes[0].Displacements.at(1).x, 1.0);
 }
+
+TEST(MolGLCopy, EntriesPointingPastTheAtomsAreDropped) {
+  MolGL source = ModelWithBondsAndModes();
+  source.Atoms.resize(2);  // atom 9 removed without rebuilding
+  const MolGL copy(source);
+  EXPECT_EQ(BondIds(copy), (std::vector<std::pair<std::int32_t, std::int32_t>>{{7, 3}}));
+  EXPECT_EQ(copy.Modes[0].Displacements.size(), 1u);
+}
