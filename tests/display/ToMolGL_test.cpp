@@ -93,23 +93,6 @@ TEST(ZMatrixPlacement, DihedralsComeOutWithTheirSign) {
   }
 }
 
-TEST(ZMatrixPlacement, DihedralZeroIsOnTheSideOfTheDihedralAtom) {
-  for (double dihedral : {0.0, 180.0}) {
-    MolFile file = ThreeAtomZMatrix();
-    DeclareAtom(file, 3, "H4", 1, ZMATRIX);
-    SetZ(file.ZMatrixData.Bonds, 3, 1, 1.0);
-    SetZ(file.ZMatrixData.Angles, 3, 0, 120.0);
-    SetZ(file.ZMatrixData.Dihedrals, 3, 2, dihedral);
-    MolGL model;
-    file.ToMolGL(model);
-    const P p = model.Atoms[3].BasePosition;
-    EXPECT_NEAR(p.z, 0.0, 1e-12);
-    // Atom 2 lies below the x axis; dihedral 0 puts the new atom there too.
-    if (dihedral == 0.0) EXPECT_LT(p.y, 0.0);
-    else EXPECT_GT(p.y, 0.0);
-  }
-}
-
 TEST(ZMatrixPlacement, AxisCasesOfTheThirdAtom) {
   MolFile file;
   MolGL model;
