@@ -16,7 +16,8 @@ class FormsFixture : public ::testing::Test {
   void TearDown() override;
 
   // Creates the forms; `arguments` follow the program's name. The idle loop
-  // is stopped so that tests run passes themselves.
+  // is stopped so that tests run passes themselves; dialogs.Calls starts
+  // empty.
   void Start(const QStringList& arguments = {});
 
   // Writes `text` to `name` in the temporary folder; returns its path.
