@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "GLShapes.h"
 #include "ListView.h"
 #include "Trackball.h"
 #include "UnitMolecules.h"
@@ -123,6 +124,8 @@ int TFormGL::ClientWidth() const { return Surface->width(); }
 int TFormGL::ClientHeight() const { return Surface->height(); }
 
 void TFormGL::FormCreate() {
+  // A new context holds none of the shape lists an earlier one made.
+  for (auto* lists : {&SphereLists, &CylinderLists, &ConeLists, &DiskLists}) lists->clear();
   Surface->create();
   GLContext = new QOpenGLContext(this);
   GLContext->setFormat(Surface->requestedFormat());
