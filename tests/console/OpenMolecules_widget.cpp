@@ -1,5 +1,6 @@
 // Opening molecule files through the Open action and the command line.
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QTabBar>
 
@@ -8,6 +9,7 @@
 #include "UnitGL.h"
 #include "UnitMolecules.h"
 #include "UnitMoleculeEdit.h"
+#include "UnitSetting.h"
 
 namespace {
 
@@ -110,6 +112,35 @@ TEST_F(OpenMolecules, TheFileTypeDecidesSavingAndTheEditorsConversions) {
   }
 }
 
+TEST_F(OpenMolecules, AZMatrixInputKeepsItsOwnBondsThroughOpen) {
+  Start();
+  OpenThroughDialog(WriteFile("water.gjf", ZMatrixInput), 1);
+  const MolGL& model = FormGL->MolGLs[0];
+  ASSERT_EQ(model.Atoms.size(), 3u);
+  ASSERT_EQ(model.Bonds.size(), 2u);  // each hydrogen to its distance reference
+  for (const Bond& bond : model.Bonds) EXPECT_EQ(model.Atoms[bond.Atom1].Id * model.Atoms[bond.Atom2].Id, 0);
+  EXPECT_TRUE(FormMoleculeEdit->CoordinateConvertToXYZ->isEnabled());
+}
+
+TEST_F(OpenMolecules, AGaussianOutputIsBondedByDistanceAsTheStoredSettingSays) {
+  Start();
+  const QString water = QStringLiteral(QUIVERA_EXAMPLES "/water.out");
+  OpenThroughDialog(water, 2);
+  ASSERT_EQ(FormGL->MolGLs[0].Atoms.size(), 3u);
+  EXPECT_EQ(FormGL->MolGLs[0].Bonds.size(), 2u);
+  // A settings dialog left unchecked but cancelled does not count.
+  FormMolecules->AutoBondGaussianOutput = false;
+  FormSetting->CheckBoxAutoBondingCartesian->setChecked(true);
+  OpenThroughDialog(water, 2);
+  EXPECT_TRUE(FormGL->MolGLs[1].Bonds.empty());
+  FormMolecules->AutoBondGaussianOutput = true;
+  FormSetting->CheckBoxAutoBondingCartesian->setChecked(false);
+  OpenThroughDialog(water, 2);
+  EXPECT_EQ(FormGL->MolGLs[2].Bonds.size(), 2u);
+  // The earlier molecules' selection pointers were set again after each append.
+  EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[2]);
+}
+
 // --- The command line ---------------------------------------------------------
 
 class CommandLine : public FormsFixture {};
@@ -142,6 +173,17 @@ TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {
   EXPECT_FALSE(file.Lines.empty());
   EXPECT_EQ(FormMoleculeEdit->windowTitle(), QStringLiteral("1: first.gjf"));
   EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[0]);
+}
+
+TEST_F(CommandLine, AZMatrixInputGetsDistanceBonds) {
+  WriteFile("stretched.gjf",
+            "#T HF/STO-3G\n\nfar apart\n\n0 1\nO\nH 1 3.0\nH 1 0.96 2 104.5\n\n");
+  Start({PathOf("stretched.gjf")});
+  const MolGL& model = FormGL->MolGLs[0];
+  ASSERT_EQ(model.Atoms.size(), 3u);
+  // The far hydrogen's Z-matrix bond is gone; only the near one is bonded.
+  ASSERT_EQ(model.Bonds.size(), 1u);
+  EXPECT_EQ(model.Atoms[model.Bonds[0].Atom1].Id + model.Atoms[model.Bonds[0].Atom2].Id, 2);
 }
 
 TEST_F(CommandLine, AMissingFileStillGivesAnEmptyMoleculeOfItsName) {
