@@ -14,68 +14,25 @@
 
 #include "FormsFixture.h"
 #include "ListView.h"
+#include "ViewFrame.h"
 #include "UnitGL.h"
 #include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
 #include "ViewSurface.h"
 
 namespace {
-
-struct Pixels {
-  int Width = 0, Height = 0;
-  std::vector<unsigned char> Rgb;
-
-  // Pixels that are not the background colour (100, 165, 244).
-  int Drawn() const {
-    int count = 0;
-    for (std::size_t i = 0; i + 2 < Rgb.size(); i += 3) {
-      if (Rgb[i] != 100 || Rgb[i + 1] != 165 || Rgb[i + 2] != 244) ++count;
-    }
-    return count;
-  }
-  // Drawn pixels in the rectangle [x0, x1) x [y0, y1), y from the bottom.
-  int DrawnIn(int x0, int y0, int x1, int y1) const {
-    int count = 0;
-    for (int y = std::max(0, y0); y < std::min(Height, y1); ++y) {
-      for (int x = std::max(0, x0); x < std::min(Width, x1); ++x) {
-        const unsigned char* p = &Rgb[3 * (static_cast<std::size_t>(y) * Width + x)];
-        if (p[0] != 100 || p[1] != 165 || p[2] != 244) ++count;
-      }
-    }
-    return count;
-  }
-};
 
 class View : public FormsFixture {
  protected:
   void StartWith(const QStringList& arguments) {
     Start(arguments);
-    // Wholly on the screen and uncovered: pixels off it or under another
-    // window belong to no one.
-    FormGL->setGeometry(0, 0, 640, 480);
-    FormMolecules->move(700, 0);
-    FormMoleculeEdit->move(700, 520);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormGL));
-    QTest::qWait(20);
+    ASSERT_TRUE(PrepareView());
     ASSERT_NE(FormGL->GLContext, nullptr) << "no GL: run under Xvfb";
-    // A swap lets the GL drawable take the window's new size.
-    FormGL->ApplicationIdle();
-    FormGL->FormResize();
   }
 
-  // Renders one frame and reads it from the back buffer, as a capture would.
-  Pixels Render() {
-    FormGL->RenderScene();
-    Pixels pixels;
-    const qreal ratio = FormGL->Surface->devicePixelRatio();
-    pixels.Width = static_cast<int>(FormGL->ClientWidth() * ratio);
-    pixels.Height = static_cast<int>(FormGL->ClientHeight() * ratio);
-    pixels.Rgb.resize(static_cast<std::size_t>(pixels.Width) * pixels.Height * 3);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, pixels.Width, pixels.Height, GL_RGB, GL_UNSIGNED_BYTE, pixels.Rgb.data());
+  static ViewFrame Render() {
+    ViewFrame frame = RenderFrame();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    return pixels;
+    return frame;
   }
 
   static QString Water() { return QStringLiteral(QUIVERA_EXAMPLES "/water.out"); }
@@ -100,7 +57,7 @@ class View : public FormsFixture {
 
 TEST_F(View, WithNothingLoadedEveryPixelIsTheBackground) {
   StartWith({});
-  const Pixels frame = Render();
+  const ViewFrame frame = Render();
   ASSERT_GT(frame.Width, 0);
   EXPECT_EQ(frame.Drawn(), 0);
   // The context is double-buffered with a deep depth buffer.
@@ -115,8 +72,8 @@ TEST_F(View, TheCommandLineMoleculeIsDrawnAndTheClockRunsPerPass) {
   StartWith({Water()});
   ASSERT_EQ(FormGL->MolGLs.size(), 1u);
   ASSERT_EQ(FormGL->MolGLs[0].Atoms.size(), 3u);
-  const Pixels frame = Render();
-  EXPECT_GT(frame.DrawnIn(frame.Width / 2 - 20, frame.Height / 2 - 20, frame.Width / 2 + 20, frame.Height / 2 + 20),
+  const ViewFrame frame = Render();
+  EXPECT_GT(frame.Drawn(frame.Width / 2 - 20, frame.Height / 2 - 20, frame.Width / 2 + 20, frame.Height / 2 + 20),
             100);
   const long double before = FormGL->CurrentTime;
   for (int pass = 0; pass < 5; ++pass) FormGL->ApplicationIdle();
@@ -134,14 +91,14 @@ TEST_F(View, WithoutASelectionEveryModelIsDrawn) {
   OpenThroughDialog(Water(), 2);
   FormGL->MolGLs[0].Position.x = -5;
   FormGL->MolGLs[1].Position.x = 5;
-  const Pixels selected = Render();
+  const ViewFrame selected = Render();
   FormMolecules->SelectedIndex = -1;
   FormMolecules->ShowSelectedMolecule();
-  const Pixels all = Render();
+  const ViewFrame all = Render();
   const int w = all.Width, h = all.Height;
-  EXPECT_EQ(selected.DrawnIn(0, 0, w / 2, h), 0);
-  EXPECT_GT(all.DrawnIn(0, 0, w / 2, h), 50);
-  EXPECT_GT(all.DrawnIn(w / 2, 0, w, h), 50);
+  EXPECT_EQ(selected.Drawn(0, 0, w / 2, h), 0);
+  EXPECT_GT(all.Drawn(0, 0, w / 2, h), 50);
+  EXPECT_GT(all.Drawn(w / 2, 0, w, h), 50);
 }
 
 TEST_F(View, ASelectedModeVibratesAndItsFrequencyShows) {
@@ -159,7 +116,7 @@ TEST_F(View, ASelectedModeVibratesAndItsFrequencyShows) {
   EXPECT_NE(heights[1], heights[2]);
 
   // The frequency text stands at (20, 10) on the overlay plane: right of the centre, above it.
-  const auto textArea = [](const Pixels& p) { return p.DrawnIn(p.Width / 2 + 20, p.Height / 2, p.Width, p.Height); };
+  const auto textArea = [](const ViewFrame& p) { return p.Drawn(p.Width / 2 + 20, p.Height / 2, p.Width, p.Height); };
   model.Modes[0].Animate = false;
   FormMolecules->ListViewNormalModes->AddItem(QString::number(model.Modes[0].ModeNumber), 4);
   FormMolecules->ListViewNormalModes->SelectRow(0);
@@ -182,7 +139,7 @@ TEST_F(View, TheTimeTextShowsInAnimationMode) {
   FormGL->AnimationMode = true;
   FormGL->CurrentTime = 100.0L;
   FormGL->PlayState = PLAY;
-  const auto textArea = [](const Pixels& p) { return p.DrawnIn(0, p.Height / 2, p.Width / 2, p.Height); };
+  const auto textArea = [](const ViewFrame& p) { return p.Drawn(0, p.Height / 2, p.Width / 2, p.Height); };
   EXPECT_EQ(textArea(Render()), 0);
   FormGL->ShowTimeExecute();
   EXPECT_GT(textArea(Render()), 20);
@@ -219,11 +176,11 @@ TEST_F(View, KeysDriveTheTransportInAnimationMode) {
 TEST_F(View, DraggingTurnsTheSceneAndShiftDraggingZooms) {
   StartWith({Water()});
   FormGL->ShowXYGridExecute();
-  const Pixels start = Render();
+  const ViewFrame start = Render();
   const QPoint centre(FormGL->ClientWidth() / 2, FormGL->ClientHeight() / 2);
   Drag(centre, centre + QPoint(60, 25), Qt::NoModifier);
   EXPECT_NE(FormGL->Rotation[3], 1.0f);
-  const Pixels turned = Render();
+  const ViewFrame turned = Render();
   EXPECT_NE(turned.Rgb, start.Rgb);
 
   const float distance = FormGL->CameraDistance;
