@@ -116,24 +116,6 @@ TEST(MopacInput, ChargeColumnAndLaterAtoms) {
   EXPECT_EQ(z.Bonds.at(5).Reference, 98);
 }
 
-TEST(MopacInput, SevenTokenLinesAndDefaultReferences) {
-  const MolFile f = Mopac(
-      "PM7\nt\nc\n"
-      "C 0.0 0 0.0 0 0.0 0\n"
-      "C 1.3 1 0.0 0 0.0 0\n"
-      "H 1.08 1 123.6 1 0 0\n"
-      "H 1.08 1 123.6 1 1 2\n");
-  const ZMatrix& z = f.ZMatrixData;
-  ASSERT_EQ(z.Count, 4);
-  EXPECT_FALSE(z.Bonds.contains(0));
-  // Columns 6 and 7 hold no atom numbers here: no entries.
-  EXPECT_FALSE(z.Bonds.contains(1));
-  EXPECT_FALSE(z.Bonds.contains(2));
-  ExpectEntry(z.Bonds, 3, 0, "1.08");
-  ExpectEntry(z.Angles, 3, 1, "123.6");
-  EXPECT_FALSE(z.Dihedrals.contains(3));
-}
-
 TEST(MopacInput, GeometryEnds) {
   // A blank line before the first atom is passed over; after an atom it ends
   // the geometry, so symmetry data and a second job are not atoms.
@@ -175,13 +157,21 @@ TEST(MopacInput, CartesianFilesGiveAtomsWithoutEntries) {
   EXPECT_TRUE(f.CartesianData.Positions.empty());
 }
 
+// Reference columns that name no atom (0, negative, beyond 32 bits) leave
+// that entry and the later ones out.
 TEST(MopacInput, ReferencesThatNameNoAtom) {
   const MolFile f = Mopac(
-      "PM7\nt\nc\nC\nC 1.3 1\nC 1.3 1 120 1\n"
+      "PM7\nt\nc\n"
+      "C 0.0 0 0.0 0 0.0 0\n"
+      "C 1.3 1 0.0 0 0.0 0\n"
+      "H 1.08 1 123.6 1 1 2\n"
       "C 1.5 1 110 1 120 1 99999999999 -5 3\n"
       "C 1.5 1 110 1 120 1 2 -5 3\n");
   const ZMatrix& z = f.ZMatrixData;
   ASSERT_EQ(z.Count, 5);
+  EXPECT_FALSE(z.Bonds.contains(1));
+  ExpectEntry(z.Bonds, 2, 0, "1.08");
+  ExpectEntry(z.Angles, 2, 1, "123.6");
   EXPECT_FALSE(z.Bonds.contains(3));
   ExpectEntry(z.Bonds, 4, 1, "1.5");
   EXPECT_FALSE(z.Angles.contains(4));

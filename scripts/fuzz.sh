@@ -1,0 +1,66 @@
+#!/bin/sh
+# Builds the libFuzzer targets (clang, AddressSanitizer, UBSan) into
+# build-fuzz/ and runs each file type's target for a bounded time, seeded with
+# fuzz/seeds and the shared sample files. Fails when any target finds a crash,
+# a hang or runaway memory; the input that did it is kept in build-fuzz/artifacts.
+# QUIVERA_FUZZ_SECONDS sets the time per target (default 60).
+set -eu
+cd "$(dirname "$0")/.."
+
+missing=""
+for pkg in clang-14 libclang-rt-14-dev; do
+  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing="$missing $pkg"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUIVERA_FUZZ=ON -DQUIVERA_GUI=OFF -DQUIVERA_TESTS=OFF >/dev/null
+cmake --build build-fuzz
+
+seconds="${QUIVERA_FUZZ_SECONDS:-60}"
+testdata="${QUIVERA_TESTDATA:-../shared/testdata}"
+mkdir -p build-fuzz/artifacts
+failed=""
+
+# target, its folder of fuzz/seeds, then the sample folders that seed it
+run() {
+  target="$1"
+  seeds="$2"
+  shift 2
+  corpus="$(mktemp -d)"
+  cp fuzz/seeds/"$seeds"/* "$corpus"/
+  for folder in "$@"; do
+    if [ -d "$testdata/$folder" ]; then
+      cp "$testdata/$folder"/* "$corpus"/
+    else
+      echo "fuzz: $testdata/$folder is missing; seeding $target with fuzz/seeds only"
+    fi
+  done
+  echo "fuzz: $target for ${seconds} s"
+  if ! build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+      -max_len=16384 -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/"$target"- \
+      "$corpus" >build-fuzz/artifacts/"$target".log 2>&1; then
+    tail -n 60 build-fuzz/artifacts/"$target".log
+    failed="$failed $target"
+  else
+    grep -E "^stat::(number_of_executed_units|peak_rss_mb)" build-fuzz/artifacts/"$target".log || true
+  fi
+  rm -rf "$corpus"
+}
+
+run gaussian_input gaussian_input gaussian_in
+run gaussian_output gaussian_output gaussian_out
+run gaussian_output_animation gaussian_output gaussian_out
+run mopac_input mopac_input mopac
+run tinker_xyz tinker_xyz tinker
+
+if [ -n "$failed" ]; then
+  echo "fuzz: failures in:$failed (inputs in build-fuzz/artifacts)"
+  exit 1
+fi
+echo "fuzz: no failures"
