@@ -20,8 +20,8 @@ std::size_t CountTokens(const std::vector<std::string>& tokens, const char* mark
 // The reference written in `token` (1-based in the file), or -1 when the
 // token names no atom: then the entry does not exist.
 std::int32_t ReferenceId(const std::string& token) {
-  const std::int64_t n = ReadInt64(token) - 1;
-  return n < 0 || n >= INT32_MAX ? -1 : static_cast<std::int32_t>(n);
+  const std::int64_t n = ReadInt64(token);
+  return n < 1 || n > INT32_MAX ? -1 : static_cast<std::int32_t>(n - 1);
 }
 
 ZMatrix::Pair Entry(std::int32_t reference, const std::string& value) {

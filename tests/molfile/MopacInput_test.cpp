@@ -166,7 +166,7 @@ TEST(MopacInput, ReferencesThatNameNoAtom) {
       "C 1.3 1 0.0 0 0.0 0\n"
       "H 1.08 1 123.6 1 1 2\n"
       "C 1.5 1 110 1 120 1 99999999999 -5 3\n"
-      "C 1.5 1 110 1 120 1 2 -5 3\n");
+      "C 1.5 1 110 1 120 1 2 -99999999999999999999 3\n");
   const ZMatrix& z = f.ZMatrixData;
   ASSERT_EQ(z.Count, 5);
   EXPECT_FALSE(z.Bonds.contains(1));
