@@ -1,4 +1,31 @@
-// The vibration results of the selected molecule as a CSV file.
-#include "UnitMolecules.h"
+// The vibration results of the selected molecule written as CSV.
+#include <unistd.h>
 
-void TFormMolecules::ActionSaveFreqResultExecute() {}
+#include "FileNameText.h"
+#include "FileNames.h"
+#include "ReplaceFile.h"
+#include "UnitMolecules.h"
+#include "VibrationCsv.h"
+
+void TFormMolecules::ActionSaveFreqResultExecute() {
+  if (!HasNormalModes()) return;
+  FileDialog& dialog = SaveDialogMolecule;
+  dialog.Title = QStringLiteral("振動計算結果の保存");
+  dialog.FileName.clear();
+  dialog.InitialDir = FromFileName(ExtractFilePath(SelectedMolFile->Path));
+  dialog.Filter = QStringLiteral("Comma Separated File (*.csv)|*.csv");
+  if (dialog.Execute(this)) {
+    const std::string path = ToFileName(dialog.FileName);
+    if (::access(path.c_str(), F_OK) == 0) {
+      if (::access(path.c_str(), W_OK) != 0)
+        return ShowMessage(this, dialog.FileName + QStringLiteral("は書き込みできません。"));
+      if (!AskOkCancel(this, dialog.FileName + QStringLiteral("を上書きしますか？"))) return;
+    }
+    if (!ReplaceFileWithBytes(path, VibrationCsvText(SelectedMolFile->ModeData, SelectedMolGL->ScalingFactor)))
+      ShowMessage(this, dialog.FileName + QStringLiteral("を保存できませんでした。"));
+  }
+  dialog.Title.clear();
+  dialog.FileName.clear();
+  dialog.InitialDir.clear();
+  dialog.Filter.clear();
+}

@@ -196,6 +196,16 @@ void TFormMolecules::AppendMolecule(const MolFile& file, const MolGL& model) {
   FormGL->MolGLs.push_back(model);
 }
 
+void TFormMolecules::AppendAndSelectMolecule(const MolFile& file, const MolGL& model) {
+  AppendMolecule(file, model);
+  RefreshMoleculeList();
+  SelectedIndex = static_cast<int>(MolFiles.size()) - 1;
+  ShowSelectedMolecule();
+  CopySelectedToEditor();
+  FormMoleculeEdit->ShowFileControls();
+  FormMoleculeEdit->ShowFileData();  // whichever page is showing
+}
+
 void TFormMolecules::CopySelectedToEditor() {
   if (!SelectedMolFile) return;
   FormMoleculeEdit->EditedMolFile = *SelectedMolFile;

@@ -1,45 +1,157 @@
-// The NormalModes tab: the mode list, the stick spectrum and the vibration
-// and arrow settings.
+// The NormalModes tab: the selected molecule's modes listed, their stick
+// spectrum, and the controls of their vibration in the view.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
 
+#include "Chart.h"
+#include "Icons.h"
+#include "ListView.h"
 #include "Numbers.h"
+#include "TextCodec.h"
 #include "UnitMolecules.h"
 
-void TFormMolecules::RefreshNormalModeList() {}
+namespace {
 
-void TFormMolecules::RefreshWavenumberBars() {}
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
 
-void TFormMolecules::ListViewNormalModesSelectItem(QTreeWidgetItem*, bool) {}
+QString Picture(const char* picture, double value) {
+  return QString::fromStdString(FormatFloat(picture, value));
+}
 
-void TFormMolecules::ListViewNormalModesDblClick() {}
+double ReadText(const QString& text) { return ReadDouble(text.toStdString()); }
 
-void TFormMolecules::CheckBoxNMSelectedAnimationClick() {}
+// A value of a table that the job may not have printed (Raman activities of
+// an IR-only job): an empty cell then.
+QString Cell(const std::vector<float>& table, std::size_t j) {
+  return j < table.size() ? Picture("0.0000", table[j]) : QString();
+}
 
-void TFormMolecules::EditScalingFactorChange() {}
+// Indices j of the file tables that belong to a display-model mode.
+std::vector<std::size_t> MatchingEntries(const NormalModes& tables, std::int32_t modeNumber) {
+  std::vector<std::size_t> entries;
+  for (std::size_t j = 0; j < tables.ModeNumbers.size(); ++j)
+    if (static_cast<std::int64_t>(tables.ModeNumbers[j]) == modeNumber) entries.push_back(j);
+  return entries;
+}
+
+}  // namespace
+
+bool TFormMolecules::HasNormalModes() const {
+  return SelectedMolFile && SelectedMolGL && !SelectedMolGL->Modes.empty() &&
+         !SelectedMolFile->ModeData.ModeNumbers.empty();
+}
+
+// One bar per file entry of each mode, at the scaled wavenumber: IR
+// intensities red, Raman activities blue; the highlighted mode takes the
+// other quantity's colour. An entry without a value gives no bar.
+void TFormMolecules::FillWavenumberBars(std::optional<std::int32_t> highlighted) {
+  ChartNormalModes->ClearBars();
+  if (!HasNormalModes()) return;
+  const NormalModes& tables = SelectedMolFile->ModeData;
+  const bool ir = RadioButtonIRInten->isChecked();
+  const std::vector<float>& values = ir ? tables.IRIntensities : tables.RamanActivities;
+  for (const NormalMode& mode : SelectedMolGL->Modes) {
+    const bool chosen = highlighted && mode.ModeNumber == *highlighted;
+    const QColor color = (ir != chosen) ? kRed : kBlue;
+    for (std::size_t j : MatchingEntries(tables, mode.ModeNumber))
+      if (j < values.size())
+        ChartNormalModes->AddBar(mode.Frequency * SelectedMolGL->ScalingFactor, values[j], color);
+  }
+}
+
+void TFormMolecules::RefreshNormalModeList() {
+  if (!HasNormalModes()) {
+    // The list and the chart keep what they showed, out of sight.
+    PageControlSelected->setTabVisible(PageControlSelected->indexOf(TabSheetNormalModes), false);
+    return;
+  }
+  // May run the factor's change handler, which refreshes once more.
+  EditScalingFactor->setText(Picture("0.0###", SelectedMolGL->ScalingFactor));
+  PageControlSelected->setTabVisible(PageControlSelected->indexOf(TabSheetNormalModes), true);
+
+  ListViewNormalModes->Clear();
+  const NormalModes& tables = SelectedMolFile->ModeData;
+  for (const NormalMode& mode : SelectedMolGL->Modes) {
+    QStringList cells;
+    for (std::size_t j : MatchingEntries(tables, mode.ModeNumber)) {
+      cells << (j < tables.Symmetries.size()
+                    ? QString::fromStdString(Cp932ToUtf8(tables.Symmetries[j]))
+                    : QString())
+            << Picture("0.0000", mode.Frequency * SelectedMolGL->ScalingFactor)
+            << Cell(tables.IRIntensities, j) << Cell(tables.RamanActivities, j);
+    }
+    ListViewNormalModes->AddItem(Picture("0", mode.ModeNumber),
+                                 mode.Animate ? IMAGE_ANIMATED : IMAGE_NOT_ANIMATED, cells);
+  }
+  FillWavenumberBars(std::nullopt);
+}
+
+void TFormMolecules::RefreshWavenumberBars() { FillWavenumberBars(std::nullopt); }
+
+void TFormMolecules::RadioButtonIRIntenClick() { RefreshWavenumberBars(); }
+
+void TFormMolecules::RadioButtonRamanActivClick() { RefreshWavenumberBars(); }
+
+void TFormMolecules::ListViewNormalModesSelectItem(QTreeWidgetItem* item, bool selected) {
+  if (!selected || !item) return;
+  SelectedModeNumber = ReadInt(item->text(0).toStdString());
+  ChartNormalModes->ClearBars();
+  if (!HasNormalModes()) return;
+  // Setting the box runs its click handler, which stores the same state.
+  if (const NormalMode* mode = SelectedNormalMode())
+    CheckBoxNMSelectedAnimation->setChecked(mode->Animate);
+  FillWavenumberBars(SelectedModeNumber);
+}
+
+void TFormMolecules::SetSelectedModeAnimated(bool animate) {
+  SelectedNormalMode()->Animate = animate;
+  ListViewNormalModes->SetImageIndex(ListViewNormalModes->SelectedRow(),
+                                     animate ? IMAGE_ANIMATED : IMAGE_NOT_ANIMATED);
+}
+
+bool TFormMolecules::CanAnimateSelectedMode() const {
+  return ListViewNormalModes->Selected() && SelectedMolFile && SelectedMolGL && SelectedNormalMode();
+}
+
+void TFormMolecules::CheckBoxNMSelectedAnimationClick() {
+  if (CanAnimateSelectedMode()) SetSelectedModeAnimated(CheckBoxNMSelectedAnimation->isChecked());
+}
+
+void TFormMolecules::ListViewNormalModesDblClick() {
+  if (!CanAnimateSelectedMode()) return;
+  const bool animate = ListViewNormalModes->ImageIndex(ListViewNormalModes->SelectedRow()) != IMAGE_ANIMATED;
+  CheckBoxNMSelectedAnimation->setChecked(animate);
+  SetSelectedModeAnimated(animate);
+}
+
+void TFormMolecules::EditScalingFactorChange() {
+  const float factor = static_cast<float>(ReadText(EditScalingFactor->text()));
+  if (!SelectedMolFile || !SelectedMolGL || factor == 0.0f) return;
+  SelectedMolGL->ScalingFactor = factor;
+  RefreshNormalModeList();
+}
 
 void TFormMolecules::EditNMMagnitudeChange() {
-  if (!SelectedMolFile || !SelectedMolGL) return;
-  SelectedMolGL->NMMagnitude = ReadDouble(EditNMMagnitude->text().toStdString());
+  if (SelectedMolFile && SelectedMolGL) SelectedMolGL->NMMagnitude = ReadText(EditNMMagnitude->text());
 }
 
-void TFormMolecules::EditNormalModeArrowMagnitudeChange() {}
+void TFormMolecules::EditNormalModeArrowMagnitudeChange() {
+  ModeArrowMagnitude = static_cast<float>(ReadText(EditNormalModeArrowMagnitude->text()));
+}
 
-void TFormMolecules::EditNormalModeArrowRadiusChange() {}
+void TFormMolecules::EditNormalModeArrowRadiusChange() {
+  ModeArrowRadius = static_cast<float>(ReadText(EditNormalModeArrowRadius->text()));
+}
 
-void TFormMolecules::CheckBoxNormalModeArrowClick() {}
+void TFormMolecules::CheckBoxNormalModeArrowClick() { ShowModeArrows = CheckBoxNormalModeArrow->isChecked(); }
 
 void TFormMolecules::CheckBoxShowDummyAtomsClick() {
-  if (!SelectedMolFile || !SelectedMolGL) return;
-  SelectedMolGL->ShowDummyAtoms = CheckBoxShowDummyAtoms->isChecked();
+  if (SelectedMolFile && SelectedMolGL) SelectedMolGL->ShowDummyAtoms = CheckBoxShowDummyAtoms->isChecked();
 }
 
-void TFormMolecules::RadioButtonIRIntenClick() {}
+void TFormMolecules::PoupItemUndoZoomClick() { ChartNormalModes->UndoZoom(); }
 
-void TFormMolecules::RadioButtonRamanActivClick() {}
-
-void TFormMolecules::PoupItemUndoZoomClick() {}
-
-void TFormMolecules::PoupItemLoadSpectrumClick() {}
-
-void TFormMolecules::PoupItemClearSpectrumClick() {}
+void TFormMolecules::PoupItemClearSpectrumClick() { ChartNormalModes->ClearLine(); }

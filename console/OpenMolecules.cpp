@@ -41,13 +41,7 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
     model.Bonds.clear();
     model.AutoBond();
   }
-  AppendMolecule(file, model);
-  RefreshMoleculeList();
-  SelectedIndex = static_cast<int>(MolFiles.size()) - 1;
-  ShowSelectedMolecule();
-  CopySelectedToEditor();
-  FormMoleculeEdit->ShowFileControls();
-  FormMoleculeEdit->ShowFileData();
+  AppendAndSelectMolecule(file, model);
   EnableEditorConversions();
 }
 

@@ -4,6 +4,8 @@
 // view owns their display models at the same indices.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include <QMainWindow>
@@ -167,6 +169,9 @@ class TFormMolecules : public QMainWindow {
   // Appends a molecule to both vectors. The selection pointers are cleared,
   // since the vectors may move; callers select and show a molecule after.
   void AppendMolecule(const MolFile& file, const MolGL& model);
+  // Appends a molecule, lists it, selects and shows it, and hands it to the
+  // editor with its text shown.
+  void AppendAndSelectMolecule(const MolFile& file, const MolGL& model);
   // Hands a copy of the selected file model to the editor and refreshes it,
   // with the caption "n: name".
   void CopySelectedToEditor();
@@ -239,6 +244,21 @@ class TFormMolecules : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // NormalModes tab: whether the selected molecule has modes to list, the
+  // bars (one mode highlighted), and the animate flag of the chosen mode.
+  bool HasNormalModes() const;
+  void FillWavenumberBars(std::optional<std::int32_t> highlighted);
+  bool CanAnimateSelectedMode() const;
+  void SetSelectedModeAnimated(bool animate);
+  // Transport.
+  void EnableTransport(bool enabled);
+  void SetViewTime(std::optional<long double> time);
+  void SetPlay(int state);
+  void SetFastPlay(int state, int opposite);
+  // Saving: writes the selected molecule's text to `path` and takes it as the
+  // molecule's path, or says that it could not.
+  void SaveSelectedText(const std::string& path);
+
   void BuildActions();
   void BuildAnimationPanel();
   QWidget* BuildInfoTab();

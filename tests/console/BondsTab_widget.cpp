@@ -1,0 +1,120 @@
+// The Bonds tab: list, automatic bonds, colour, radius and deletion.
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "PanelButton.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+
+namespace {
+
+class BondsTab : public FormsFixture {
+ protected:
+  // Start-up may have said something (a view without GL does); only what
+  // the tests do counts.
+  void Start() {
+    FormsFixture::Start();
+    dialogs.Calls.clear();
+  }
+  void OpenZMatrixWater() { OpenThroughDialog(WriteFile("water.gjf", ZMatrixInput), 1); }
+  ListView& Bonds() { return *FormMolecules->ListViewBonds; }
+  QString Row(int row) {
+    return Bonds().Caption(row) + " " + Bonds().Item(row)->text(1) + " " + Bonds().Item(row)->text(2);
+  }
+};
+
+}  // namespace
+
+TEST_F(BondsTab, AutoBondReplacesTheFileBondsByDistanceBonds) {
+  Start();
+  OpenZMatrixWater();
+  ASSERT_EQ(Bonds().Count(), 2);
+  EXPECT_EQ(Row(0), "1 1: O 2: H");
+  EXPECT_EQ(Bonds().ImageIndex(0), 0);
+  // The two hydrogens are 1.52 apart: too far for a bond by distance.
+  FormMolecules->SelectedMolGL->AddBond(1, 2);
+  QTest::mouseClick(FormMolecules->PanelBondAutoButton, Qt::LeftButton);
+  ASSERT_EQ(Bonds().Count(), 2);
+  EXPECT_EQ(Row(0), "1 1: O 2: H");
+  EXPECT_EQ(Row(1), "2 1: O 3: H");
+  EXPECT_EQ(FormMolecules->SelectedMolGL->Bonds.size(), 2u);
+}
+
+TEST_F(BondsTab, AutoBondOnAMoleculeWithoutAtoms) {
+  Start();
+  FormMolecules->ActionNewMolecule->trigger();
+  QTest::mouseClick(FormMolecules->PanelBondAutoButton, Qt::LeftButton);
+  EXPECT_EQ(Bonds().Count(), 0);
+  EXPECT_TRUE(FormMolecules->SelectedMolGL->Bonds.empty());
+}
+
+TEST_F(BondsTab, DeletingRenumbersAndKeepsTheOrder) {
+  Start();
+  OpenZMatrixWater();
+  FormMolecules->SelectedMolGL->AddBond(1, 2);
+  FormMolecules->RefreshBondList();
+  ASSERT_EQ(Bonds().Count(), 3);
+
+  FormMolecules->PoupItemDeleteSelectedBond->trigger();  // no row selected
+  EXPECT_EQ(Bonds().Count(), 3);
+
+  Bonds().SelectRow(1);
+  FormMolecules->PoupItemDeleteSelectedBond->trigger();
+  ASSERT_EQ(Bonds().Count(), 2);
+  EXPECT_EQ(Row(0), "1 1: O 2: H");
+  EXPECT_EQ(Row(1), "2 2: H 3: H");
+}
+
+TEST_F(BondsTab, AtomWithoutLabelShowsOnlyItsNumber) {
+  Start();
+  OpenZMatrixWater();
+  auto& labels = FormMolecules->SelectedMolFile->AtomIds.Labels;
+  labels.erase(1);
+  FormMolecules->RefreshBondList();
+  EXPECT_EQ(Row(0), "1 1: O 2: ");
+  EXPECT_EQ(labels.count(1), 0u) << "no label is made up";
+}
+
+TEST_F(BondsTab, ColourDialogOpensTruncatedAndStoresOnOk) {
+  Start();
+  OpenZMatrixWater();
+  PanelButton& panel = *FormMolecules->PanelBondColor;
+  QTest::mouseClick(&panel, Qt::LeftButton);  // cancelled
+  auto calls = dialogs.CallsOf(ScriptedDialogs::Kind::Color);
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].Color, QColor(191, 191, 191));
+  EXPECT_EQ(FormMolecules->SelectedMolGL->BondColor.r, 0.75f);
+
+  dialogs.ChooseColor(QColor(255, 128, 0));
+  QTest::mouseClick(&panel, Qt::LeftButton);
+  const auto& color = FormMolecules->SelectedMolGL->BondColor;
+  EXPECT_EQ(color.r, 1.0f);
+  EXPECT_EQ(color.g, 128 / 255.0f);
+  EXPECT_EQ(color.b, 0.0f);
+  EXPECT_EQ(color.a, 1.0f);
+  EXPECT_EQ(panel.Color(), QColor(255, 128, 0));
+}
+
+TEST_F(BondsTab, PanelsWithoutAMoleculeOnlyRiseAgain) {
+  Start();
+  for (PanelButton* panel : {FormMolecules->PanelBondColor, FormMolecules->PanelBondAutoButton}) {
+    QTest::mousePress(panel, Qt::LeftButton);
+    EXPECT_TRUE(panel->IsLowered());
+    QTest::mouseRelease(panel, Qt::LeftButton);
+    EXPECT_FALSE(panel->IsLowered());
+  }
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Color).empty());
+}
+
+TEST_F(BondsTab, RadiusReadsTheLeadingNumber) {
+  Start();
+  OpenZMatrixWater();
+  EXPECT_EQ(FormMolecules->EditBondRadius->text(), "0.12");
+  FormMolecules->EditBondRadius->setText("abc");
+  EXPECT_EQ(FormMolecules->SelectedMolGL->BondRadius, 0.0f);
+  FormMolecules->EditBondRadius->setText("0.3mm");
+  EXPECT_EQ(FormMolecules->SelectedMolGL->BondRadius, 0.3f);
+}

@@ -1,0 +1,246 @@
+// The NormalModes tab: the mode list, the stick spectrum, the measured
+// spectrum over it and the vibration controls.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "Chart.h"
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "Numbers.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+std::string ExampleText(const char* name) {
+  std::ifstream in(std::string(QUIVERA_EXAMPLES) + "/" + name, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Water's output without the lines that start with `prefix`.
+std::string WaterWithout(const std::string& prefix) {
+  std::istringstream in(ExampleText("water.out"));
+  std::string text, line;
+  while (std::getline(in, line))
+    if (line.rfind(prefix, 0) != 0) text += line + "\n";
+  return text;
+}
+
+class NormalModesTab : public FormsFixture {
+ protected:
+  // Start-up may have said something (a view without GL does); only what
+  // the tests do counts.
+  void Start() {
+    FormsFixture::Start();
+    dialogs.Calls.clear();
+  }
+  void OpenOutput(const std::string& text, const QString& name = "water.out") {
+    OpenThroughDialog(WriteFile(name, text), 2);
+  }
+  TFormMolecules& Form() { return *FormMolecules; }
+  const std::vector<Chart::Bar>& Bars() { return Form().ChartNormalModes->Bars(); }
+  QString Cell(int row, int column) { return Form().ListViewNormalModes->Item(row)->text(column); }
+  bool TabShown() {
+    return Form().PageControlSelected->isTabVisible(Form().PageControlSelected->indexOf(Form().TabSheetNormalModes));
+  }
+};
+
+}  // namespace
+
+TEST_F(NormalModesTab, RowsAndBarsOfARamanOutput) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  ASSERT_TRUE(TabShown());
+  ListView& list = *Form().ListViewNormalModes;
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(Cell(0, 0), "1");
+  EXPECT_EQ(Cell(0, 1), "A1");
+  EXPECT_EQ(Cell(0, 2), "1827.1595");  // 1827.1596 in single precision
+  EXPECT_EQ(Cell(0, 3), "99.7386");
+  EXPECT_EQ(Cell(0, 4), "6.5232");
+  EXPECT_EQ(Cell(2, 1), "B2");
+  for (int row = 0; row < 3; ++row) EXPECT_EQ(list.ImageIndex(row), 4);
+  EXPECT_EQ(Form().EditScalingFactor->text(), "1.0");
+
+  ASSERT_EQ(Bars().size(), 3u);
+  EXPECT_FLOAT_EQ(Bars()[0].X, 1827.1596f);
+  EXPECT_FLOAT_EQ(Bars()[0].Y, 99.7386f);
+  for (const auto& bar : Bars()) EXPECT_EQ(bar.Color, kRed);
+
+  Form().RadioButtonRamanActiv->click();
+  ASSERT_EQ(Bars().size(), 3u);
+  EXPECT_FLOAT_EQ(Bars()[1].Y, 67.7148f);
+  for (const auto& bar : Bars()) EXPECT_EQ(bar.Color, kBlue);
+}
+
+TEST_F(NormalModesTab, MissingTablesGiveEmptyCellsAndNoBars) {
+  Start();
+  OpenOutput(WaterWithout(" Raman Activ"));
+  ASSERT_EQ(Form().ListViewNormalModes->Count(), 3);
+  EXPECT_EQ(Cell(1, 3), "18.5627");
+  EXPECT_EQ(Cell(1, 1), "A1");
+  EXPECT_EQ(Cell(1, 4), "");
+  EXPECT_EQ(Bars().size(), 3u);
+  Form().RadioButtonRamanActiv->click();
+  EXPECT_TRUE(Bars().empty());
+  Form().ListViewNormalModes->SelectRow(1);
+  EXPECT_TRUE(Bars().empty());
+}
+
+TEST_F(NormalModesTab, ScalingFactorRules) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  QLineEdit& factor = *Form().EditScalingFactor;
+  for (const char* ignored : {"0", "", "abc"}) {
+    factor.setText(ignored);
+    EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, 1.0) << ignored;
+  }
+  factor.setText("0.90");
+  const double scale = static_cast<double>(0.9f);
+  EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, scale);
+  EXPECT_EQ(factor.text(), "0.9");
+  const double scaled = 1827.1596f * scale;
+  EXPECT_DOUBLE_EQ(Bars()[0].X, scaled);
+  EXPECT_EQ(Cell(0, 2).toStdString(), FormatFloat("0.0000", scaled));
+
+  factor.setText("-1");
+  EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, -1.0);
+  EXPECT_LT(Bars()[0].X, 0.0);
+  EXPECT_FALSE(Form().ChartNormalModes->grab().isNull());
+
+  factor.setText("1e39");  // infinite in single precision
+  EXPECT_TRUE(std::isinf(Form().SelectedMolGL->ScalingFactor));
+  EXPECT_EQ(Cell(0, 2), "INF");
+  EXPECT_FALSE(Form().ChartNormalModes->grab().isNull());
+}
+
+TEST_F(NormalModesTab, SelectingARowHighlightsItsBar) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  Form().ListViewNormalModes->SelectRow(1);
+  EXPECT_EQ(Form().SelectedModeNumber, 2);
+  ASSERT_NE(Form().SelectedNormalMode(), nullptr);
+  EXPECT_EQ(Form().SelectedNormalMode()->ModeNumber, 2);
+  ASSERT_EQ(Bars().size(), 3u);
+  EXPECT_EQ(Bars()[0].Color, kRed);
+  EXPECT_EQ(Bars()[1].Color, kBlue);
+  EXPECT_EQ(Bars()[2].Color, kRed);
+
+  Form().RadioButtonRamanActiv->setChecked(true);
+  Form().ListViewNormalModes->SelectRow(2);
+  EXPECT_EQ(Bars()[1].Color, kBlue);
+  EXPECT_EQ(Bars()[2].Color, kRed);
+  Form().RadioButtonIRInten->click();  // drops the highlight
+  for (const auto& bar : Bars()) EXPECT_EQ(bar.Color, kRed);
+}
+
+TEST_F(NormalModesTab, DoubleClickAndCheckBoxAnimateTheChosenMode) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  ListView& list = *Form().ListViewNormalModes;
+  emit list.dblClick();  // no row chosen: nothing
+  EXPECT_FALSE(Form().SelectedMolGL->Modes[0].Animate);
+
+  list.SelectRow(0);
+  emit list.dblClick();
+  EXPECT_TRUE(Form().SelectedMolGL->Modes[0].Animate);
+  EXPECT_EQ(list.ImageIndex(0), 3);
+  EXPECT_TRUE(Form().CheckBoxNMSelectedAnimation->isChecked());
+  emit list.dblClick();
+  EXPECT_FALSE(Form().SelectedMolGL->Modes[0].Animate);
+  EXPECT_EQ(list.ImageIndex(0), 4);
+
+  list.SelectRow(2);
+  Form().CheckBoxNMSelectedAnimation->setChecked(true);
+  EXPECT_TRUE(Form().SelectedMolGL->Modes[2].Animate);
+  EXPECT_EQ(list.ImageIndex(2), 3);
+  list.SelectRow(0);  // the box follows the chosen mode
+  EXPECT_FALSE(Form().CheckBoxNMSelectedAnimation->isChecked());
+  EXPECT_TRUE(Form().SelectedMolGL->Modes[2].Animate);
+}
+
+TEST_F(NormalModesTab, SelectedModeIsFoundAgainAfterTheModelsMove) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  Form().ListViewNormalModes->SelectRow(2);
+  for (int i = 0; i < 20; ++i) OpenOutput(ExampleText("water.out"), "more.out");
+  Form().ListViewMolecules->SelectRow(0);
+  ASSERT_NE(Form().SelectedNormalMode(), nullptr);
+  EXPECT_EQ(Form().SelectedNormalMode(), &FormGL->MolGLs[0].Modes[2]);
+}
+
+TEST_F(NormalModesTab, ArrowAndMagnitudeEdits) {
+  Start();
+  Form().EditNormalModeArrowMagnitude->setText("2.5");
+  Form().EditNormalModeArrowRadius->setText("abc");
+  EXPECT_EQ(Form().ModeArrowMagnitude, 2.5f);
+  EXPECT_EQ(Form().ModeArrowRadius, 0.0f);
+  Form().CheckBoxNormalModeArrow->setChecked(true);
+  EXPECT_TRUE(Form().ShowModeArrows);
+
+  OpenOutput(ExampleText("water.out"));
+  EXPECT_EQ(Form().EditNMMagnitude->text(), "1.0");
+  Form().EditNMMagnitude->setText("0.1234");
+  EXPECT_EQ(Form().SelectedMolGL->NMMagnitude, 0.1234);
+}
+
+TEST_F(NormalModesTab, MoleculeWithoutModesHidesTheTab) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  ASSERT_TRUE(TabShown());
+  OpenThroughDialog(WriteFile("in.gjf", CartesianInput), 1);
+  EXPECT_FALSE(TabShown());
+  EXPECT_EQ(Form().ListViewNormalModes->Count(), 3) << "the hidden list keeps its rows";
+}
+
+TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  Chart& chart = *Form().ChartNormalModes;
+  dialogs.ChooseFile(WriteFile("s.txt", "4000 0.5\n1000,0.7\n3000 0.9 1\n2000 0.1"), 1);
+  Form().PoupItemLoadSpectrum->trigger();
+  ASSERT_EQ(chart.LinePoints().size(), 3u);
+  EXPECT_EQ(chart.LinePoints().front().x(), 1000.0);
+  EXPECT_EQ(chart.LineColor(), QColor(0, 128, 64));
+  const auto call = dialogs.CallsOf(ScriptedDialogs::Kind::File).back();
+  EXPECT_EQ(call.Filter, "spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx)|*.dx");
+
+  dialogs.ChooseFile(WriteFile("s.dx", "##DELTAX= 1\n##XYDATA= (X++(Y..Y))\n400+1+2+3\n##END=\n"), 2);
+  Form().PoupItemLoadSpectrum->trigger();
+  EXPECT_EQ(chart.LinePoints().size(), 3u);
+
+  dialogs.CancelFile();
+  Form().PoupItemLoadSpectrum->trigger();
+  EXPECT_TRUE(chart.LinePoints().empty()) << "cancel still clears";
+
+  dialogs.ChooseFile(PathOf("s.txt"), 1);
+  Form().PoupItemLoadSpectrum->trigger();
+  Form().PoupItemClearSpectrum->trigger();
+  EXPECT_TRUE(chart.LinePoints().empty());
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
+}
+
+TEST_F(NormalModesTab, UndoZoomGoesBackToTheDesignedRanges) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  Chart& chart = *Form().ChartNormalModes;
+  EXPECT_EQ(chart.BottomRange().Max, 4500.0);
+  chart.ZoomToPixels(QRect(10, 10, 40, 40));
+  ASSERT_TRUE(chart.Zoomed());
+  Form().PoupItemUndoZoom->trigger();
+  EXPECT_FALSE(chart.Zoomed());
+  EXPECT_EQ(chart.PopupMenu(), Form().PopupMenuChartNM);
+}

@@ -1,0 +1,135 @@
+// New molecules and saving the molecule text with Save and Save As.
+#include <QAction>
+#include <QFile>
+#include <QTabBar>
+
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+
+namespace {
+
+const char* const kTemplate = "#T HF/STO-3G\n\nA comment by Quivera\n\n0 1\n";
+
+std::string Read(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+class SaveMolecule : public FormsFixture {
+ protected:
+  // Start-up may have said something (a view without GL does); only what
+  // the tests do counts.
+  void Start() {
+    FormsFixture::Start();
+    dialogs.Calls.clear();
+  }
+  std::vector<ScriptedDialogs::Call> Messages() { return dialogs.CallsOf(ScriptedDialogs::Kind::Message); }
+  std::vector<ScriptedDialogs::Call> Files() { return dialogs.CallsOf(ScriptedDialogs::Kind::File); }
+};
+
+}  // namespace
+
+TEST_F(SaveMolecule, NewAppendsTheTemplate) {
+  Start();
+  FormMolecules->ActionNewMolecule->trigger();
+  FormMolecules->ActionNewMolecule->trigger();
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 2u);
+  EXPECT_EQ(FormMolecules->SelectedIndex, 1);
+  EXPECT_EQ(FormMolecules->ListViewMolecules->Caption(1), "2");
+  EXPECT_EQ(FormGL->TabControlGL->tabText(0), "1: Untitled");
+  EXPECT_EQ(FormGL->TabControlGL->tabText(1), "2: Untitled");
+  EXPECT_EQ(FormGL->TabControlGL->currentIndex(), 1);
+  const MolFile& file = FormMolecules->MolFiles[1];
+  EXPECT_EQ(file.Name, "Untitled");
+  EXPECT_EQ(file.Path, "New File");
+  EXPECT_EQ(file.FileType, GAUSSIAN_INPUT);
+  EXPECT_EQ(file.Lines, (std::vector<std::string>{"#T HF/STO-3G", "", "A comment by Quivera", "", "0 1", ""}));
+  EXPECT_TRUE(FormGL->MolGLs[1].Atoms.empty());
+  EXPECT_EQ(FormGL->MolGLs[1].Name, "Untitled");
+  EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled());
+}
+
+TEST_F(SaveMolecule, NewInAnimationModeStaysInIt) {
+  Start();
+  FormGL->AnimationMode = true;
+  FormMolecules->ActionNewMolecule->trigger();
+  EXPECT_TRUE(FormGL->AnimationMode);
+  EXPECT_EQ(FormMolecules->MolFiles.size(), 1u);
+}
+
+TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
+  Start();
+  FormMolecules->ActionNewMolecule->trigger();
+  dialogs.AnswerMessage(true);
+  const QString target = PathOf("water");  // no extension is added
+  dialogs.ChooseFile(target);
+  FormMolecules->ActionSaveMolecule->trigger();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].Text, QStringLiteral("New Fileを保存します。"));
+  ASSERT_EQ(Files().size(), 1u);
+  EXPECT_EQ(Files()[0].FileName, "New File");
+  EXPECT_EQ(Files()[0].Title, QStringLiteral("Untitledの保存"));
+  EXPECT_EQ(Files()[0].Filter, "Gaussian Job File (*.gjf)|*.gjf");
+  EXPECT_EQ(Read(target), kTemplate);
+  EXPECT_EQ(FormMolecules->SelectedMolFile->Path, target.toStdString());
+  EXPECT_TRUE(FormMolecules->SaveDialogMolecule.Title.isEmpty());
+}
+
+TEST_F(SaveMolecule, SaveWritesTheStoredLinesInPlace) {
+  Start();
+  const QString path = WriteFile("in.gjf", CartesianInput);
+  OpenThroughDialog(path, 1);
+  FormMolecules->SelectedMolFile->Lines[2] = "renamed";
+  dialogs.AnswerMessage(false);
+  FormMolecules->ActionSaveMolecule->trigger();
+  EXPECT_EQ(Read(path), CartesianInput) << "Cancel writes nothing";
+
+  dialogs.AnswerMessage(true);
+  FormMolecules->ActionSaveMolecule->trigger();
+  std::string expected = CartesianInput;
+  expected.replace(expected.find("two atoms"), 9, "renamed");
+  EXPECT_EQ(Read(path), expected);
+  EXPECT_EQ(Messages().back().Text, path + QStringLiteral("を保存します。"));
+  EXPECT_EQ(Files().size(), 1u) << "only the open dialog";
+}
+
+TEST_F(SaveMolecule, SaveAsAsksBeforeOverwriting) {
+  Start();
+  OpenThroughDialog(WriteFile("in.gjf", CartesianInput), 1);
+  const QString other = WriteFile("other.gjf", "keep me");
+  dialogs.ChooseFile(other);
+  dialogs.AnswerMessage(false);
+  FormMolecules->ActionSaveMoleculeAs->trigger();
+  EXPECT_EQ(Read(other), "keep me");
+  EXPECT_EQ(Messages().back().Text, other + QStringLiteral("を上書きしますか？"));
+  EXPECT_EQ(FormMolecules->SelectedMolFile->Path, PathOf("in.gjf").toStdString());
+
+  dialogs.ChooseFile(other);
+  dialogs.AnswerMessage(true);
+  FormMolecules->ActionSaveMoleculeAs->trigger();
+  EXPECT_EQ(Read(other), CartesianInput);
+  EXPECT_EQ(FormMolecules->SelectedMolFile->Path, other.toStdString());
+  EXPECT_EQ(Files().back().InitialDir, folder.path() + "/") << "the folder of the last opened file";
+}
+
+TEST_F(SaveMolecule, FailedWriteIsReportedAndKeepsThePath) {
+  Start();
+  OpenThroughDialog(WriteFile("in.gjf", CartesianInput), 1);
+  const QString target = PathOf("missing/out.gjf");
+  dialogs.ChooseFile(target);
+  FormMolecules->ActionSaveMoleculeAs->trigger();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].Text, target + QStringLiteral("を保存できませんでした。"));
+  EXPECT_EQ(FormMolecules->SelectedMolFile->Path, PathOf("in.gjf").toStdString());
+}
+
+TEST_F(SaveMolecule, NothingWithoutASelection) {
+  Start();
+  FormMolecules->ActionSaveMolecule->trigger();
+  FormMolecules->ActionSaveMoleculeAs->trigger();
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Files().empty());
+}
