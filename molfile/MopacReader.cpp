@@ -36,7 +36,8 @@ ZMatrix::Pair Entry(std::int32_t reference, const std::string& value) {
 // angle from the third, a dihedral from the fourth. The optimisation flags
 // only say what MOPAC may change (flag 0 freezes a coordinate), so they do
 // not decide. A reference written as 0 (MOPAC's own mark for an unused
-// coordinate of the first atoms) leaves that entry and the later ones out.
+// coordinate of the first atoms, and what a regenerated line writes for a
+// missing entry) leaves that entry and the later ones out.
 void ReadMopacGeometry(ZMatrix& zmatrix, std::uint32_t i, std::vector<std::string> tokens,
                        Identifier& atoms) {
   if (tokens.empty() || tokens[0] == "Tv" || tokens[0] == "0") return;
@@ -74,7 +75,7 @@ void ReadMopacGeometry(ZMatrix& zmatrix, std::uint32_t i, std::vector<std::strin
   zmatrix.Dihedrals[id] = Entry(dihedralTo, tokens[5]);
 }
 
-// MOPAC 2016 writes lines beginning with "*" above the keywords.
+// Newer MOPAC files have comment lines beginning with "*" above the keywords.
 bool IsCommentLine(const std::string& line) { return !line.empty() && line[0] == '*'; }
 
 }  // namespace
