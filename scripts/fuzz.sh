@@ -7,16 +7,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-missing=""
-for pkg in clang-14 libclang-rt-14-dev; do
-  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing="$missing $pkg"
-done
-if [ -n "$missing" ]; then
-  echo "Installing:$missing"
-  if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
-fi
+scripts/install-packages.sh clang-14 libclang-rt-14-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIVERA_FUZZ=ON -DQUIVERA_GUI=OFF -DQUIVERA_TESTS=OFF >/dev/null
