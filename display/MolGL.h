@@ -22,6 +22,12 @@ enum ModelTypeCode : std::int32_t {
   WIRE_COLORED = 108,
 };
 
+// Which parts a model type draws (and exports): spheres for the atoms,
+// cylinders or lines for the bonds.
+inline bool HasAtomModel(std::int32_t type) { return type >= SPACE_FILLING && type <= STICK_COLORED; }
+inline bool HasCylinderBonds(std::int32_t type) { return type >= BALL_AND_STICK && type <= STICK_COLORED; }
+inline bool HasLineBonds(std::int32_t type) { return type == WIRE || type == WIRE_COLORED; }
+
 // Positions are qualified with :: inside the records below: their members
 // named Position would otherwise change what the name means in the class.
 struct Atom {
@@ -102,6 +108,26 @@ class MolGL {
   void DrawBondCylinders(const Bond& bond) const;
   void DrawBondLines(const Bond& bond) const;
   void DrawNormalModeArrows(int modeNumber, float lengthScale, float radius) const;
+
+  // POV-Ray scene objects, appended to `lines`. Atoms and bonds move with
+  // POV-Ray's clock when ExportMode is flagged Animate.
+  void WritePovRay(std::vector<std::string>& lines) const;
+  void WritePovRayAtoms(std::vector<std::string>& lines) const;
+  void WritePovRayAtom(std::size_t place, std::vector<std::string>& lines) const;  // Atoms[place]
+  void WritePovRayBonds(std::vector<std::string>& lines) const;
+  void WritePovRayBond(const Bond& bond, std::vector<std::string>& lines) const;
+  void WritePovRayWireBond(const Bond& bond, std::vector<std::string>& lines) const;
+  void WritePovRayNormalMode(int modeNumber, float lengthScale, float radius, std::vector<std::string>& lines) const;
+
+  // Metasequoia mesh objects, appended to `lines`; they read ExportIndex and
+  // MaterialIndex, which the document builder sets first.
+  void WriteMqo(std::vector<std::string>& lines) const;
+  void WriteMqoAtoms(std::vector<std::string>& lines) const;
+  void WriteMqoAtom(const Atom& atom, std::vector<std::string>& lines) const;
+  void WriteMqoBonds(std::vector<std::string>& lines) const;
+  void WriteMqoBond(const Bond& bond, std::vector<std::string>& lines) const;
+  void WriteMqoWireBond(const Bond& bond, std::vector<std::string>& lines) const;
+  void WriteMqoNormalMode(int modeNumber, float lengthScale, float radius, std::vector<std::string>& lines) const;
 
   // Vibration: advance the switched-on modes to `time` (fs) and move the
   // atoms; or move them for the phases as they stand.

@@ -18,10 +18,6 @@ void Vertex(const Position<double>& p) {
   glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
 }
 
-bool HasAtomModel(std::int32_t type) { return type >= SPACE_FILLING && type <= STICK_COLORED; }
-bool HasCylinderBonds(std::int32_t type) { return type >= BALL_AND_STICK && type <= STICK_COLORED; }
-bool HasLineBonds(std::int32_t type) { return type == WIRE || type == WIRE_COLORED; }
-
 }  // namespace
 
 Position<double> operator+(const Position<double>& a, const Position<double>& b) {

@@ -95,6 +95,9 @@ void TFormGL::BuildMenus() {
   connect(ShowZXGrid, &QAction::triggered, this, &TFormGL::ShowZXGridExecute);
   connect(ShowTime, &QAction::triggered, this, &TFormGL::ShowTimeExecute);
   connect(ShowFreq, &QAction::triggered, this, &TFormGL::ShowFreqExecute);
+  connect(ExportPovRay, &QAction::triggered, this, [this] { ExportPovRayExecute(ExportPovRay); });
+  connect(ExportPovrayNormalMode, &QAction::triggered, this, [this] { ExportPovRayExecute(ExportPovrayNormalMode); });
+  connect(ExportMetasequoiaObject, &QAction::triggered, this, &TFormGL::ExportMetasequoiaObjectExecute);
 
   MenuFile = menuBar()->addMenu(QStringLiteral("ファイル (&F)"));
   MenuView = menuBar()->addMenu(QStringLiteral("表示 (&V)"));

@@ -130,6 +130,10 @@ class TFormGL : public QMainWindow {
   void ShowZXGridExecute();
   void ShowTimeExecute();
   void ShowFreqExecute();
+  // Scene exports: POV-Ray (static, or with the selected mode on POV-Ray's
+  // clock when Sender is ExportPovrayNormalMode) and Metasequoia.
+  void ExportPovRayExecute(QAction* Sender);
+  void ExportMetasequoiaObjectExecute();
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -1,0 +1,75 @@
+// The view's scene exports: the whole file is built first, then a save
+// dialog and, for an existing file, the overwrite question. A file is only
+// ever replaced whole, and a write that fails is reported.
+#include <unistd.h>
+
+#include "FileNameText.h"
+#include "FileNames.h"
+#include "ListView.h"
+#include "ReplaceFile.h"
+#include "SceneExport.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+
+namespace {
+
+SceneExportChoice ConsoleChoice(const TFormGL& view) {
+  SceneExportChoice choice;
+  choice.Selected = FormMolecules->SelectedMolGL;
+  choice.ShowOnlySelected = view.ShowOnlySelected;
+  if (FormMolecules->ListViewNormalModes->Selected()) choice.SelectedMode = FormMolecules->SelectedModeNumber;
+  choice.ShowModeArrows = FormMolecules->ShowModeArrows;
+  choice.ArrowMagnitude = FormMolecules->ModeArrowMagnitude;
+  choice.ArrowRadius = FormMolecules->ModeArrowRadius;
+  return choice;
+}
+
+bool HasSelection() { return FormMolecules && FormMolecules->SelectedMolFile && FormMolecules->SelectedMolGL; }
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += '\n';
+  }
+  return text;
+}
+
+// Asks where to save `lines` and writes them, each with a line end.
+void SaveLines(TFormGL& view, const std::vector<std::string>& lines, const QString& filter) {
+  FileDialog& dialog = view.SaveDialog;
+  dialog.Title = FromFileName(FormMolecules->SelectedMolFile->Name) + QStringLiteral("の保存");
+  dialog.InitialDir = FromFileName(ExtractFilePath(ToFileName(dialog.FileName)));
+  dialog.Filter = filter;
+  if (dialog.Execute(&view)) {
+    const std::string path = ToFileName(dialog.FileName);
+    bool write = true;
+    if (::access(path.c_str(), F_OK) == 0) {
+      if (::access(path.c_str(), R_OK | W_OK) != 0) {
+        ShowMessage(&view, dialog.FileName + QStringLiteral("は書き込みできません。"));
+        write = false;
+      } else {
+        write = AskOkCancel(&view, dialog.FileName + QStringLiteral("を上書きしますか？"));
+      }
+    }
+    if (write && !ReplaceFileWithBytes(path, JoinLines(lines)))
+      ShowMessage(&view, dialog.FileName + QStringLiteral("を保存できませんでした。"));
+  }
+  dialog.Title.clear();
+}
+
+}  // namespace
+
+void TFormGL::ExportPovRayExecute(QAction* Sender) {
+  if (!HasSelection()) return;
+  const std::vector<std::string> lines = BuildPovRayScene(MolGLs, ConsoleChoice(*this),
+                                                          Sender == ExportPovrayNormalMode, CameraDistance,
+                                                          BackgroundColor, Rotation);
+  SaveLines(*this, lines, QStringLiteral("Pov Ray File (*.pov)|*.pov"));
+}
+
+void TFormGL::ExportMetasequoiaObjectExecute() {
+  if (!HasSelection()) return;
+  const std::vector<std::string> lines = BuildMqoDocument(MolGLs, ConsoleChoice(*this), CameraDistance);
+  SaveLines(*this, lines, QStringLiteral("Metasequoia Object File (*.mqo)|*.mqo"));
+}
