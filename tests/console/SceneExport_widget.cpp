@@ -1,0 +1,122 @@
+// The view's POV-Ray and Metasequoia exports: the save dialog, the overwrite
+// question and failed writes.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QFile>
+
+#include <fstream>
+#include <sstream>
+
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+
+namespace {
+
+std::string Read(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+class SceneExport : public FormsFixture {
+ protected:
+  void Start() {
+    FormsFixture::Start();
+    dialogs.Calls.clear();
+  }
+  void OpenWater() {
+    std::ifstream in(std::string(QUIVERA_EXAMPLES) + "/water.out", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    OpenThroughDialog(WriteFile("water.out", text.str()), 2);
+    dialogs.Calls.clear();
+  }
+  void Export(QAction* action, const QString& path) {
+    dialogs.ChooseFile(path);
+    action->trigger();
+  }
+  std::vector<ScriptedDialogs::Call> Messages() { return dialogs.CallsOf(ScriptedDialogs::Kind::Message); }
+};
+
+}  // namespace
+
+TEST_F(SceneExport, NothingIsAskedWithoutASelectedMolecule) {
+  Start();
+  for (QAction* action : {FormGL->ExportPovRay, FormGL->ExportPovrayNormalMode, FormGL->ExportMetasequoiaObject})
+    action->trigger();
+  EXPECT_TRUE(dialogs.Calls.empty());
+}
+
+TEST_F(SceneExport, ModeSceneIsWrittenWithLineEnds) {
+  Start();
+  OpenWater();
+  FormMolecules->ListViewNormalModes->SelectRow(0);
+  const QString path = PathOf("water.pov");
+  Export(FormGL->ExportPovrayNormalMode, path);
+  const std::string text = Read(path);
+  EXPECT_EQ(text.rfind("camera { orthographic location <0.0, 0.0, 20.000000>", 0), 0u) << text;
+  EXPECT_NE(text.find("*sin(2*pi*clock)"), std::string::npos);
+  EXPECT_TRUE(text.ends_with(" >\n}\n"));
+  EXPECT_TRUE(Messages().empty());
+
+  const auto call = dialogs.CallsOf(ScriptedDialogs::Kind::File).back();
+  EXPECT_EQ(call.Title, QStringLiteral("water.outの保存"));
+  EXPECT_EQ(call.Filter, "Pov Ray File (*.pov)|*.pov");
+  EXPECT_EQ(call.FileKind, FileDialog::Kind::Save);
+  EXPECT_TRUE(FormGL->SaveDialog.Title.isEmpty()) << "the title is emptied again";
+
+  // The static action of the same selection writes no clock; the next dialog
+  // starts in the folder of the last file.
+  Export(FormGL->ExportPovRay, PathOf("static.pov"));
+  EXPECT_EQ(Read(PathOf("static.pov")).find("clock"), std::string::npos);
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).back().InitialDir, folder.path() + "/");
+}
+
+TEST_F(SceneExport, OverwriteIsAskedAndCancelKeepsTheFile) {
+  Start();
+  OpenWater();
+  const QString path = WriteFile("old.mqo", "old bytes");
+  dialogs.AnswerMessage(false);
+  Export(FormGL->ExportMetasequoiaObject, path);
+  EXPECT_EQ(Read(path), "old bytes");
+  const auto question = Messages();
+  ASSERT_EQ(question.size(), 1u);
+  EXPECT_EQ(question[0].Text, path + QStringLiteral("を上書きしますか？"));
+  EXPECT_EQ(question[0].MessageButtons, Dialogs::Buttons::OkCancel);
+
+  dialogs.AnswerMessage(true);
+  Export(FormGL->ExportMetasequoiaObject, path);
+  const std::string text = Read(path);
+  EXPECT_EQ(text.rfind("Metasequoia Document\nFormat Text Ver 1.0\n\nScene {\n", 0), 0u) << text;
+  EXPECT_TRUE(text.ends_with("\nEof\n"));
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).back().Filter, "Metasequoia Object File (*.mqo)|*.mqo");
+
+  dialogs.CancelFile();
+  FormGL->ExportMetasequoiaObject->trigger();
+  EXPECT_EQ(Read(path), text) << "a cancelled dialog writes nothing";
+  EXPECT_TRUE(FormGL->SaveDialog.Title.isEmpty());
+}
+
+TEST_F(SceneExport, FailedWritesAreReported) {
+  Start();
+  OpenWater();
+  const QString missing = PathOf("missing/water.pov");
+  Export(FormGL->ExportPovRay, missing);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].Text, missing + QStringLiteral("を保存できませんでした。"));
+  EXPECT_FALSE(QFile::exists(missing));
+  EXPECT_TRUE(FormGL->SaveDialog.Title.isEmpty());
+
+  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the superuser";
+  const QString locked = WriteFile("locked.pov", "kept");
+  ::chmod(locked.toLocal8Bit().constData(), 0444);
+  dialogs.Calls.clear();
+  Export(FormGL->ExportPovRay, locked);
+  EXPECT_EQ(Read(locked), "kept");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].Text, locked + QStringLiteral("は書き込みできません。"));
+}
