@@ -15,20 +15,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-MolGL WaterModel(std::int32_t type = BALL_AND_STICK) {
-  MolGL model;
-  model.ModelType = type;
-  model.Atoms = {MakeAtom(1, 8, 0.0, 0.0, 0.0), MakeAtom(5, 1, 0.96, 0.0, 0.0), MakeAtom(3, 1, -0.24, 0.93, 0.0)};
-  model.Bonds = {{0, 1}, {0, 2}};
-  NormalMode bend;
-  bend.ModeNumber = 7;
-  bend.Displacements[0] = {0.0, -0.07, 0.0, 1.0};
-  bend.Displacements[1] = {0.0, 0.0, 0.0, 1.0};
-  bend.Displacements[2] = {0.4, 0.5, 0.0, 1.0};
-  model.Modes = {bend};
-  return model;
-}
-
 SceneExportChoice Selecting(std::vector<MolGL>& models, std::size_t index = 0) {
   SceneExportChoice choice;
   choice.Selected = &models[index];
@@ -175,7 +161,7 @@ TEST(MqoMeshes, CylinderHalvesAndArrowShape) {
 }
 
 TEST(MqoDocument, HeaderMaterialsAndObjectNames) {
-  std::vector<MolGL> models = {WaterModel(), WaterModel()};
+  std::vector<MolGL> models = {BentWater(), BentWater()};
   models[1].Atoms.push_back(MakeAtom(9, 6, 0.0, 0.0, 3.0));
   models[0].ElementData.Colors[8] = {1.0f, 0.0f, 0.0f, 1.0f};
   models[0].ElementData.Colors.erase(6);
@@ -229,7 +215,7 @@ TEST(MqoDocument, HeaderMaterialsAndObjectNames) {
 }
 
 TEST(MqoDocument, ModelsDummiesAndMaterialsOfBonds) {
-  std::vector<MolGL> models = {WaterModel(SPACE_FILLING)};
+  std::vector<MolGL> models = {BentWater(SPACE_FILLING)};
   const auto objects = [&] { return ObjectNames(BuildMqoDocument(models, Selecting(models), 20.0f)); };
   EXPECT_EQ(objects().size(), 3u) << "atoms only";
   models[0].ModelType = WIRE;
@@ -248,7 +234,7 @@ TEST(MqoDocument, ModelsDummiesAndMaterialsOfBonds) {
   EXPECT_EQ(objects().size(), 1u + 3u) << "no bond too short to orient, none past the atoms";
 
   // Faces of a coloured model's bond take their halves' element materials.
-  models[0] = WaterModel(WIRE_COLORED);
+  models[0] = BentWater(WIRE_COLORED);
   const Lines lines = BuildMqoDocument(models, Selecting(models), 20.0f);
   const auto faces = std::find(lines.begin(), lines.end(), "\tface 16 {");
   ASSERT_NE(faces, lines.end());
@@ -258,7 +244,7 @@ TEST(MqoDocument, ModelsDummiesAndMaterialsOfBonds) {
 }
 
 TEST(MqoDocument, TranslationMovesVerticesRotationDoesNot) {
-  std::vector<MolGL> models = {WaterModel(SPACE_FILLING)};
+  std::vector<MolGL> models = {BentWater(SPACE_FILLING)};
   models[0].Atoms.resize(1);
   const Lines still = BuildMqoDocument(models, Selecting(models), 20.0f);
   for (double& e : models[0].RotMatrix.Element) e = 0.5;
@@ -271,7 +257,7 @@ TEST(MqoDocument, TranslationMovesVerticesRotationDoesNot) {
 }
 
 TEST(MqoDocument, NoArrowsOfZeroOrEndlessLength) {
-  std::vector<MolGL> models = {WaterModel()};
+  std::vector<MolGL> models = {BentWater()};
   SceneExportChoice choice = Selecting(models);
   choice.ShowModeArrows = true;
   choice.SelectedMode = 7;
@@ -286,7 +272,7 @@ TEST(MqoDocument, NoArrowsOfZeroOrEndlessLength) {
 }
 
 TEST(MqoDocument, SameTextInACommaLocale) {
-  std::vector<MolGL> models = {WaterModel()};
+  std::vector<MolGL> models = {BentWater()};
   const Lines expected = BuildMqoDocument(models, Selecting(models), 20.0f);
   CommaLocale locale;
   if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma can be made here";

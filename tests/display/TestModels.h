@@ -39,3 +39,19 @@ inline std::vector<std::pair<std::int32_t, std::int32_t>> BondIds(const MolGL& m
   for (const Bond& b : model.Bonds) ids.emplace_back(model.Atoms[b.Atom1].Id, model.Atoms[b.Atom2].Id);
   return ids;
 }
+
+// Water bonded O-H twice (atom ids 1, 5 and 3), with a bending mode 7 that
+// leaves the first hydrogen at rest.
+inline MolGL BentWater(std::int32_t type = BALL_AND_STICK) {
+  MolGL model;
+  model.ModelType = type;
+  model.Atoms = {MakeAtom(1, 8, 0.0, 0.0, 0.0), MakeAtom(5, 1, 0.96, 0.0, 0.0), MakeAtom(3, 1, -0.24, 0.93, 0.0)};
+  model.Bonds = {{0, 1}, {0, 2}};
+  NormalMode bend;
+  bend.ModeNumber = 7;
+  bend.Displacements[0] = {0.0, -0.07, 0.0, 1.0};
+  bend.Displacements[1] = {0.0, 0.0, 0.0, 1.0};
+  bend.Displacements[2] = {0.4, 0.5, 0.0, 1.0};
+  model.Modes = {bend};
+  return model;
+}
