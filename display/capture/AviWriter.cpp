@@ -29,21 +29,26 @@ const char (&ChunkCode(AviCodec codec))[5] { return codec == AviCodec::Uncompres
 
 AviWriter::~AviWriter() { Close(); }
 
-bool AviWriter::Open(const std::string& path, int width, int height, int frameRate, AviCodec codec,
-                     int quality) {
+bool AviWriter::Open(const std::string& path) {
   Close();
-  if (width <= 0 || height <= 0 || frameRate <= 0) return false;
   file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) return false;
   failed_ = false;
+  end_ = 0;
+  moviCode_ = 0;
+  largestFrame_ = 0;
+  index_.clear();
+  return file_ != nullptr;
+}
+
+bool AviWriter::SetFormat(int width, int height, int frameRate, AviCodec codec, int quality) {
+  if (!file_ || HasFormat() || width <= 0 || height <= 0 || width > 0xFFFF || height > 0xFFFF || frameRate <= 0) {
+    return false;
+  }
   codec_ = codec;
   quality_ = quality;
   width_ = width;
   height_ = height;
   frameRate_ = frameRate;
-  end_ = 0;
-  largestFrame_ = 0;
-  index_.clear();
 
   const bool dib = codec == AviCodec::Uncompressed;
   const auto frameBytes = static_cast<std::uint32_t>(CaptureImage::DibRowSize(width) * height);
@@ -95,11 +100,11 @@ bool AviWriter::Open(const std::string& path, int width, int height, int frameRa
   PutFourCC(head, "LIST");
   PutU32(head, 0);  // patched
   PutFourCC(head, "movi");
-  moviCode_ = static_cast<std::uint32_t>(head.size()) - 4;
   if (!WriteBytes(head) || std::fflush(file_) != 0) {
-    Close();
+    failed_ = true;
     return false;
   }
+  moviCode_ = static_cast<std::uint32_t>(head.size()) - 4;
   return true;
 }
 
@@ -109,7 +114,7 @@ std::string AviWriter::FrameData(const CaptureImage& frame) const {
 }
 
 AviWriter::FrameResult AviWriter::WriteFrame(const CaptureImage& frame) {
-  if (!file_ || failed_) return FrameResult::Failed;
+  if (!file_ || failed_ || !HasFormat()) return FrameResult::Failed;
   if (frame.Width != width_ || frame.Height != height_ || frame.Pixels.size() != frame.RowSize() * frame.Height) {
     return FrameResult::Failed;
   }
@@ -139,7 +144,7 @@ AviWriter::FrameResult AviWriter::WriteFrame(const CaptureImage& frame) {
 
 bool AviWriter::Close() {
   if (!file_) return false;
-  bool ok = !failed_;
+  bool ok = !failed_ && HasFormat();
   if (ok) {
     const std::uint32_t moviEnd = end_;
     std::string index;

@@ -33,12 +33,14 @@ class AviWriter {
   AviWriter(const AviWriter&) = delete;
   AviWriter& operator=(const AviWriter&) = delete;
 
-  // Creates `path` (replacing any file there) with the headers of a stream of
-  // width x height frames at `frameRate` per second. `quality` (1 to 100)
-  // applies to Motion JPEG. False when the file cannot be created or written.
-  bool Open(const std::string& path, int width, int height, int frameRate, AviCodec codec, int quality = 100);
+  // Creates `path`, replacing any file there. False when it cannot be made.
+  bool Open(const std::string& path);
+  // Writes the headers of the one stream: width x height frames at
+  // `frameRate` per second; `quality` (1 to 100) applies to Motion JPEG.
+  // False for sizes or rates below 1, a second call, or a failed write.
+  bool SetFormat(int width, int height, int frameRate, AviCodec codec, int quality = 100);
 
-  // Appends one frame; the picture must have the stream's size.
+  // Appends one frame after SetFormat; the picture must have the stream's size.
   FrameResult WriteFrame(const CaptureImage& frame);
 
   // Writes the index, patches the headers and closes the file. False when
@@ -46,6 +48,7 @@ class AviWriter {
   bool Close();
 
   bool IsOpen() const { return file_ != nullptr; }
+  bool HasFormat() const { return moviCode_ != 0; }
   int FrameCount() const { return static_cast<int>(index_.size()); }
 
  private:

@@ -120,7 +120,7 @@ class AviWriterTest : public ::testing::Test {
 TEST_F(AviWriterTest, UncompressedFramesAreIndexedDibChunks) {
   AviWriter writer;
   // Width 5: 15 bytes of pixels padded to 16 per row.
-  ASSERT_TRUE(writer.Open(path, 5, 3, 15, AviCodec::Uncompressed));
+  ASSERT_TRUE(writer.Open(path) && writer.SetFormat(5, 3, 15, AviCodec::Uncompressed));
   for (int frame = 0; frame < 3; ++frame) {
     EXPECT_EQ(writer.WriteFrame(Pattern(5, 3, frame)), AviWriter::FrameResult::Written);
   }
@@ -172,7 +172,7 @@ TEST_F(AviWriterTest, UncompressedFramesAreIndexedDibChunks) {
 
 TEST_F(AviWriterTest, MotionJpegFramesArePaddedToEvenLengthAndDecode) {
   AviWriter writer;
-  ASSERT_TRUE(writer.Open(path, 16, 8, 15, AviCodec::MotionJpeg, 90));
+  ASSERT_TRUE(writer.Open(path) && writer.SetFormat(16, 8, 15, AviCodec::MotionJpeg, 90));
   for (int frame = 0; frame < 4; ++frame) writer.WriteFrame(Pattern(16, 8, frame));
   ASSERT_TRUE(writer.Close());
 
@@ -199,7 +199,7 @@ TEST_F(AviWriterTest, MotionJpegFramesArePaddedToEvenLengthAndDecode) {
 TEST_F(AviWriterTest, ACutShortRecordingIsStillWhole) {
   {
     AviWriter writer;
-    ASSERT_TRUE(writer.Open(path, 4, 4, 15, AviCodec::Uncompressed));
+    ASSERT_TRUE(writer.Open(path) && writer.SetFormat(4, 4, 15, AviCodec::Uncompressed));
     writer.WriteFrame(Pattern(4, 4, 0));
   }  // destroyed without Close, as when the program ends mid-recording
   const AviFile avi = Walk(path);
@@ -207,11 +207,15 @@ TEST_F(AviWriterTest, ACutShortRecordingIsStillWhole) {
   EXPECT_EQ(avi.IndexSize, 16u);
 }
 
-TEST_F(AviWriterTest, NoFrameAndWrongFramesAndBadPlaces) {
+TEST_F(AviWriterTest, BadPlacesFormatsAndFramesAreRefused) {
   AviWriter writer;
-  EXPECT_FALSE(writer.Open("/nonexistent-folder/x.avi", 4, 4, 15, AviCodec::Uncompressed));
-  EXPECT_FALSE(writer.Open(path, 0, 4, 15, AviCodec::Uncompressed));
-  ASSERT_TRUE(writer.Open(path, 4, 4, 15, AviCodec::Uncompressed));
+  EXPECT_FALSE(writer.Open("/nonexistent-folder/x.avi"));
+  ASSERT_TRUE(writer.Open(path));
+  EXPECT_EQ(writer.WriteFrame(Pattern(4, 4, 0)), AviWriter::FrameResult::Failed) << "no format yet";
+  EXPECT_FALSE(writer.SetFormat(0, 4, 15, AviCodec::Uncompressed));
+  EXPECT_FALSE(writer.SetFormat(70000, 4, 15, AviCodec::Uncompressed));
+  ASSERT_TRUE(writer.SetFormat(4, 4, 15, AviCodec::Uncompressed));
+  EXPECT_FALSE(writer.SetFormat(4, 4, 15, AviCodec::Uncompressed)) << "one stream only";
   EXPECT_EQ(writer.WriteFrame(Pattern(5, 4, 0)), AviWriter::FrameResult::Failed) << "another size";
   ASSERT_TRUE(writer.Close());
   const AviFile avi = Walk(path);
@@ -223,8 +227,10 @@ TEST_F(AviWriterTest, AWriteThatFailsIsReported) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   AviWriter writer;
   // /dev/full takes the open but refuses every write: as a full disk.
-  EXPECT_FALSE(writer.Open("/dev/full", 4, 4, 15, AviCodec::Uncompressed));
-  EXPECT_FALSE(writer.IsOpen());
+  ASSERT_TRUE(writer.Open("/dev/full"));
+  EXPECT_FALSE(writer.SetFormat(4, 4, 15, AviCodec::Uncompressed));
+  EXPECT_EQ(writer.WriteFrame(Pattern(4, 4, 0)), AviWriter::FrameResult::Failed);
+  EXPECT_FALSE(writer.Close());
 }
 
 TEST_F(AviWriterTest, TheRiffStaysBelowItsLimit) {
@@ -232,7 +238,7 @@ TEST_F(AviWriterTest, TheRiffStaysBelowItsLimit) {
   // Headers 224 bytes, each 4 x 4 frame 8 + 48 in movi and 16 in idx1, the
   // idx1 header 8: 224 + 72 n + 8 < 600 holds for n up to 5.
   AviWriter writer(600);
-  ASSERT_TRUE(writer.Open(path, 4, 4, 15, AviCodec::Uncompressed));
+  ASSERT_TRUE(writer.Open(path) && writer.SetFormat(4, 4, 15, AviCodec::Uncompressed));
   AviWriter::FrameResult result = AviWriter::FrameResult::Written;
   while (result == AviWriter::FrameResult::Written) result = writer.WriteFrame(Pattern(4, 4, 0));
   EXPECT_EQ(result, AviWriter::FrameResult::Full);
@@ -308,7 +314,7 @@ TEST_F(AviWriterTest, AnotherReaderPlaysBothKinds) {
   if (std::system("ffprobe -version > /dev/null 2>&1") != 0) GTEST_SKIP() << "ffprobe is not installed";
   for (const AviCodec codec : {AviCodec::Uncompressed, AviCodec::MotionJpeg}) {
     AviWriter writer;
-    ASSERT_TRUE(writer.Open(path, 32, 24, 15, codec, 80));
+    ASSERT_TRUE(writer.Open(path) && writer.SetFormat(32, 24, 15, codec, 80));
     for (int frame = 0; frame < 7; ++frame) writer.WriteFrame(Pattern(32, 24, frame));
     ASSERT_TRUE(writer.Close());
     const std::string probed = Probe(path);
