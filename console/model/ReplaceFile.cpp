@@ -14,8 +14,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A new, empty file beside `path`; empty when none could be made.
-std::string CreateTemporaryBeside(const fs::path& path) {
+// Through a link, the file it names is replaced, not the link. Empty when
+// the link leads nowhere that can be named.
+std::string Resolved(const std::string& target) {
+  fs::path path(target);
+  std::error_code error;
+  if (fs::is_symlink(path, error)) {
+    path = fs::weakly_canonical(path, error);
+    if (error) return {};
+  }
+  return path.string();
+}
+
+}  // namespace
+
+std::string CreateTemporaryBeside(const std::string& target) {
+  if (target.empty()) return {};
+  const fs::path path(Resolved(target));
+  if (path.empty()) return {};
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   const std::string stem = "." + path.filename().string() + ".tmp" + FormatFloat("0", getpid()) + "-";
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -31,27 +47,22 @@ std::string CreateTemporaryBeside(const fs::path& path) {
   return {};
 }
 
-}  // namespace
-
-bool ReplaceFile(const std::string& target, const std::function<bool(const std::string&)>& write) {
-  if (target.empty()) return false;
-  fs::path path(target);
-  // Through a link, the file it names is replaced, not the link.
-  std::error_code error;
-  if (fs::is_symlink(path, error)) {
-    const fs::path real = fs::weakly_canonical(path, error);
-    if (error) return false;
-    path = real;
-  }
-  const std::string temp = CreateTemporaryBeside(path);
-  if (temp.empty()) return false;
-
-  bool ok = write(temp);
+bool CommitTemporary(const std::string& temp, const std::string& target) {
+  const std::string path = Resolved(target);
+  bool ok = !path.empty();
   struct stat old {};
   if (ok && ::stat(path.c_str(), &old) == 0) ok = ::chmod(temp.c_str(), old.st_mode & 07777) == 0;
   if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) std::remove(temp.c_str());
   return ok;
+}
+
+bool ReplaceFile(const std::string& target, const std::function<bool(const std::string&)>& write) {
+  const std::string temp = CreateTemporaryBeside(target);
+  if (temp.empty()) return false;
+  if (write(temp)) return CommitTemporary(temp, target);
+  std::remove(temp.c_str());
+  return false;
 }
 
 bool ReplaceFileWithBytes(const std::string& target, std::string_view bytes) {

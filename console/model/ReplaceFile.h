@@ -13,3 +13,11 @@
 bool ReplaceFile(const std::string& target, const std::function<bool(const std::string&)>& write);
 
 bool ReplaceFileWithBytes(const std::string& target, std::string_view bytes);
+
+// The two halves of ReplaceFile, for contents written over a long time (a
+// recording): a new, empty file beside `target` (empty when none could be
+// made), and the rename of that file over `target`, which keeps the
+// permissions of a file already there and removes the temporary file when it
+// fails.
+std::string CreateTemporaryBeside(const std::string& target);
+bool CommitTemporary(const std::string& temp, const std::string& target);

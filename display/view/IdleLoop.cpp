@@ -14,8 +14,19 @@ void TFormGL::ApplicationIdle() {
     first = FormMolecules->Animation.First();
     last = FormMolecules->Animation.Last();
   }
+  const long double before = CurrentTime;
   CurrentTime = AdvanceClock(CurrentTime, TimeStep, AnimationMode, PlayState, PlaySpeed, first, last);
-  if (GLContext && Surface->isExposed() && MakeCurrent()) GLContext->swapBuffers(Surface);
+  if (Recording) {
+    // Forward play past the last frame starts again at the first: the whole
+    // project is recorded, and a recording would otherwise never end.
+    const bool wrapped = AnimationMode && PlayState > 0 && CurrentTime < before;
+    if (!wrapped && CurrentTime < RecordEndTime) CaptureFrame();
+    if (Recording && (RecordEndTime <= CurrentTime || wrapped)) StopCapture();
+  }
+  if (GLContext && Surface->isExposed() && MakeCurrent()) {
+    ShowCaptureBuffer();
+    GLContext->swapBuffers(Surface);
+  }
 }
 
 void TFormGL::FormMouseDown(int x, int y) {

@@ -15,6 +15,7 @@
 
 void TFormGL::RenderScene() {
   if (!MakeCurrent()) return;
+  BindRenderTarget();
   MolGL* selected = FormMolecules ? FormMolecules->SelectedMolGL : nullptr;
   QTreeWidgetItem* selectedModeRow = FormMolecules ? FormMolecules->ListViewNormalModes->Selected() : nullptr;
   MolAnimation* animation = FormMolecules ? &FormMolecules->Animation : nullptr;
@@ -24,8 +25,7 @@ void TFormGL::RenderScene() {
 
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  const double height = std::max(1, ClientHeight());
-  gluPerspective(40.0, ClientWidth() / height, 0.1, 100000.0);
+  gluPerspective(40.0, static_cast<double>(RenderWidth()) / RenderHeight(), 0.1, 100000.0);
   glTranslated(0.0, 0.0, -CameraDistance);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
@@ -60,7 +61,10 @@ TFormGL::TFormGL(QWidget* parent) : QMainWindow(parent) {
   IdleTimer->start();
 }
 
-TFormGL::~TFormGL() = default;
+TFormGL::~TFormGL() {
+  // A recording cut short by the end of the program is still finished.
+  if (Recording) StopCapture();
+}
 
 QAction* TFormGL::AddAction(const QString& caption, bool checked) {
   auto* action = new QAction(caption, this);
@@ -95,6 +99,9 @@ void TFormGL::BuildMenus() {
   connect(ShowZXGrid, &QAction::triggered, this, &TFormGL::ShowZXGridExecute);
   connect(ShowTime, &QAction::triggered, this, &TFormGL::ShowTimeExecute);
   connect(ShowFreq, &QAction::triggered, this, &TFormGL::ShowFreqExecute);
+  connect(SaveWindowImage, &QAction::triggered, this, &TFormGL::SaveWindowImageExecute);
+  connect(SaveWindowAnimation, &QAction::triggered, this, &TFormGL::SaveWindowAnimationExecute);
+  connect(SaveWindowNormalMode, &QAction::triggered, this, &TFormGL::SaveWindowNormalModeExecute);
   connect(ExportPovRay, &QAction::triggered, this, [this] { ExportPovRayExecute(ExportPovRay); });
   connect(ExportPovrayNormalMode, &QAction::triggered, this, [this] { ExportPovRayExecute(ExportPovrayNormalMode); });
   connect(ExportMetasequoiaObject, &QAction::triggered, this, &TFormGL::ExportMetasequoiaObjectExecute);
@@ -182,8 +189,6 @@ void TFormGL::FormResize() {
   glEnable(GL_LIGHTING);
   glEnable(GL_LIGHT0);
 }
-
-void TFormGL::StopCapture() { Recording = false; }
 
 void TFormGL::SetTabs(const std::vector<QString>& labels) {
   const QSignalBlocker quiet(TabControlGL);

@@ -3,11 +3,14 @@
 // idle pass (a zero-interval timer) renders the scene and moves the clock.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <QMainWindow>
 
+#include "AviWriter.h"
+#include "CaptureImage.h"
 #include "Dialogs.h"
 #include "MolGL.h"
 #include "ViewClock.h"
@@ -15,6 +18,7 @@
 class QAction;
 class QMenu;
 class QOpenGLContext;
+class QOpenGLFramebufferObject;
 class QStatusBar;
 class QTabBar;
 class QTimer;
@@ -96,6 +100,26 @@ class TFormGL : public QMainWindow {
   long double RecordEndTime = 0.0L;
   long double RecordTime = 300.0L;
 
+  // --- Capture and recording ------------------------------------------------
+  bool TimeStepSaved = false;  // SavedTimeStep goes back at the end of the recording
+  long double SavedTimeStep = 0.0L;
+  bool SeriesJpeg = false;
+  bool ImageSeries = false;     // the running recording writes numbered images
+  std::string ImagePrefix;      // file names, in the system's encoding
+  std::string AviFileName;
+  VideoCompressor CompressorVars;
+  int FrameRate = 15;
+  int FrameWidth = 0;
+  int FrameHeight = 0;
+  int FrameCount = 0;
+  // The recording goes to a temporary file beside AviFileName, renamed over
+  // it when the recording ends well: a user's file is never left half-written.
+  std::unique_ptr<AviWriter> AviFile;
+  std::string AviTemporaryName;
+  // While set, each render pass draws into it instead of the window: a
+  // capture at a size other than the window's.
+  std::unique_ptr<QOpenGLFramebufferObject> CaptureBuffer;
+
   // --- Operations -----------------------------------------------------------
   // Makes the view's context current on its surface; false without one.
   bool MakeCurrent();
@@ -108,6 +132,12 @@ class TFormGL : public QMainWindow {
   void DrawGridsAndAxes();
   void DrawAxisArrows();
   void ApplicationIdle();
+
+  void SaveWindowImageExecute();
+  void SaveWindowAnimationExecute();
+  void SaveWindowNormalModeExecute();
+  void StartCapture();
+  void CaptureFrame();
   void StopCapture();
 
   void FormMouseDown(int x, int y);
@@ -145,6 +175,24 @@ class TFormGL : public QMainWindow {
   void Toggle(QAction* action, bool& flag);
   void BuildMenus();
   void DrawText(const std::string& text, const float position[3], unsigned listBase, bool visible);
+  // The size a render pass draws at: the capture buffer's while there is
+  // one, else the client area's in device pixels.
+  int RenderWidth() const;
+  int RenderHeight() const;
+  // Binds where the render pass draws and sets the viewport to it.
+  void BindRenderTarget();
+  // Makes the capture buffer for a width x height capture (no larger than the
+  // context allows); false when none can be made.
+  bool MakeCaptureBuffer(int width, int height);
+  // The last rendered picture of the render target.
+  CaptureImage ReadRenderTarget();
+  // Shows a picture rendered into the capture buffer in the window, scaled to
+  // fit, before the swap.
+  void ShowCaptureBuffer();
+  // Arms the recording set up by the two recording actions.
+  void ArmRecording();
+  // Ends the AVI file: renamed over AviFileName when all went well.
+  void FinishAviFile();
 };
 
 extern TFormGL* FormGL;

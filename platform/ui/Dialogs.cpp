@@ -9,6 +9,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 
+#include "CompressorDialog.h"
 #include "FileFilter.h"
 
 namespace {
@@ -61,6 +62,10 @@ class QtDialogs : public Dialogs {
     QMessageBox box(QMessageBox::NoIcon, QString(), text, standard, parent);
     return box.exec() == QMessageBox::Ok;
   }
+
+  bool RunCompressor(QWidget* parent, VideoCompressor& compressor) override {
+    return ExecCompressorDialog(parent, compressor);
+  }
 };
 
 QtDialogs qtDialogs;
@@ -77,6 +82,10 @@ bool FileDialog::Execute(QWidget* parent) { return CurrentDialogs().RunFile(pare
 bool ColorChooser::Execute(QWidget* parent) { return CurrentDialogs().RunColor(parent, Color); }
 
 bool FontChooser::Execute(QWidget* parent) { return CurrentDialogs().RunFont(parent, Font); }
+
+bool ChooseCompressor(QWidget* parent, VideoCompressor& compressor) {
+  return CurrentDialogs().RunCompressor(parent, compressor);
+}
 
 void ShowMessage(QWidget* parent, const QString& text) {
   CurrentDialogs().RunMessage(parent, text, Dialogs::Buttons::Ok);

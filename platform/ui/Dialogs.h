@@ -40,6 +40,17 @@ class FontChooser {
   QFont Font;
 };
 
+// The compressor of a video recording: uncompressed frames, or Motion JPEG
+// of a quality from 1 to 100.
+struct VideoCompressor {
+  enum class Codec { Uncompressed, MotionJpeg };
+  Codec Kind = Codec::Uncompressed;
+  int Quality = 90;
+};
+
+// Lets the user pick the compressor; false when cancelled.
+bool ChooseCompressor(QWidget* parent, VideoCompressor& compressor);
+
 // Message box with an empty caption and an OK button.
 void ShowMessage(QWidget* parent, const QString& text);
 // Message box with an empty caption and OK and Cancel; true for OK.
@@ -54,6 +65,7 @@ class Dialogs {
   virtual bool RunFont(QWidget* parent, QFont& font) = 0;
   // True when OK was pressed.
   virtual bool RunMessage(QWidget* parent, const QString& text, Buttons buttons) = 0;
+  virtual bool RunCompressor(QWidget* parent, VideoCompressor& compressor) = 0;
 };
 
 // The dialogs in use: Qt's own unless a test installed others. The caller of

@@ -16,6 +16,8 @@ void ScriptedDialogs::ChooseFont(const QFont& font) { fonts_.push_back(font); }
 
 void ScriptedDialogs::AnswerMessage(bool ok) { messages_.push_back(ok); }
 
+void ScriptedDialogs::ChooseCompressor(const VideoCompressor& compressor) { compressors_.push_back(compressor); }
+
 std::vector<ScriptedDialogs::Call> ScriptedDialogs::CallsOf(Kind kind) const {
   std::vector<Call> found;
   for (const Call& call : Calls) {
@@ -74,4 +76,14 @@ bool ScriptedDialogs::RunMessage(QWidget*, const QString& text, Buttons buttons)
   const bool ok = messages_.front();
   messages_.pop_front();
   return ok;
+}
+
+bool ScriptedDialogs::RunCompressor(QWidget*, VideoCompressor& compressor) {
+  Call call;
+  call.What = Kind::Compressor;
+  Calls.push_back(call);
+  if (compressors_.empty()) return false;
+  compressor = compressors_.front();
+  compressors_.pop_front();
+  return true;
 }

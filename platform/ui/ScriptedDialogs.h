@@ -12,7 +12,7 @@
 
 class ScriptedDialogs : public Dialogs {
  public:
-  enum class Kind { File, Color, Font, Message };
+  enum class Kind { File, Color, Font, Message, Compressor };
   struct Call {
     Kind What = Kind::File;
     // File dialogs: the properties at the time of the call.
@@ -37,6 +37,7 @@ class ScriptedDialogs : public Dialogs {
   void ChooseColor(const QColor& color);
   void ChooseFont(const QFont& font);
   void AnswerMessage(bool ok);
+  void ChooseCompressor(const VideoCompressor& compressor);
 
   // Calls of one kind, in order.
   std::vector<Call> CallsOf(Kind kind) const;
@@ -47,6 +48,7 @@ class ScriptedDialogs : public Dialogs {
   bool RunColor(QWidget* parent, QColor& color) override;
   bool RunFont(QWidget* parent, QFont& font) override;
   bool RunMessage(QWidget* parent, const QString& text, Buttons buttons) override;
+  bool RunCompressor(QWidget* parent, VideoCompressor& compressor) override;
 
  private:
   struct FileAnswer {
@@ -57,4 +59,5 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QColor> colors_;
   std::deque<QFont> fonts_;
   std::deque<bool> messages_;
+  std::deque<VideoCompressor> compressors_;
 };

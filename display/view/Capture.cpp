@@ -1,0 +1,230 @@
+// Saving what the view shows: one still image, a recording as an AVI file or
+// numbered images, and one period of the selected normal mode as images.
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include <GL/gl.h>
+
+#include <QOpenGLFramebufferObject>
+#include <QStatusBar>
+
+#include "CaptureNames.h"
+#include "FileNameText.h"
+#include "ListView.h"
+#include "ReplaceFile.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+
+namespace {
+
+const QString kRecordingText = QStringLiteral("録画中");
+
+std::string Encode(const CaptureImage& image, bool jpeg) { return jpeg ? EncodeJpeg(image, 100) : EncodeBmp(image); }
+
+// Writes one picture whole or not at all; says so when it cannot.
+bool SaveImage(QWidget* parent, const CaptureImage& image, bool jpeg, const std::string& name) {
+  const std::string bytes = Encode(image, jpeg);
+  if (!bytes.empty() && ReplaceFileWithBytes(name, bytes)) return true;
+  ShowMessage(parent, FromFileName(name) + QStringLiteral("を保存できませんでした。"));
+  return false;
+}
+
+bool Exists(const std::string& name) {
+  std::error_code error;
+  return std::filesystem::exists(name, error);
+}
+
+// Whether a file there may be replaced: its folder takes new entries.
+bool Replaceable(const std::string& name) {
+  const std::filesystem::path folder = std::filesystem::path(name).parent_path();
+  return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+void TFormGL::SaveWindowImageExecute() {
+  SaveDialog.Filter = QStringLiteral("Bitmap Image(*.bmp)|*.bmp|Jpeg Image(*.jpg)|*.jpg");
+  if (!SaveDialog.Execute(this)) return;
+  const bool jpeg = SaveDialog.FilterIndex == 2;
+  const std::string name = WithExtension(ToFileName(SaveDialog.FileName), jpeg ? ".jpg" : ".bmp");
+  // The dialog does not ask; a user's picture is not replaced unasked.
+  if (Exists(name) && !AskOkCancel(this, FromFileName(name) + QStringLiteral("を上書きしますか？"))) return;
+  if (!MakeCurrent()) return;
+  glFinish();
+  // The frame is rendered here in both cases: after the idle pass's swap the
+  // back buffer no longer holds a defined picture. A recording's buffer (the
+  // action is disabled then) is kept aside.
+  std::unique_ptr<QOpenGLFramebufferObject> recording = std::move(CaptureBuffer);
+  if (!UseWindowSize && !MakeCaptureBuffer(ImageWidth, ImageHeight)) {
+    CaptureBuffer = std::move(recording);
+    ShowMessage(this, FromFileName(name) + QStringLiteral("を保存できませんでした。"));
+    return;
+  }
+  RenderScene();
+  const CaptureImage image = ReadRenderTarget();
+  CaptureBuffer = std::move(recording);
+  SaveImage(this, image, jpeg, name);
+}
+
+void TFormGL::SaveWindowAnimationExecute() {
+  SaveDialog.Filter = QStringLiteral(
+      "AVI File (*.avi)|*.avi|連番BMPファイル(AAA?????.bmp)|*.bmp|連番JPEGファイル(AAA?????.jpg)|*.jpg");
+  if (!SaveDialog.Execute(this)) return;
+  // A project without frames has no end time to record to.
+  const std::optional<long double> last = FormMolecules ? FormMolecules->Animation.Last() : std::nullopt;
+  if (AnimationMode && !last) return;
+  const std::string chosen = ToFileName(SaveDialog.FileName);
+  const int filter = SaveDialog.FilterIndex;
+  const bool series = filter == 2 || filter == 3;
+  std::string aviName;
+  VideoCompressor compressor;
+  if (!series) {
+    // The question is about the file that will be replaced: the name with
+    // ".avi" ensured. The file itself stays until the new one is complete.
+    aviName = WithExtension(chosen, ".avi");
+    if (Exists(aviName)) {
+      if (!AskOkCancel(this, FromFileName(aviName) + QStringLiteral("を上書きしますか？"))) return;
+      if (!Replaceable(aviName)) {
+        ShowMessage(this, FromFileName(aviName) + QStringLiteral("を消去できません。"));
+        return;
+      }
+    }
+    // Cancelled, the recording goes on uncompressed.
+    if (!ChooseCompressor(this, compressor)) compressor = VideoCompressor{};
+  }
+  // A recording already running ends before the new one starts.
+  if (Recording) StopCapture();
+  if (series) {
+    SeriesJpeg = filter == 3;
+    ImageSeries = true;
+    ImagePrefix = WithoutExtension(chosen);
+  } else {
+    AviFileName = aviName;
+    CompressorVars = compressor;
+  }
+  if (AnimationMode) {
+    RecordEndTime = *last;
+    PlayState = PLAY;
+  } else {
+    RecordEndTime = RecordTime;
+    CurrentTime = 0.0L;
+  }
+  ArmRecording();
+}
+
+void TFormGL::SaveWindowNormalModeExecute() {
+  if (AnimationMode || !FormMolecules || !FormMolecules->ListViewNormalModes->Selected() ||
+      !FormMolecules->SelectedMolFile || !FormMolecules->SelectedMolGL)
+    return;
+  const NormalMode* mode = FormMolecules->SelectedNormalMode();
+  if (!mode) return;
+  // A mode of frequency 0 has no period: its step would put the clock at infinity.
+  const long double step = NormalModeTimeStep(mode->Frequency, FramesPerPeriod);
+  if (FramesPerPeriod < 1 || !std::isfinite(step)) return;
+  SaveDialog.Filter = QStringLiteral("連番BMPファイル(AAA?????.bmp)|*.bmp|連番JPEGファイル(AAA?????.jpg)|*.jpg");
+  if (!SaveDialog.Execute(this)) return;
+  if (Recording) StopCapture();
+  SeriesJpeg = SaveDialog.FilterIndex == 2;
+  ImageSeries = true;
+  ImagePrefix = WithoutExtension(ToFileName(SaveDialog.FileName));
+  CurrentTime = 0.0L;
+  TimeStepSaved = true;
+  SavedTimeStep = TimeStep;
+  TimeStep = step;
+  // Half a step short of F + 1 steps: the clock, a sum of steps, may land a
+  // rounding below F + 1 steps, which would store the next period's first
+  // image too. Images 1 to F are stored either way.
+  RecordEndTime = (FramesPerPeriod + 0.5L) * TimeStep;
+  ArmRecording();
+}
+
+void TFormGL::ArmRecording() {
+  Recording = true;
+  StartCapture();
+  if (!Recording) return;
+  StatusBar->showMessage(kRecordingText);
+  SaveWindowImage->setEnabled(false);
+}
+
+void TFormGL::StartCapture() {
+  if (!UseWindowSize && !MakeCaptureBuffer(RecordWidth, RecordHeight)) {
+    ShowMessage(this, QStringLiteral("Can not create AVI stream."));
+    Recording = false;
+    StopCapture();
+    return;
+  }
+  if (ImageSeries) return;
+  FrameRate = 15;
+  FrameWidth = RenderWidth();
+  FrameHeight = RenderHeight();
+  FrameCount = 0;
+  AviTemporaryName = CreateTemporaryBeside(AviFileName);
+  AviFile = std::make_unique<AviWriter>();
+  const AviCodec codec = CompressorVars.Kind == VideoCompressor::Codec::MotionJpeg ? AviCodec::MotionJpeg
+                                                                                    : AviCodec::Uncompressed;
+  QString failure;
+  if (AviTemporaryName.empty() || !AviFile->Open(AviTemporaryName)) {
+    failure = QStringLiteral("Unable to open avi file.");
+  } else if (!AviFile->SetFormat(FrameWidth, FrameHeight, FrameRate, codec, CompressorVars.Quality)) {
+    failure = QStringLiteral("Can not set format to AVI file.");
+  }
+  if (failure.isEmpty()) return;
+  ShowMessage(this, failure);
+  Recording = false;
+  StopCapture();
+}
+
+void TFormGL::CaptureFrame() {
+  const CaptureImage image = ReadRenderTarget();
+  if (!ImageSeries) {
+    if (!AviFile) return;
+    switch (AviFile->WriteFrame(image)) {
+      case AviWriter::FrameResult::Written:
+        ++FrameCount;
+        break;
+      case AviWriter::FrameResult::Full:
+        // What is recorded so far is kept: the file ends below its size limit.
+        ShowMessage(this, QStringLiteral("The AVI file has reached its largest size; the recording ends."));
+        StopCapture();
+        break;
+      case AviWriter::FrameResult::Failed:
+        StopCapture();  // reports the failed file
+        break;
+    }
+    return;
+  }
+  const std::string name = SeriesFileName(ImagePrefix, CurrentTime, TimeStep, SeriesJpeg);
+  if (!SaveImage(this, image, SeriesJpeg, name)) StopCapture();
+}
+
+void TFormGL::FinishAviFile() {
+  if (!AviFile) return;
+  // A file that never got its format has said so already.
+  const bool started = AviFile->HasFormat();
+  const bool written = started && AviFile->Close();
+  AviFile.reset();
+  if (written && CommitTemporary(AviTemporaryName, AviFileName)) return;
+  if (!written) std::remove(AviTemporaryName.c_str());
+  if (started) ShowMessage(this, FromFileName(AviFileName) + QStringLiteral("を保存できませんでした。"));
+}
+
+void TFormGL::StopCapture() {
+  if (TimeStepSaved) {
+    TimeStep = SavedTimeStep;
+    TimeStepSaved = false;
+  }
+  if (ImageSeries) {
+    ImageSeries = false;
+  } else {
+    FinishAviFile();
+  }
+  Recording = false;
+  StatusBar->showMessage(QString());
+  SaveWindowImage->setEnabled(true);
+  // The buffer belongs to the view's context.
+  MakeCurrent();
+  CaptureBuffer.reset();
+}
