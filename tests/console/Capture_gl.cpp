@@ -1,0 +1,269 @@
+// Captures of the view in a real GL context (Xvfb, Mesa): still images at
+// the window's size and at another, image series and AVI recordings driven
+// by the idle loop, and their failures.
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QStatusBar>
+
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "ViewFrame.h"
+
+namespace {
+
+std::string ReadAll(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t U32(const std::string& bytes, std::size_t at) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes.at(at + i));
+  return value;
+}
+
+bool IsBackground(QRgb pixel) { return qRed(pixel) == 100 && qGreen(pixel) == 165 && qBlue(pixel) == 244; }
+
+class Capture : public FormsFixture {
+ protected:
+  void StartWith(const QStringList& arguments = {}) {
+    Start(arguments);
+    ASSERT_TRUE(PrepareView());
+    ASSERT_NE(FormGL->GLContext, nullptr) << "no GL: run under Xvfb";
+    dialogs.Calls.clear();
+  }
+
+  // Idle passes until the recording ends (at most `limit`); the number run.
+  static int RunRecording(int limit = 1000) {
+    int passes = 0;
+    while (FormGL->Recording && passes < limit) {
+      FormGL->ApplicationIdle();
+      ++passes;
+    }
+    return passes;
+  }
+
+  QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+
+  std::vector<QString> Messages() const {
+    std::vector<QString> texts;
+    for (const auto& call : dialogs.CallsOf(ScriptedDialogs::Kind::Message)) texts.push_back(call.Text);
+    return texts;
+  }
+
+  static void ExpectIdle() {
+    EXPECT_FALSE(FormGL->Recording);
+    EXPECT_TRUE(FormGL->StatusBar->currentMessage().isEmpty());
+    EXPECT_TRUE(FormGL->SaveWindowImage->isEnabled());
+    EXPECT_EQ(FormGL->CaptureBuffer, nullptr);
+  }
+};
+
+TEST_F(Capture, StillImagesAtTheSetSizeAndAtTheWindowSize) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->ImageWidth = 200;
+  FormGL->ImageHeight = 150;
+  dialogs.ChooseFile(PathOf("shot"), 1);
+  FormGL->SaveWindowImage->trigger();
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).at(0).Filter,
+            QStringLiteral("Bitmap Image(*.bmp)|*.bmp|Jpeg Image(*.jpg)|*.jpg"));
+  QImage bmp(PathOf("shot.bmp"));
+  ASSERT_FALSE(bmp.isNull());
+  EXPECT_EQ(bmp.size(), QSize(200, 150));
+  EXPECT_TRUE(IsBackground(bmp.pixel(0, 0)));
+  // The molecule stands in the middle, in the same place as in the window.
+  EXPECT_FALSE(IsBackground(bmp.pixel(100, 75)));
+  EXPECT_EQ(FormGL->CaptureBuffer, nullptr) << "the buffer of the other size is gone";
+
+  FormGL->UseWindowSize = true;
+  dialogs.ChooseFile(PathOf("shot.jpg"), 2);
+  FormGL->SaveWindowImage->trigger();
+  QImage jpeg(PathOf("shot.jpg"));
+  ASSERT_FALSE(jpeg.isNull());
+  EXPECT_EQ(jpeg.size(), QSize(FormGL->ClientWidth(), FormGL->ClientHeight()));
+  EXPECT_FALSE(IsBackground(jpeg.pixel(jpeg.width() / 2, jpeg.height() / 2)));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(Capture, ABufferOfTheWindowsSizeHoldsTheWindowsPicture) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->AxisArrowsVisible = true;
+  const ViewFrame window = RenderFrame();
+  FormGL->ImageWidth = window.Width;
+  FormGL->ImageHeight = window.Height;
+  dialogs.ChooseFile(PathOf("shot.bmp"), 1);
+  FormGL->SaveWindowImage->trigger();
+  const QImage image = QImage(PathOf("shot.bmp")).convertToFormat(QImage::Format_RGB888);
+  ASSERT_EQ(image.size(), QSize(window.Width, window.Height));
+  int differing = 0;
+  for (int y = 0; y < window.Height; ++y) {
+    for (int x = 0; x < window.Width; ++x) {
+      // The window's rows run bottom-up, the image's top-down.
+      const unsigned char* theirs = &window.Rgb[3 * (static_cast<std::size_t>(y) * window.Width + x)];
+      const QRgb ours = image.pixel(x, window.Height - 1 - y);
+      if (qRed(ours) != theirs[0] || qGreen(ours) != theirs[1] || qBlue(ours) != theirs[2]) ++differing;
+    }
+  }
+  EXPECT_LT(differing, window.Width * window.Height / 1000);
+  EXPECT_GT(window.Drawn(0, 0, window.Width / 2, window.Height / 2), 0) << "the axis arrows, lower left";
+}
+
+TEST_F(Capture, AnExistingPictureIsReplacedOnlyWhenTheUserSaysSo) {
+  StartWith();
+  const QString old = WriteFile("shot.bmp", "mine");
+  dialogs.ChooseFile(PathOf("shot.bmp"), 1);
+  dialogs.AnswerMessage(false);
+  FormGL->SaveWindowImage->trigger();
+  EXPECT_EQ(Messages().at(0), old + QStringLiteral("を上書きしますか？"));
+  EXPECT_EQ(ReadAll(old), "mine");
+
+  dialogs.ChooseFile(PathOf("shot.bmp"), 1);
+  dialogs.AnswerMessage(true);
+  FormGL->SaveWindowImage->trigger();
+  EXPECT_EQ(QImage(old).size(), QSize(320, 240));
+
+  // Into a folder that does not exist: said, and nothing else happens.
+  dialogs.ChooseFile(PathOf("none/shot.bmp"), 1);
+  FormGL->SaveWindowImage->trigger();
+  EXPECT_EQ(Messages().back(), PathOf("none/shot.bmp") + QStringLiteral("を保存できませんでした。"));
+}
+
+TEST_F(Capture, ASeriesStoresOneImagePerPassWhileTheClockIsBelowTheEnd) {
+  StartWith();
+  FormGL->RecordTime = 12.0L;  // four steps of 3 fs
+  FormGL->RecordWidth = 64;
+  FormGL->RecordHeight = 48;
+  dialogs.ChooseFile(PathOf("run.bmp"), 2);
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  EXPECT_EQ(FormGL->StatusBar->currentMessage(), QStringLiteral("録画中"));
+  EXPECT_FALSE(FormGL->SaveWindowImage->isEnabled());
+  EXPECT_EQ(FormGL->CurrentTime, 0.0L);
+  const int passes = RunRecording();
+  // Passes at 0, 3, 6 store frames numbered by the advanced clock; the pass
+  // that reaches 12 stops without storing.
+  EXPECT_EQ(passes, 4);
+  EXPECT_EQ(FormGL->CurrentTime, 12.0L) << "one step per pass";
+  EXPECT_EQ(Files(), QStringList({"run00001.bmp", "run00002.bmp", "run00003.bmp"}));
+  EXPECT_EQ(QImage(PathOf("run00002.bmp")).size(), QSize(64, 48));
+  ExpectIdle();
+}
+
+TEST_F(Capture, ARecordingWhoseEndIsReachedStopsWithoutStoring) {
+  StartWith();
+  FormGL->RecordTime = 0.0L;
+  dialogs.ChooseFile(PathOf("run"), 3);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(RunRecording(), 1);
+  EXPECT_TRUE(Files().isEmpty());
+  ExpectIdle();
+}
+
+TEST_F(Capture, AnAviRecordingOfMotionJpegFrames) {
+  StartWith();
+  FormGL->RecordTime = 30.0L;
+  dialogs.ChooseFile(PathOf("movie"), 1);
+  dialogs.ChooseCompressor(VideoCompressor{VideoCompressor::Codec::MotionJpeg, 80});
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  // Meanwhile nothing but a hidden temporary file stands in the folder.
+  EXPECT_FALSE(QFile::exists(PathOf("movie.avi")));
+  EXPECT_EQ(RunRecording(), 10);
+  ExpectIdle();
+  EXPECT_EQ(FormGL->FrameCount, 9);
+  EXPECT_EQ(Files(), QStringList({"movie.avi"}));
+  const std::string avi = ReadAll(PathOf("movie.avi"));
+  ASSERT_GT(avi.size(), 232u);
+  EXPECT_EQ(U32(avi, 4), avi.size() - 8);
+  EXPECT_EQ(U32(avi, 32 + 16), 9u) << "frames in the header";
+  EXPECT_EQ(U32(avi, 32 + 32), 320u);
+  EXPECT_EQ(U32(avi, 32 + 36), 240u);
+  EXPECT_EQ(avi.substr(112, 4), "MJPG");
+}
+
+TEST_F(Capture, AnExistingAviIsAskedAboutAndKeptWhenTheAnswerIsNo) {
+  StartWith();
+  const QString old = WriteFile("movie.avi", "mine");
+  const QString chosen = WriteFile("movie", "also mine");
+  dialogs.ChooseFile(chosen, 1);
+  dialogs.AnswerMessage(false);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_FALSE(FormGL->Recording);
+  EXPECT_EQ(Messages().at(0), old + QStringLiteral("を上書きしますか？"));
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Compressor).empty());
+
+  // Said yes, the old file stays until the new one is complete; the
+  // cancelled compressor choice records uncompressed frames.
+  FormGL->RecordTime = 6.0L;
+  dialogs.ChooseFile(chosen, 1);
+  dialogs.AnswerMessage(true);
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  EXPECT_EQ(ReadAll(old), "mine");
+  RunRecording();
+  const std::string avi = ReadAll(old);
+  ASSERT_GT(avi.size(), 232u);
+  EXPECT_EQ(avi.substr(112, 4), "DIB ");
+  EXPECT_EQ(U32(avi, 32 + 16), 1u);
+  EXPECT_EQ(ReadAll(chosen), "also mine") << "the file that is not written is not touched";
+}
+
+TEST_F(Capture, AStopCutsARecordingShortAndTheFileIsWhole) {
+  StartWith();
+  dialogs.ChooseFile(PathOf("movie.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  RunRecording(3);
+  ASSERT_TRUE(FormGL->Recording);
+  FormGL->StopCapture();
+  ExpectIdle();
+  const std::string avi = ReadAll(PathOf("movie.avi"));
+  ASSERT_GT(avi.size(), 232u);
+  EXPECT_EQ(U32(avi, 4), avi.size() - 8);
+  EXPECT_EQ(U32(avi, 32 + 16), 3u);
+}
+
+TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
+  StartWith();
+  dialogs.ChooseFile(PathOf("none/movie.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(Messages(), std::vector<QString>({QStringLiteral("Unable to open avi file.")}));
+  ExpectIdle();
+
+  dialogs.ChooseFile(PathOf("none/run.jpg"), 3);
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  EXPECT_EQ(RunRecording(), 1);
+  EXPECT_EQ(Messages().back(), PathOf("none/run00001.jpg") + QStringLiteral("を保存できませんでした。"));
+  ExpectIdle();
+}
+
+TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->FramesPerPeriod = 4;
+  // Without a selected mode nothing happens.
+  FormGL->SaveWindowNormalMode->trigger();
+  EXPECT_TRUE(dialogs.Calls.empty());
+
+  FormMolecules->ListViewNormalModes->SelectRow(1);
+  ASSERT_NE(FormMolecules->SelectedNormalMode(), nullptr);
+  dialogs.ChooseFile(PathOf("mode.jpg"), 2);
+  FormGL->SaveWindowNormalMode->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  const long double step = FormGL->TimeStep;
+  EXPECT_NEAR(static_cast<double>(step * 4),
+              1e15 / (FormMolecules->SelectedNormalMode()->Frequency * 299792458.0 * 100.0), 1e-9);
+  EXPECT_EQ(RunRecording(), 5);
+  EXPECT_EQ(Files(), QStringList({"mode00001.jpg", "mode00002.jpg", "mode00003.jpg", "mode00004.jpg"}));
+  EXPECT_EQ(FormGL->TimeStep, 3.0L);
+  ExpectIdle();
+}
+
+}  // namespace
