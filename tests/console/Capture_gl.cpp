@@ -7,6 +7,8 @@
 #include <string>
 
 #include <QAction>
+#include <QCheckBox>
+#include <QToolButton>
 #include <QDir>
 #include <QImage>
 #include <QStatusBar>
@@ -49,6 +51,14 @@ class Capture : public FormsFixture {
       ++passes;
     }
     return passes;
+  }
+
+  // A project of frames at 10, 20 and 30 fs, in animation mode.
+  void StartWithFrames() {
+    StartWith();
+    for (long double time : {10.0L, 20.0L, 30.0L}) FormMolecules->Animation.Frames[time];
+    FormMolecules->CheckBoxAnimation->setChecked(false);
+    FormMolecules->CheckBoxAnimation->setChecked(true);
   }
 
   QStringList Files() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
@@ -264,6 +274,54 @@ TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   EXPECT_EQ(Files(), QStringList({"mode00001.jpg", "mode00002.jpg", "mode00003.jpg", "mode00004.jpg"}));
   EXPECT_EQ(FormGL->TimeStep, 3.0L);
   ExpectIdle();
+}
+
+TEST_F(Capture, AnAnimationIsRecordedUpToItsLastFrameAndNoFurther) {
+  StartWithFrames();
+  ASSERT_TRUE(FormGL->AnimationMode);
+  dialogs.ChooseFile(PathOf("movie.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(FormGL->PlayState, PLAY);
+  EXPECT_EQ(FormGL->RecordEndTime, 30.0L);
+  EXPECT_EQ(FormGL->CurrentTime, 10.0L) << "the clock stays";
+  // Frames rendered at 10, 13, ..., 25 are stored; the pass from 28 runs past
+  // the last frame, where play starts again at the first: the end.
+  EXPECT_EQ(RunRecording(), 7);
+  EXPECT_EQ(FormGL->FrameCount, 6);
+  EXPECT_EQ(FormGL->CurrentTime, 10.0L);
+  ExpectIdle();
+
+  // A clock that lands on the last frame ends the recording there.
+  FormGL->TimeStep = 4.0L;
+  dialogs.ChooseFile(PathOf("exact.bmp"), 2);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(RunRecording(), 5);
+  EXPECT_EQ(Files(), QStringList({"exact00004.bmp", "exact00005.bmp", "exact00006.bmp", "exact00007.bmp",
+                                  "movie.avi"}));
+}
+
+TEST_F(Capture, TheStopButtonEndsARecordingOfTheAnimation) {
+  StartWithFrames();
+  dialogs.ChooseFile(PathOf("movie.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  RunRecording(2);
+  FormMolecules->SpeedButtonStop->click();
+  ExpectIdle();
+  const std::string avi = ReadAll(PathOf("movie.avi"));
+  ASSERT_GT(avi.size(), 232u);
+  EXPECT_EQ(U32(avi, 32 + 16), 2u);
+}
+
+TEST_F(Capture, ANewRecordingEndsTheRunningOne) {
+  StartWith();
+  dialogs.ChooseFile(PathOf("first.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  RunRecording(2);
+  dialogs.ChooseFile(PathOf("second.bmp"), 2);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_TRUE(FormGL->Recording);
+  EXPECT_TRUE(FormGL->ImageSeries);
+  EXPECT_EQ(U32(ReadAll(PathOf("first.avi")), 32 + 16), 2u);
 }
 
 }  // namespace
