@@ -227,9 +227,14 @@ void Chart::paintEvent(QPaintEvent*) {
 void Chart::DrawBottomAxis(QPainter& painter, const QRectF& area) const {
   const QFontMetrics metrics(font());
   const Range range = BottomRange();
-  const int maxCount = std::max(
-      1, static_cast<int>(area.width() / (metrics.horizontalAdvance(QStringLiteral("0,000.00")) + 8)));
-  const std::vector<double> ticks = Ticks(range.Min, range.Max, maxCount);
+  // As many ticks as their labels leave room for.
+  std::vector<double> ticks;
+  for (int maxCount = std::max(1, static_cast<int>(area.width() / 24)); maxCount >= 1; --maxCount) {
+    ticks = Ticks(range.Min, range.Max, maxCount);
+    int widest = 0;
+    for (double tick : ticks) widest = std::max(widest, metrics.horizontalAdvance(AxisLabel(tick)));
+    if (ticks.size() <= 1 || (widest + 8) * static_cast<double>(ticks.size() - 1) <= area.width()) break;
+  }
   const QPen grid(QColor(200, 200, 200), 1, Qt::DotLine);
   for (double tick : ticks) {
     const double x = XToPixel(tick, area);
