@@ -90,6 +90,9 @@ TEST_F(FreqResultCsv, NothingWithoutModes) {
   FormMolecules->ActionSaveFreqResult->trigger();
   OpenThroughDialog(WriteFile("in.gjf", CartesianInput), 1);
   FormMolecules->ActionSaveFreqResult->trigger();
-  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).size(), 1u) << "only the open dialog ran";
+  OpenWater();
+  FormMolecules->SelectedMolGL->Modes.clear();  // no atom of the rows matched
+  FormMolecules->ActionSaveFreqResult->trigger();
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).size(), 2u) << "only the open dialogs ran";
   EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
 }
