@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "../CommaLocale.h"
 #include "MolFile.h"
 #include "Numbers.h"
 #include "VibrationCsv.h"
@@ -64,6 +65,14 @@ TEST(VibrationCsvSamples, RamanOutput) {
   EXPECT_EQ(rows[1], "1,AU,52.7880,3.2050,0.0053,0.0323,0.0000,");
   EXPECT_EQ(rows[54], "54,AG,3549.7034,1.1182,8.3016,0.0000,137.4724,");
   ExpectRowsMatchTables(rows, file.ModeData);
+
+  // Written and read back in a comma locale, nothing changes.
+  CommaLocale locale;
+  if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma here, and none could be built";
+  std::vector<std::string> again = Split(VibrationCsvText(file.ModeData, 1.0), "\r\n");
+  again.pop_back();
+  EXPECT_EQ(again, rows);
+  ExpectRowsMatchTables(again, file.ModeData);
 }
 
 TEST(VibrationCsvSamples, IrOnlyOutputLeavesRamanEmpty) {

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
+#include "../CommaLocale.h"
 #include "MolFile.h"
 
 namespace {
@@ -71,10 +70,8 @@ TEST(VibrationCsv, ShortTablesCutTheRows) {
 }
 
 TEST(VibrationCsv, IgnoresTheUsersLocale) {
-  const char* old = std::setlocale(LC_ALL, nullptr);
-  const std::string saved = old ? old : "C";
-  if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale here";
-  const std::string text = VibrationCsvText(TwoModes(), 1.0);
-  std::setlocale(LC_ALL, saved.c_str());
-  EXPECT_NE(text.find("1000.0000,1.5000,-12.3400"), std::string::npos) << text;
+  const std::string expected = VibrationCsvText(TwoModes(), 1.0);
+  CommaLocale locale;
+  if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma here, and none could be built";
+  EXPECT_EQ(VibrationCsvText(TwoModes(), 1.0), expected);
 }
