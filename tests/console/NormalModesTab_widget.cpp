@@ -182,21 +182,6 @@ TEST_F(NormalModesTab, SelectedModeIsFoundAgainAfterTheModelsMove) {
   EXPECT_EQ(Form().SelectedNormalMode(), &FormGL->MolGLs[0].Modes[2]);
 }
 
-TEST_F(NormalModesTab, ArrowAndMagnitudeEdits) {
-  Start();
-  Form().EditNormalModeArrowMagnitude->setText("2.5");
-  Form().EditNormalModeArrowRadius->setText("abc");
-  EXPECT_EQ(Form().ModeArrowMagnitude, 2.5f);
-  EXPECT_EQ(Form().ModeArrowRadius, 0.0f);
-  Form().CheckBoxNormalModeArrow->setChecked(true);
-  EXPECT_TRUE(Form().ShowModeArrows);
-
-  OpenOutput(ExampleText("water.out"));
-  EXPECT_EQ(Form().EditNMMagnitude->text(), "1.0");
-  Form().EditNMMagnitude->setText("0.1234");
-  EXPECT_EQ(Form().SelectedMolGL->NMMagnitude, 0.1234);
-}
-
 TEST_F(NormalModesTab, MoleculeWithoutModesHidesTheTab) {
   Start();
   OpenOutput(ExampleText("water.out"));
@@ -231,16 +216,4 @@ TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
   Form().PoupItemClearSpectrum->trigger();
   EXPECT_TRUE(chart.LinePoints().empty());
   EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
-}
-
-TEST_F(NormalModesTab, UndoZoomGoesBackToTheDesignedRanges) {
-  Start();
-  OpenOutput(ExampleText("water.out"));
-  Chart& chart = *Form().ChartNormalModes;
-  EXPECT_EQ(chart.BottomRange().Max, 4500.0);
-  chart.ZoomToPixels(QRect(10, 10, 40, 40));
-  ASSERT_TRUE(chart.Zoomed());
-  Form().PoupItemUndoZoom->trigger();
-  EXPECT_FALSE(chart.Zoomed());
-  EXPECT_EQ(chart.PopupMenu(), Form().PopupMenuChartNM);
 }

@@ -52,14 +52,6 @@ TEST_F(SaveMolecule, NewAppendsTheTemplate) {
   EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled());
 }
 
-TEST_F(SaveMolecule, NewInAnimationModeStaysInIt) {
-  Start();
-  FormGL->AnimationMode = true;
-  FormMolecules->ActionNewMolecule->trigger();
-  EXPECT_TRUE(FormGL->AnimationMode);
-  EXPECT_EQ(FormMolecules->MolFiles.size(), 1u);
-}
-
 TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
   Start();
   FormMolecules->ActionNewMolecule->trigger();

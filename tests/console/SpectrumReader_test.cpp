@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -39,10 +37,6 @@ TEST(TwoColumnSpectrum, LastLineWithoutLineEndIsKept) {
   ExpectPoints(Text("1 2\n3 4"), {{1, 2}, {3, 4}});
   ExpectPoints(Text("3 4"), {{3, 4}});
   EXPECT_TRUE(Text("").empty());
-}
-
-TEST(TwoColumnSpectrum, BytesOutsidePrintableAsciiAreDroppedInsideTokens) {
-  ExpectPoints(Text("1\xA3" "0 5\n"), {{10, 5}});
 }
 
 TEST(TwoColumnSpectrum, HugeValuesComeOutInfinite) {
@@ -109,13 +103,4 @@ TEST(SpectrumFile, MissingFileReadsNothing) {
   Points points = {{1, 1}};
   EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, points));
   EXPECT_TRUE(points.empty());
-}
-
-TEST(SpectrumFile, ReadsTheWholeFile) {
-  const std::string path = testing::TempDir() + "spectrum_reader_test.dat";
-  std::ofstream(path, std::ios::binary) << "1 2\r\n3 4";
-  Points points;
-  EXPECT_TRUE(LoadSpectrumFile(path, SpectrumFormat::TwoColumns, points));
-  ExpectPoints(points, {{1, 2}, {3, 4}});
-  std::remove(path.c_str());
 }

@@ -85,13 +85,3 @@ TEST(VibrationCsvSamples, IrOnlyOutputLeavesRamanEmpty) {
   EXPECT_EQ(rows[54], "54,AG,3549.7031,1.1182,8.3016,0.0000,,");
   ExpectRowsMatchTables(rows, file.ModeData);
 }
-
-TEST(VibrationCsvSamples, ScaledFrequencies) {
-  MolFile file;
-  const auto unscaled = CsvRows("g09_dvb_raman.out", file);
-  if (unscaled.empty()) GTEST_SKIP() << "no sample outputs in " << QUIVERA_TESTDATA;
-  const auto rows = Split(VibrationCsvText(file.ModeData, static_cast<float>(0.9613)), "\r\n");
-  const double expected = static_cast<double>(file.ModeData.Frequencies[53]) * static_cast<float>(0.9613);
-  EXPECT_EQ(Split(rows[54], ",")[2], FormatFixed(expected, 4));
-  EXPECT_EQ(Split(rows[54], ",")[3], "1.1182");
-}
