@@ -184,6 +184,13 @@ std::string FormatDouble(double value) {
   return out;
 }
 
+std::string FormatGeneral(double value, int digits) {
+  if (!std::isfinite(value)) return "0";
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, std::clamp(digits, 1, 17));
+  return std::string(buf, res.ptr);
+}
+
 std::string FormatFixed(double value, int decimals) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";

@@ -36,3 +36,7 @@ std::string FormatFixed(double value, int decimals);
 // Shortest text that reads back as the same double, always with a '.' (no
 // locale involved); for writing numbers into files.
 std::string FormatDouble(double value);
+
+// General notation with at most `digits` significant digits and no trailing
+// zeros ("150", "37.3", "37.2999992370605", "1e+20"), as shown in edits.
+std::string FormatGeneral(double value, int digits);

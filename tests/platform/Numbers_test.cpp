@@ -94,6 +94,16 @@ TEST(FormatDouble, RoundTrips) {
   EXPECT_EQ(ReadDouble(FormatDouble(0.1 + 0.2)), 0.1 + 0.2);
 }
 
+TEST(FormatGeneral, SignificantDigitsWithoutTrailingZeros) {
+  EXPECT_EQ(FormatGeneral(150.0, 15), "150");
+  EXPECT_EQ(FormatGeneral(37.3, 15), "37.3");
+  EXPECT_EQ(FormatGeneral(0.0, 15), "0");
+  // A single-precision 37.3 widened shows its binary error at 15 digits.
+  EXPECT_EQ(FormatGeneral(static_cast<double>(37.3f), 15), "37.2999992370605");
+  EXPECT_EQ(ReadDouble(FormatGeneral(1e20, 15)), 1e20);
+  EXPECT_EQ(FormatGeneral(NAN, 15), "0");
+}
+
 TEST(FormatFixed, RoundsTheBinaryValue) {
   EXPECT_EQ(FormatFixed(1234.5678, 4), "1234.5678");
   EXPECT_EQ(FormatFixed(-12.34, 4), "-12.3400");

@@ -1,0 +1,102 @@
+#include "SettingValues.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "Numbers.h"
+
+Tessellation ResolutionRow(int position) {
+  static constexpr std::array<Tessellation, HighestResolution - LowestResolution + 1> rows{{
+      {6, 6, 6, 1},
+      {10, 8, 8, 2},
+      {18, 9, 9, 4},
+      {24, 12, 14, 8},
+      {42, 36, 32, 16},
+  }};
+  return rows[std::clamp(position, LowestResolution, HighestResolution) - LowestResolution];
+}
+
+namespace {
+
+// A channel times 255 in extended precision, truncated; channels outside
+// 0 .. 1 are held to a byte so that they cannot spill into another one.
+std::uint32_t ChannelByte(float channel) {
+  const long double scaled = static_cast<long double>(channel) * 255;
+  if (!(scaled > 0)) return 0;
+  return scaled >= 255 ? 255u : static_cast<std::uint32_t>(scaled);
+}
+
+float ByteChannel(std::uint32_t byte) { return static_cast<float>((byte & 0xFFu) * (1.0L / 255)); }
+
+}  // namespace
+
+std::uint32_t ColorValueOf(const GraphicHandler::Color<float>& color) {
+  return ChannelByte(color.r) | ChannelByte(color.g) << 8 | ChannelByte(color.b) << 16;
+}
+
+GraphicHandler::Color<float> ColorOfValue(std::uint32_t value) {
+  return {ByteChannel(value), ByteChannel(value >> 8), ByteChannel(value >> 16), 1.0f};
+}
+
+std::string ElementItemText(std::uint32_t number, const std::string& symbol) {
+  if (number == 0) return "dummy atom";
+  return std::to_string(number) + (number < 100 ? "  " : " ") + symbol;
+}
+
+std::uint32_t ElementNumberFromText(std::string_view text) {
+  return static_cast<std::uint32_t>(ReadInt(text));
+}
+
+bool PanelPlaceOf(std::uint32_t number, PanelPlace& place) {
+  int period = 0;
+  int group = 0;
+  int top = 0;
+  if (number == 1 || number == 2) {
+    period = 1;
+    group = number == 1 ? 1 : 18;
+  } else if (number <= 18 && number >= 3) {
+    period = number <= 10 ? 2 : 3;
+    const int first = period == 2 ? 3 : 11;  // the alkali metal of the period
+    const int offset = static_cast<int>(number) - first;
+    group = offset < 2 ? offset + 1 : offset + 11;
+  } else if (number >= 19 && number <= 54) {
+    period = number <= 36 ? 4 : 5;
+    group = static_cast<int>(number) - (period == 4 ? 18 : 36);
+  } else if ((number >= 57 && number <= 71) || (number >= 89 && number <= 103)) {
+    // The lanthanide and actinide rows, from column 3.
+    group = static_cast<int>(number) - (number <= 71 ? 57 : 89) + 3;
+    top = number <= 71 ? 187 : 212;
+  } else if (number >= 55 && number <= 109) {
+    period = number <= 86 ? 6 : 7;
+    const int first = period == 6 ? 55 : 87;
+    const int offset = static_cast<int>(number) - first;
+    group = offset < 2 ? offset + 1 : offset - 14 + 1;
+  } else {
+    return false;
+  }
+  place.Left = 17 + PanelWidth * (group - 1);
+  place.Top = period > 0 ? 14 + PanelHeight * (period - 1) : top;
+  return true;
+}
+
+float ReadFloatSetting(std::string_view text) {
+  const double value = ReadDouble(text);
+  if (std::fabs(value) > std::numeric_limits<float>::max()) return 0.0f;
+  return static_cast<float>(value);
+}
+
+long double ReadTimeStep(std::string_view text) {
+  const long double step = ReadDouble(text);
+  return step > 0 ? step : 0.01L;
+}
+
+int ReadImageSide(std::string_view text) { return std::clamp(ReadInt(text), 1, MaxImageSide); }
+
+int ReadFramesPerPeriod(std::string_view text) { return std::max(ReadInt(text), 1); }
+
+double ReadElementRadius(std::string_view text) {
+  const double radius = ReadDouble(text);
+  return radius > 0 && radius <= std::numeric_limits<float>::max() ? radius : 0.0;
+}

@@ -1,0 +1,101 @@
+// The settings dialog's values that need no window.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "SettingValues.h"
+
+TEST(ResolutionRow, RowsAndEnds) {
+  const Tessellation middle = ResolutionRow(0);
+  EXPECT_EQ(middle.SphereSlices, 18);
+  EXPECT_EQ(middle.CylinderSlices, 9);  // not the models' starting 8
+  const Tessellation high = ResolutionRow(2);
+  EXPECT_EQ(high.SphereSlices, 42);
+  EXPECT_EQ(high.SphereStacks, 36);
+  EXPECT_EQ(high.CylinderSlices, 32);
+  EXPECT_EQ(high.CylinderStacks, 16);
+  EXPECT_EQ(ResolutionRow(-2).CylinderStacks, 1);
+  // Beyond the bar's range: its ends, never a row outside the table.
+  EXPECT_EQ(ResolutionRow(7).SphereSlices, 42);
+  EXPECT_EQ(ResolutionRow(-100).SphereSlices, 6);
+}
+
+TEST(ColorValue, BytesRoundTripAndChannelsStayInTheirByte) {
+  for (std::uint32_t byte = 0; byte < 256; ++byte) {
+    const std::uint32_t value = byte | (255 - byte) << 8 | (byte / 2) << 16;
+    const GraphicHandler::Color<float> color = ColorOfValue(value);
+    EXPECT_EQ(color.a, 1.0f);
+    EXPECT_EQ(ColorValueOf(color), value) << byte;
+  }
+  EXPECT_EQ(ColorOfValue(210).r, static_cast<float>(210 * (1.0L / 255)));
+  // The top byte is not a channel.
+  EXPECT_EQ(ColorValueOf(ColorOfValue(0xFF0000FFu)), 0xFFu);
+  // Channels truncate, and out of range hold at 0 and 255.
+  EXPECT_EQ(ColorValueOf({0.999f, 0, 0, 1}), 254u);
+  EXPECT_EQ(ColorValueOf({2.0f, -1.0f, 0, 1}), 255u);
+}
+
+TEST(ElementBox, ItemsAndNumbers) {
+  EXPECT_EQ(ElementItemText(0, ""), "dummy atom");
+  EXPECT_EQ(ElementItemText(6, "C"), "6  C");
+  EXPECT_EQ(ElementItemText(99, "Es"), "99  Es");
+  EXPECT_EQ(ElementItemText(100, "Fm"), "100 Fm");
+  EXPECT_EQ(ElementNumberFromText("6  C"), 6u);
+  EXPECT_EQ(ElementNumberFromText("  8x"), 8u);
+  EXPECT_EQ(ElementNumberFromText("dummy atom"), 0u);
+  EXPECT_EQ(ElementNumberFromText(""), 0u);
+  EXPECT_GT(ElementNumberFromText("-5"), LastElementNumber);
+}
+
+TEST(PanelPlace, PeriodicTableLayout) {
+  const auto at = [](std::uint32_t number) {
+    PanelPlace place;
+    EXPECT_TRUE(PanelPlaceOf(number, place)) << number;
+    return std::pair{place.Left, place.Top};
+  };
+  EXPECT_EQ(at(1), std::pair(17, 14));
+  EXPECT_EQ(at(2), std::pair(17 + 19 * 17, 14));
+  EXPECT_EQ(at(5), std::pair(17 + 19 * 12, 38));   // B, group 13
+  EXPECT_EQ(at(13), std::pair(17 + 19 * 12, 62));  // Al
+  EXPECT_EQ(at(26), std::pair(17 + 19 * 7, 86));   // Fe, group 8
+  EXPECT_EQ(at(56), std::pair(36, 134));           // Ba
+  EXPECT_EQ(at(57), std::pair(55, 187));           // La opens the lanthanide row
+  EXPECT_EQ(at(71), std::pair(321, 187));
+  EXPECT_EQ(at(72), std::pair(17 + 19 * 3, 134));  // Hf, group 4
+  EXPECT_EQ(at(89), std::pair(55, 212));
+  EXPECT_EQ(at(103), std::pair(321, 212));
+  EXPECT_EQ(at(109), std::pair(17 + 19 * 8, 158));  // Mt, group 9
+  PanelPlace place;
+  EXPECT_FALSE(PanelPlaceOf(0, place));
+  EXPECT_FALSE(PanelPlaceOf(110, place));
+  // No two panels share a place.
+  std::set<std::pair<int, int>> places;
+  for (std::uint32_t number = 1; number <= LastElementNumber; ++number) places.insert(at(number));
+  EXPECT_EQ(places.size(), LastElementNumber);
+}
+
+TEST(EditNumbers, InvalidTextNeverGivesUnusableValues) {
+  EXPECT_EQ(ReadTimeStep("abc"), 0.01L);
+  EXPECT_EQ(ReadTimeStep("-3"), 0.01L);
+  EXPECT_EQ(ReadTimeStep("0.5fs"), 0.5L);
+  EXPECT_EQ(ReadFloatSetting("-20.5"), -20.5f);
+  EXPECT_EQ(ReadFloatSetting("abc"), 0.0f);
+  EXPECT_EQ(ReadFloatSetting("1e300"), 0.0f);  // not an infinite position
+  EXPECT_EQ(ReadImageSide("640"), 640);
+  EXPECT_EQ(ReadImageSide("abc"), 1);
+  EXPECT_EQ(ReadImageSide("-20"), 1);
+  EXPECT_EQ(ReadImageSide("99999999999"), MaxImageSide);
+  EXPECT_EQ(ReadFramesPerPeriod("0"), 1);
+  EXPECT_EQ(ReadFramesPerPeriod("36"), 36);
+}
+
+TEST(EditNumbers, ElementRadius) {
+  EXPECT_EQ(ReadElementRadius("12abc"), 12.0);
+  EXPECT_EQ(ReadElementRadius("1e2"), 100.0);
+  EXPECT_EQ(ReadElementRadius("37.3"), 37.3);  // kept as typed, not narrowed
+  EXPECT_EQ(ReadElementRadius("abc"), 0.0);
+  EXPECT_EQ(ReadElementRadius(""), 0.0);
+  EXPECT_EQ(ReadElementRadius("-5"), 0.0);
+  EXPECT_EQ(ReadElementRadius("1e39"), 0.0);
+}
