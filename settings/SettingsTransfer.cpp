@@ -29,11 +29,15 @@ double PointsOf(const QFont& font) {
   return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
 }
 
+// A normal-mode series steps the clock by the time of one image and puts
+// the user's step back when it ends: that is the step the dialog edits.
+long double& UsersTimeStep() { return FormGL->TimeStepSaved ? FormGL->SavedTimeStep : FormGL->TimeStep; }
+
 }  // namespace
 
 void TFormSetting::LoadSettings() {
   CheckBoxShowOnlySelected->setChecked(FormGL->ShowOnlySelected);
-  ShowNumber(EditTimeStep, "0.0", static_cast<double>(FormGL->TimeStep));
+  ShowNumber(EditTimeStep, "0.0", static_cast<double>(UsersTimeStep()));
   ShowNumber(EditTimePosX, "0.0", FormGL->TimeTextPosition[0]);
   ShowNumber(EditTimePosY, "0.0", FormGL->TimeTextPosition[1]);
   ShowNumber(EditFreqPosX, "0.0", FormGL->FreqTextPosition[0]);
@@ -64,7 +68,7 @@ void TFormSetting::LoadSettings() {
 }
 
 void TFormSetting::ApplySettings() {
-  FormGL->TimeStep = ReadTimeStep(TextOf(EditTimeStep));
+  UsersTimeStep() = ReadTimeStep(TextOf(EditTimeStep));
   FormGL->FramesPerPeriod = ReadFramesPerPeriod(TextOf(EditAVIvibration));
   FormGL->RecordTime = ReadDouble(TextOf(EditRecordTime));
   FormGL->ImageWidth = ReadImageSide(TextOf(EditAVIwidth));
@@ -132,6 +136,9 @@ void TFormSetting::SpeedButtonTimeFontClick() { ChooseFont(LabelTimeFont); }
 void TFormSetting::SpeedButtonFreqFontClick() { ChooseFont(LabelFreqFont); }
 
 void TFormSetting::ButtonSetWindowSizeClick() {
+  // A recording at the window's size has fixed its frame size: frames of
+  // another size would end it and lose the file.
+  if (FormGL->Recording && FormGL->UseWindowSize) return;
   const int width = ReadImageSide(TextOf(EditAVIwidth));
   const int height = ReadImageSide(TextOf(EditAVIheight));
   // The drawing area takes the size; the window around it grows or shrinks

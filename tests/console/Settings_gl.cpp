@@ -105,4 +105,17 @@ TEST_F(SettingsInView, WindowSizeButtonSizesTheDrawingAreaAtOnce) {
   EXPECT_EQ(frame.Width, 1);
 }
 
+TEST_F(SettingsInView, WindowSizeButtonLeavesARecordingAtTheWindowsSize) {
+  FormGL->UseWindowSize = true;
+  FormGL->Recording = true;  // its frames have the window's size
+  const int width = FormGL->ClientWidth();
+  RunSettings([] {
+    FormSetting->EditAVIwidth->setText("200");
+    FormSetting->ButtonSetWindowSize->click();
+  }, false);
+  QTest::qWait(50);
+  EXPECT_EQ(FormGL->ClientWidth(), width);
+  FormGL->Recording = false;
+}
+
 }  // namespace

@@ -148,6 +148,19 @@ TEST_F(Settings, OkStoresEveryControl) {
   EXPECT_EQ(FormGL->MolGLs.back().CylinderSlices, 8);
 }
 
+TEST_F(Settings, ARunningSeriesKeepsItsStepAndTheUsersStepComesBackAfter) {
+  FormGL->TimeStep = 0.02L;  // the series' step
+  FormGL->TimeStepSaved = true;
+  FormGL->SavedTimeStep = 3.0L;
+  RunSettings([] {
+    EXPECT_EQ(FormSetting->EditTimeStep->text(), "3.0");
+    Type(FormSetting->EditTimeStep, "0.5");
+  }, true);
+  EXPECT_EQ(FormGL->TimeStep, 0.02L);
+  EXPECT_EQ(FormGL->SavedTimeStep, static_cast<long double>(0.5));
+  FormGL->TimeStepSaved = false;
+}
+
 TEST_F(Settings, UnusableNumbersAreNotStored) {
   RunSettings([] {
     Type(FormSetting->EditTimeStep, "abc");
