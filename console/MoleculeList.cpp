@@ -210,8 +210,7 @@ void TFormMolecules::CopySelectedToEditor() {
   if (!SelectedMolFile) return;
   FormMoleculeEdit->EditedMolFile = *SelectedMolFile;
   FormMoleculeEdit->UpdateGrids();
-  FormMoleculeEdit->setWindowTitle(RowCaption(static_cast<std::size_t>(SelectedIndex)) + QStringLiteral(": ") +
-                                   FromFileName(SelectedMolFile->Name));
+  FormMoleculeEdit->SetCaption(SelectedIndex, SelectedMolFile->Name);
 }
 
 void TFormMolecules::EnableEditorConversions() {

@@ -1,79 +1,221 @@
 #include "UnitMoleculeEdit.h"
 
+#include <initializer_list>
+
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "TextCodec.h"
+#include "StringGrid.h"
 #include "UnitMolecules.h"
 
 TFormMoleculeEdit* FormMoleculeEdit = nullptr;
+
+namespace {
+
+constexpr int RowHeight = 18;
+
+QVBoxLayout* Column(QWidget* owner) {
+  auto* layout = new QVBoxLayout(owner);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  return layout;
+}
+
+QLabel* Caption(const QString& text, QWidget* owner) {
+  auto* label = new QLabel(text, owner);
+  QFont font = label->font();
+  font.setPixelSize(13);
+  label->setFont(font);
+  return label;
+}
+
+StringGrid* Grid(int columns, int fixedColumns, std::initializer_list<const char*> headings, QWidget* owner) {
+  auto* grid = new StringGrid(columns, 2, fixedColumns, 1, owner);
+  grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+  int column = 0;
+  for (const char* heading : headings) grid->SetCell(column++, 0, QString::fromUtf8(heading));
+  return grid;
+}
+
+}  // namespace
 
 TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Quivera Editor"));
   resize(490, 315);
   setAttribute(Qt::WA_QuitOnClose, false);
   PageControl = new QTabWidget(this);
-  TabSheetCartesianData = new QWidget();
-  TabSheetZMatrixData = new QWidget();
-  TabSheetFile = new QWidget();
-  PageControl->addTab(TabSheetCartesianData, QStringLiteral("Cartesian Coordinate"));
-  PageControl->addTab(TabSheetZMatrixData, QStringLiteral("Z-Matrix Coordinate"));
-  PageControl->addTab(TabSheetFile, QStringLiteral("Edit View"));
   setCentralWidget(PageControl);
+  StatusBar1 = statusBar();
 
-  auto* fileLayout = new QVBoxLayout(TabSheetFile);
-  auto* controls = new QHBoxLayout();
-  LabelFileType = new QLabel(QStringLiteral("File Type"), TabSheetFile);
-  ComboBoxFileType = new QComboBox(TabSheetFile);
-  ButtonImportData = new QPushButton(QStringLiteral("Import"), TabSheetFile);
+  // Cartesian page: the atoms above, the normal modes and a mode's
+  // displacements below.
+  TabSheetCartesianData = new QWidget();
+  QVBoxLayout* cartesian = Column(TabSheetCartesianData);
+  LabelAtomsCartesian = Caption(QStringLiteral("Cartesian Coordinate Atoms"), TabSheetCartesianData);
+  cartesian->addWidget(LabelAtomsCartesian);
+  SplitterNormalMode = new QSplitter(Qt::Vertical, TabSheetCartesianData);
+  SplitterNormalMode->setHandleWidth(3);
+  cartesian->addWidget(SplitterNormalMode, 1);
+  StringGridCartesianData = Grid(6, 1, {"atom", "atomic number", "ID", "X", "Y", "Z"}, SplitterNormalMode);
+  PanelNormalModes = new QWidget(SplitterNormalMode);
+  SplitterNormalModeDisplacements = new QSplitter(Qt::Horizontal, PanelNormalModes);
+  SplitterNormalModeDisplacements->setHandleWidth(3);
+  Column(PanelNormalModes)->addWidget(SplitterNormalModeDisplacements);
+  PanelEachNormalModes = new QWidget(SplitterNormalModeDisplacements);
+  QVBoxLayout* modes = Column(PanelEachNormalModes);
+  LabelNormalModes = Caption(QStringLiteral("NormalModes"), PanelEachNormalModes);
+  StringGridNormalModes = Grid(8, 0,
+                               {"mode", "Symmetry", "Frequencies", "Red. masses", "Frc.consts", "IR Inten",
+                                "Raman Activ", "Depolar"},
+                               PanelEachNormalModes);
+  modes->addWidget(LabelNormalModes);
+  modes->addWidget(StringGridNormalModes, 1);
+  PanelNormalModeDisplacements = new QWidget(SplitterNormalModeDisplacements);
+  QVBoxLayout* displacements = Column(PanelNormalModeDisplacements);
+  LabelNormalModeDisplacements = new QLabel(QStringLiteral("Mode "), PanelNormalModeDisplacements);
+  StringGridNormalModeDisplacements = Grid(4, 0, {"atom", "X", "Y", "Z"}, PanelNormalModeDisplacements);
+  displacements->addWidget(LabelNormalModeDisplacements);
+  displacements->addWidget(StringGridNormalModeDisplacements, 1);
+  SplitterNormalModeDisplacements->setStretchFactor(0, 1);
+  SplitterNormalModeDisplacements->setStretchFactor(1, 0);
+  SplitterNormalModeDisplacements->setSizes({490 - 185, 185});
+  SplitterNormalMode->setStretchFactor(0, 1);
+  SplitterNormalMode->setStretchFactor(1, 0);
+  SplitterNormalMode->setSizes({150, 111});
+  for (StringGrid* shown : {StringGridNormalModes, StringGridNormalModeDisplacements}) {
+    shown->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  }
+
+  // Z-matrix page: the atoms on the left, the variables on the right.
+  TabSheetZMatrixData = new QWidget();
+  SplitterZMatrix = new QSplitter(Qt::Horizontal, TabSheetZMatrixData);
+  SplitterZMatrix->setHandleWidth(3);
+  Column(TabSheetZMatrixData)->addWidget(SplitterZMatrix);
+  PanelZMatrix = new QWidget(SplitterZMatrix);
+  QVBoxLayout* zmatrix = Column(PanelZMatrix);
+  LabelAtomsZMatrix = Caption(QStringLiteral("Z-Matrix Coordinate Atoms"), PanelZMatrix);
+  StringGridZMatrixData = Grid(9, 1,
+                               {"atom", "atomic number", "ID", "connect", "distance", "angle", "angle data",
+                                "dihedral", "dihedral data"},
+                               PanelZMatrix);
+  zmatrix->addWidget(LabelAtomsZMatrix);
+  zmatrix->addWidget(StringGridZMatrixData, 1);
+  PanelVariables = new QWidget(SplitterZMatrix);
+  QVBoxLayout* variables = Column(PanelVariables);
+  LabelVariables = Caption(QStringLiteral("Variables"), PanelVariables);
+  StringGridZMatrixVariables = Grid(2, 0, {"Variable", "Value"}, PanelVariables);
+  variables->addWidget(LabelVariables);
+  variables->addWidget(StringGridZMatrixVariables, 1);
+  SplitterZMatrix->setStretchFactor(0, 1);
+  SplitterZMatrix->setStretchFactor(1, 0);
+  SplitterZMatrix->setSizes({490 - 110, 110});
+
+  // File page: the type and the import button above the text.
+  TabSheetFile = new QWidget();
+  QVBoxLayout* file = Column(TabSheetFile);
+  PanelFileType = new QWidget(TabSheetFile);
+  PanelFileType->setFixedHeight(25);
+  auto* controls = new QHBoxLayout(PanelFileType);
+  controls->setContentsMargins(2, 0, 2, 0);
+  LabelFileType = new QLabel(QStringLiteral("Format Type"), PanelFileType);
+  QFont bold = LabelFileType->font();
+  bold.setBold(true);
+  LabelFileType->setFont(bold);
+  ComboBoxFileType = new QComboBox(PanelFileType);
+  ComboBoxFileType->setEditable(true);
+  ComboBoxFileType->setFixedWidth(200);
+  ComboBoxFileType->addItems({QStringLiteral("Gaussian Input"), QStringLiteral("Gaussian Output (Last Orientation Only)"),
+                              QStringLiteral("MOPAC Input"), QStringLiteral("TINKER XYZ")});
+  ComboBoxFileType->setEditText(QStringLiteral("Select File Type"));
+  ButtonImportData = new QPushButton(QStringLiteral("Apply below data as this format"), PanelFileType);
+  ButtonImportData->setFixedSize(180, 22);
   controls->addWidget(LabelFileType);
-  controls->addWidget(ComboBoxFileType, 1);
+  controls->addWidget(ComboBoxFileType);
   controls->addWidget(ButtonImportData);
-  fileLayout->addLayout(controls);
+  controls->addStretch(1);
+  file->addWidget(PanelFileType);
   RichEditFileData = new QPlainTextEdit(TabSheetFile);
   RichEditFileData->setLineWrapMode(QPlainTextEdit::NoWrap);
-  fileLayout->addWidget(RichEditFileData, 1);
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPixelSize(13);
+  RichEditFileData->setFont(fixed);
+  RichEditFileData->setContextMenuPolicy(Qt::NoContextMenu);  // its popup menu is empty
+  file->addWidget(RichEditFileData, 1);
   for (QWidget* control : {static_cast<QWidget*>(LabelFileType), static_cast<QWidget*>(ComboBoxFileType),
                            static_cast<QWidget*>(ButtonImportData), static_cast<QWidget*>(RichEditFileData)}) {
     control->setEnabled(false);
   }
 
+  PageControl->addTab(TabSheetCartesianData, QStringLiteral("Cartesian Coordinate"));
+  PageControl->addTab(TabSheetZMatrixData, QStringLiteral("Z-Matrix Coordinate"));
+  PageControl->addTab(TabSheetFile, QStringLiteral("Edit View"));
+  PageControl->setCurrentWidget(TabSheetCartesianData);
+
+  // Column widths as designed; the value columns follow the grids' widths.
+  for (StringGrid* atoms : {StringGridCartesianData, StringGridZMatrixData}) {
+    atoms->SetColWidth(0, 35);
+    atoms->SetColWidth(1, 80);
+    atoms->SetColWidth(2, 40);
+  }
+  StringGridCartesianData->SetColWidth(3, 83);
+  StringGridCartesianData->SetColWidth(4, 77);
+  StringGridCartesianData->SetColWidth(5, 80);
+  for (int column = 3; column <= 8; ++column) StringGridZMatrixData->SetColWidth(column, column % 2 ? 45 : 50);
+  StringGridZMatrixVariables->SetColWidth(0, 50);
+  StringGridZMatrixVariables->SetColWidth(1, 110 - 6 - 50);
+  StringGridNormalModes->SetColWidth(0, 40);
+  StringGridNormalModes->SetColWidth(1, 55);
+  for (int column = 2; column <= 7; ++column) StringGridNormalModes->SetColWidth(column, 64);
+  for (int column = 0; column <= 3; ++column) StringGridNormalModeDisplacements->SetColWidth(column, 40);
+  for (StringGrid* grid : {StringGridCartesianData, StringGridZMatrixData, StringGridNormalModes,
+                           StringGridZMatrixVariables, StringGridNormalModeDisplacements}) {
+    grid->installEventFilter(this);
+  }
+
   FileConvertToGJF = new QAction(QStringLiteral("Gaussian 入力ファイルに変換"), this);
   CoordinateConvertToXYZ = new QAction(QStringLiteral("Cartesian座標に変換"), this);
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル (&F)"));
+  FileConvertToGJF->setEnabled(false);
+  CoordinateConvertToXYZ->setEnabled(false);
+  QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("ファイル (&F)"));
   if (FormMolecules) {
-    file->addActions({FormMolecules->ActionNewMolecule, FormMolecules->ActionOpenMolecule,
-                      FormMolecules->ActionSaveMolecule, FormMolecules->ActionSaveMoleculeAs});
-    file->addSeparator();
-    file->addAction(FormMolecules->ActionExit);
+    fileMenu->addActions({FormMolecules->ActionNewMolecule, FormMolecules->ActionOpenMolecule,
+                          FormMolecules->ActionSaveMolecule, FormMolecules->ActionSaveMoleculeAs});
+    fileMenu->addSeparator();
+    fileMenu->addAction(FormMolecules->ActionExit);
   }
   menuBar()->addMenu(QStringLiteral("ファイル形式変換 (&F)"))->addAction(FileConvertToGJF);
   menuBar()->addMenu(QStringLiteral("座標形式変換 (&C)"))->addAction(CoordinateConvertToXYZ);
   QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ (&H)"));
   if (FormMolecules) help->addAction(FormMolecules->HelpAbout);
-}
 
-void TFormMoleculeEdit::UpdateGrids() {}
-
-void TFormMoleculeEdit::ShowFileControls() {
-  if (LabelFileType->isEnabled()) return;
-  LabelFileType->setEnabled(true);
-  ComboBoxFileType->setEnabled(true);
-  ButtonImportData->setEnabled(true);
-  RichEditFileData->setEnabled(true);
-}
-
-void TFormMoleculeEdit::ShowFileData() {
-  QStringList lines;
-  for (const std::string& line : EditedMolFile.Lines) lines.append(QString::fromStdString(Cp932ToUtf8(line)));
-  RichEditFileData->setPlainText(lines.join(QLatin1Char('\n')));
+  connect(FileConvertToGJF, &QAction::triggered, this, &TFormMoleculeEdit::FileConvertToGJFExecute);
+  connect(CoordinateConvertToXYZ, &QAction::triggered, this, &TFormMoleculeEdit::CoordinateConvertToXYZExecute);
+  connect(ButtonImportData, &QPushButton::clicked, this, &TFormMoleculeEdit::ButtonImportDataClick);
+  connect(PageControl, &QTabWidget::currentChanged, this, [this] {
+    if (PageControl->currentWidget() == TabSheetFile) TabSheetFileShow();
+  });
+  connect(StringGridNormalModes, &QTableWidget::currentCellChanged, this,
+          [this](int row, int column) { StringGridNormalModesSelectCell(column, row); });
+  connect(StringGridCartesianData, &StringGrid::setEditText, this,
+          &TFormMoleculeEdit::StringGridCartesianDataSetEditText);
+  connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::StringGridZMatrixDataSetEditText);
+  connect(StringGridZMatrixVariables, &StringGrid::setEditText, this,
+          &TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText);
+  connect(SplitterZMatrix, &QSplitter::splitterMoved, this, &TFormMoleculeEdit::SplitterZMatrixMoved);
+  connect(SplitterNormalModeDisplacements, &QSplitter::splitterMoved, this,
+          &TFormMoleculeEdit::SplitterNormalModeDisplacementsMoved);
 }
 
 void TFormMoleculeEdit::showEvent(QShowEvent* event) {
@@ -84,4 +226,23 @@ void TFormMoleculeEdit::showEvent(QShowEvent* event) {
 void TFormMoleculeEdit::hideEvent(QHideEvent* event) {
   QMainWindow::hideEvent(event);
   if (FormMolecules) FormMolecules->ShowFormMoleculeEdit->setChecked(false);
+}
+
+void TFormMoleculeEdit::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+// Layouts settle the grids' widths after the window's own resize event, and
+// pages not shown get theirs when shown: each grid fits its columns whenever
+// its width really changes.
+bool TFormMoleculeEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    if (watched == StringGridCartesianData) FitCartesianColumns();
+    if (watched == StringGridZMatrixData) FitZMatrixColumns();
+    if (watched == StringGridNormalModes) FitNormalModeColumns();
+    if (watched == StringGridZMatrixVariables) FitVariableColumns();
+    if (watched == StringGridNormalModeDisplacements) FitDisplacementColumns();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }

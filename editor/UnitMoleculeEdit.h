@@ -1,16 +1,23 @@
 // The molecule editor: a private copy of the selected molecule, shown as
-// grids and as its file text.
+// grids and as its file text. Every accepted grid edit, import and conversion
+// is written back over the console's selected molecule at once.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include <QMainWindow>
 
 #include "MolFile.h"
 
+class StringGrid;
 class QAction;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
+class QStatusBar;
 class QTabWidget;
 
 class TFormMoleculeEdit : public QMainWindow {
@@ -19,29 +26,104 @@ class TFormMoleculeEdit : public QMainWindow {
  public:
   explicit TFormMoleculeEdit(QWidget* parent = nullptr);
 
+  // --- Components -----------------------------------------------------------
   QTabWidget* PageControl;
   QWidget* TabSheetCartesianData;
+  QLabel* LabelAtomsCartesian;
+  QSplitter* SplitterNormalMode;
+  StringGrid* StringGridCartesianData;
+  QWidget* PanelNormalModes;
+  QSplitter* SplitterNormalModeDisplacements;
+  QWidget* PanelEachNormalModes;
+  QLabel* LabelNormalModes;
+  StringGrid* StringGridNormalModes;
+  QWidget* PanelNormalModeDisplacements;
+  QLabel* LabelNormalModeDisplacements;
+  StringGrid* StringGridNormalModeDisplacements;
+
   QWidget* TabSheetZMatrixData;
+  QSplitter* SplitterZMatrix;
+  QWidget* PanelZMatrix;
+  QLabel* LabelAtomsZMatrix;
+  StringGrid* StringGridZMatrixData;
+  QWidget* PanelVariables;
+  QLabel* LabelVariables;
+  StringGrid* StringGridZMatrixVariables;
+
   QWidget* TabSheetFile;
+  QWidget* PanelFileType;
   QLabel* LabelFileType;
   QComboBox* ComboBoxFileType;
   QPushButton* ButtonImportData;
   QPlainTextEdit* RichEditFileData;
+  QStatusBar* StatusBar1;
+
   QAction* FileConvertToGJF;
   QAction* CoordinateConvertToXYZ;
 
+  // --- Data -----------------------------------------------------------------
   MolFile EditedMolFile;
 
+  // --- Grids (refill, column widths, the normal-mode choice) ----------------
   // Refills the grids from EditedMolFile.
   void UpdateGrids();
+  void FormResize();
+  void SplitterZMatrixMoved();
+  void SplitterNormalModeDisplacementsMoved();
+  // Shows the displacements of the mode numbered in column 0 of `row`.
+  void StringGridNormalModesSelectCell(int column, int row);
+
+  // --- File text page and import --------------------------------------------
   // Enables the file page's controls.
   void ShowFileControls();
-  // Shows EditedMolFile's text on the file page.
+  // Shows EditedMolFile's text and type on the file page.
   void ShowFileData();
+  void TabSheetFileShow();
+  // Parses the page's text into EditedMolFile as the type it holds.
+  void ImportFileText();
+  void ButtonImportDataClick();
+
+  // --- Conversions -------------------------------------------------------------
+  void FileConvertToGJFExecute();
+  void CoordinateConvertToXYZExecute();
+  // "n: name": the caption for molecule `index` of the console's list.
+  void SetCaption(int index, const std::string& name);
+
+  // --- Cell edits --------------------------------------------------------------
+  void StringGridCartesianDataSetEditText(int column, int row, const QString& value);
+  void StringGridZMatrixDataSetEditText(int column, int row, const QString& value);
+  void StringGridZMatrixVariablesSetEditText(int column, int row, const QString& value);
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Column-width rules, one per grid, applied whenever its width changes.
+  void FitCartesianColumns();
+  void FitZMatrixColumns();
+  void FitNormalModeColumns();
+  void FitVariableColumns();
+  void FitDisplacementColumns();
+
+  // Whether the console has a selected molecule to write back over.
+  static bool HasSelection();
+  // Takes the selected molecule's name and path, which the console may have
+  // changed (Save As, the name edit) since the copy was made.
+  void TakeSelectedNames();
+  // Copies EditedMolFile over the selected molecule (its connections stay),
+  // rebuilds the selected display model and lets the console show it.
+  void CopyBackToSelected();
+  // Sets the conversion action for the selected molecule's Z-matrix.
+  void EnableCartesianConversion();
+  // Rewrites atom `id`'s line for a Gaussian input (and, with `mopacToo`,
+  // a MOPAC input); other types keep their text.
+  void RegenerateLine(std::uint32_t id, bool mopacToo);
+  // Atom `id` is now labelled `label`: rows of the Z-matrix grid whose atom
+  // names it by label show the label, and their lines are rewritten.
+  void ShowLabelInReferences(std::int32_t id, const std::string& label, bool mopacToo);
 };
 
 extern TFormMoleculeEdit* FormMoleculeEdit;

@@ -43,12 +43,16 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
   setItemDelegate(new StringGridDelegate(this));
+  MakeCells(0);
+}
+
+void StringGrid::MakeCells(int fromRow) {
   const QBrush face = palette().brush(QPalette::Button);
   const QSignalBlocker quiet(this);
-  for (int r = 0; r < rows; ++r) {
-    for (int c = 0; c < columns; ++c) {
+  for (int r = fromRow; r < rowCount(); ++r) {
+    for (int c = 0; c < columnCount(); ++c) {
       auto* item = new QTableWidgetItem();
-      if (r < fixedRows || c < fixedColumns) {
+      if (r < fixedRows_ || c < fixedColumns_) {
         item->setFlags(Qt::ItemIsEnabled);
         item->setBackground(face);
         item->setTextAlignment(Qt::AlignCenter);
@@ -56,6 +60,15 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
       setItem(r, c, item);
     }
   }
+}
+
+void StringGrid::SetRowCount(int rows) {
+  const int before = rowCount();
+  {
+    const QSignalBlocker quiet(this);
+    setRowCount(rows);
+  }
+  if (rows > before) MakeCells(before);
 }
 
 QString StringGrid::Cell(int column, int row) const {

@@ -16,6 +16,10 @@ class StringGrid : public QTableWidget {
   QString Cell(int column, int row) const;
   void SetCell(int column, int row, const QString& text);
   void SetColWidth(int column, int width);
+  int ColWidth(int column) const { return columnWidth(column); }
+  // Rows removed or added; new rows get cells (fixed ones where the fixed
+  // columns are), so that SetCell reaches them. Runs no handler.
+  void SetRowCount(int rows);
   int FixedColumns() const { return fixedColumns_; }
   int FixedRows() const { return fixedRows_; }
 
@@ -25,6 +29,7 @@ class StringGrid : public QTableWidget {
  private:
   friend class StringGridDelegate;
   void UserEdited(int column, int row, const QString& text);
+  void MakeCells(int fromRow);
 
   int fixedColumns_;
   int fixedRows_;

@@ -1,0 +1,77 @@
+// Typing into the Cartesian grid: labels and coordinates of existing atoms,
+// written back over the selected molecule on every accepted keystroke.
+#include <algorithm>
+
+#include "AtomLabels.h"
+#include "CellText.h"
+#include "Numbers.h"
+#include "StringGrid.h"
+#include "TextCodec.h"
+#include "UnitMoleculeEdit.h"
+
+void TFormMoleculeEdit::RegenerateLine(std::uint32_t id, bool mopacToo) {
+  if (EditedMolFile.FileType == GAUSSIAN_INPUT) {
+    EditedMolFile.UpdateAtomLine(id);
+  } else if (mopacToo && EditedMolFile.FileType == MOPAC_INPUT) {
+    EditedMolFile.UpdateMopacAtomLine(id);
+  }
+}
+
+void TFormMoleculeEdit::ShowLabelInReferences(std::int32_t id, const std::string& label, bool mopacToo) {
+  ZMatrix& z = EditedMolFile.ZMatrixData;
+  int column = 3;
+  for (const auto* entries : {&z.Bonds, &z.Angles, &z.Dihedrals}) {
+    for (const auto& [atom, pair] : *entries) {
+      if (pair.Reference != id || z.ReferenceStyles[atom] != 2) continue;
+      for (int row = 1; row < StringGridZMatrixData->rowCount(); ++row) {
+        if (AtomIdOfCell(StringGridZMatrixData->Cell(0, row)) == atom) {
+          StringGridZMatrixData->SetCell(column, row, QString::fromStdString(Cp932ToUtf8(label)));
+        }
+      }
+      RegenerateLine(static_cast<std::uint32_t>(atom), mopacToo);
+    }
+    column += 2;
+  }
+}
+
+void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, const QString& value) {
+  // Nothing to write back to: the edit is not taken.
+  if (!HasSelection()) return;
+  StringGrid* grid = StringGridCartesianData;
+  const bool coordinate = column >= 3 && column <= 5;
+  const std::string text =
+      FilterCell(value, coordinate ? NumberFirst : LabelFirst, coordinate ? NumberLast : LabelLast);
+  if (row < 1 || text.empty()) return;
+  for (int c = 0; c <= 5; ++c) {
+    if (grid->Cell(c, row).isEmpty()) return;
+  }
+  const int id = AtomIdOfCell(grid->Cell(0, row));
+  // A row left from before a refill may name no atom of the copy.
+  const std::vector<std::int32_t>& ids = EditedMolFile.AtomIds.Ids;
+  if (std::find(ids.begin(), ids.end(), id) == ids.end()) return;
+
+  TakeSelectedNames();
+  Identifier& atoms = EditedMolFile.AtomIds;
+  const std::int32_t type = EditedMolFile.FileType;
+  const bool output =
+      type == GAUSSIAN_OUTPUT || type == GAUSSIAN_OUTPUT_RESERVED || type == GAUSSIAN_OUTPUT_ANIMATION;
+  if (column == 1) {
+    grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", atoms.AtomicNumbers[id])));
+  } else if (column == 2 && output) {
+    grid->SetCell(2, row, QString::fromStdString(Cp932ToUtf8(atoms.Labels[id])));
+  } else if (column == 2) {
+    const std::uint32_t number = AtomicNumberFromLabel(text);
+    atoms.AtomicNumbers[id] = number;
+    atoms.Labels[id] = text;
+    grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
+    ShowLabelInReferences(id, text, false);
+  } else if (coordinate) {
+    Position<double>& position = EditedMolFile.CartesianData.Positions[id];
+    const double number = ReadDouble(text);
+    if (column == 3) position.x = number;
+    if (column == 4) position.y = number;
+    if (column == 5) position.z = number;
+  }
+  RegenerateLine(static_cast<std::uint32_t>(id), false);
+  CopyBackToSelected();
+}

@@ -1,0 +1,18 @@
+#include "CellText.h"
+
+#include "Numbers.h"
+#include "TextCodec.h"
+
+std::string FilterCell(const QString& text, int first, int last) {
+  std::string kept;
+  for (const char byte : Utf8ToCp932(text.toStdString())) {
+    const int code = static_cast<signed char>(byte);
+    if (code >= first && code <= last) kept += byte;
+  }
+  return kept;
+}
+
+int AtomIdOfCell(const QString& cell) {
+  const std::int32_t number = ReadInt(cell.toStdString());
+  return number > 0 ? number - 1 : -1;
+}

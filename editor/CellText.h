@@ -1,0 +1,20 @@
+// What the editor's cell edits make of a typed text.
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+// The bytes of `text` (in code page 932) whose codes, read as signed bytes,
+// lie in first .. last, in order; blanks, signs outside the range and every
+// byte from 128 up are dropped.
+std::string FilterCell(const QString& text, int first, int last);
+
+// Codes 45 to 57: "-", ".", "/" and the digits.
+constexpr int NumberFirst = 45, NumberLast = 57;
+// Codes 45 to 122: "-" to "z".
+constexpr int LabelFirst = 45, LabelLast = 122;
+
+// The 0-based atom id that a row's "atom" cell (id + 1) names; -1 when it
+// names none.
+int AtomIdOfCell(const QString& cell);

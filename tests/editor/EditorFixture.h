@@ -1,0 +1,25 @@
+// The program's windows with one molecule opened from a text, and typing into
+// the editor's grids as a user does.
+#pragma once
+
+#include <string>
+
+#include "FormsFixture.h"
+#include "MolFile.h"
+#include "MolGL.h"
+
+class StringGrid;
+
+class EditorFixture : public FormsFixture {
+ protected:
+  // Starts the forms and opens `text` as `name` through filter `filterIndex`
+  // (1 Gaussian input, 2 Gaussian output, 4 MOPAC input, 5 TINKER XYZ).
+  void OpenText(const std::string& text, int filterIndex = 1, const QString& name = QStringLiteral("m.gjf"));
+
+  // Each keystroke of `text` reaches the grid's handler; the editor is then closed.
+  static void TypeIntoCell(StringGrid* grid, int column, int row, const QString& text);
+
+  // The console's selected file model and the view's selected display model.
+  static MolFile& SelectedFile();
+  static MolGL& SelectedModel();
+};
