@@ -1,10 +1,11 @@
 #include "EditorFixture.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include "StringGrid.h"
+#include "UnitMoleculeEdit.h"
 #include "UnitMolecules.h"
 
 void EditorFixture::OpenText(const std::string& text, int filterIndex, const QString& name) {
@@ -14,15 +15,22 @@ void EditorFixture::OpenText(const std::string& text, int filterIndex, const QSt
 }
 
 void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QString& text) {
+  // Only the shown page's grid can be edited.
+  QTabWidget* pages = FormMoleculeEdit->PageControl;
+  for (int page = 0; page < pages->count(); ++page) {
+    if (pages->widget(page)->isAncestorOf(grid)) pages->setCurrentIndex(page);
+  }
   grid->setCurrentCell(row, column);
   grid->editItem(grid->item(row, column));
-  auto* editor = grid->findChild<QLineEdit*>();
+  // The open editor is the one shown; closed ones may linger until deleted.
+  QLineEdit* editor = nullptr;
+  for (QLineEdit* candidate : grid->findChildren<QLineEdit*>()) {
+    if (candidate->isVisible()) editor = candidate;
+  }
   ASSERT_NE(editor, nullptr);
   editor->selectAll();
   QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
-  // The closed editor goes now, so that the next edit finds its own.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 MolFile& EditorFixture::SelectedFile() { return *FormMolecules->SelectedMolFile; }

@@ -1,0 +1,118 @@
+// Typing into the Z-matrix and variables grids.
+#include <cmath>
+
+#include "EditorFixture.h"
+#include "StringGrid.h"
+#include "UnitMolecules.h"
+#include "UnitMoleculeEdit.h"
+
+namespace {
+
+// Lines 5 to 8 are the atoms; atom 4's dihedral uses D with a sign.
+const char* const LabelledZMatrix =
+    "#p opt\n\nzmat\n\n0 1\n"
+    "C1\n"
+    "O2 C1 R\n"
+    "H3 C1 1.09 O2 A\n"
+    "H4 C1 1.09 O2 120.0 H3 -D\n"
+    "Variables:\n"
+    "R 1.2\n"
+    "A=120.0\n"
+    "D 180.0\n";
+
+class ZMatrixEdits : public EditorFixture {
+ protected:
+  static StringGrid* Grid() { return FormMoleculeEdit->StringGridZMatrixData; }
+  static StringGrid* Variables() { return FormMoleculeEdit->StringGridZMatrixVariables; }
+  static const ZMatrix& Stored() { return SelectedFile().ZMatrixData; }
+  static double Distance(int a, int b) {
+    const Position<double> d = SelectedModel().Atoms.at(a).BasePosition - SelectedModel().Atoms.at(b).BasePosition;
+    return std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+  }
+};
+
+TEST_F(ZMatrixEdits, CellsThatTheAtomsPlaceRulesOutAreEmptied) {
+  OpenText(LabelledZMatrix);
+  TypeIntoCell(Grid(), 3, 1, QStringLiteral("C1"));
+  EXPECT_EQ(Grid()->Cell(3, 1), QString());
+  TypeIntoCell(Grid(), 6, 2, QStringLiteral("90"));
+  EXPECT_EQ(Grid()->Cell(6, 2), QString());
+  TypeIntoCell(Grid(), 7, 3, QStringLiteral("C1"));
+  EXPECT_EQ(Grid()->Cell(7, 3), QString());
+  EXPECT_EQ(Stored().Dihedrals.count(2), 0u);
+  EXPECT_EQ(Stored().Angles.count(1), 0u);
+}
+
+TEST_F(ZMatrixEdits, AReferenceMustNameAnEarlierAtomByNumberOrByItsLastLabel) {
+  OpenText(LabelledZMatrix);
+  TypeIntoCell(Grid(), 3, 4, QStringLiteral("2"));
+  EXPECT_EQ(Stored().Bonds.at(3).Reference, 1);
+  // References stay written as labels.
+  EXPECT_EQ(SelectedFile().Lines.at(8), "H4 O2 1.09 O2 120.0 H3 -D");
+  EXPECT_EQ(SelectedModel().Bonds.size(), 3u);
+  for (const char* later : {"4", "5", "H4", "Zz"}) {
+    TypeIntoCell(Grid(), 3, 4, QString::fromLatin1(later));
+    EXPECT_EQ(Stored().Bonds.at(3).Reference, 1) << later;
+  }
+  TypeIntoCell(Grid(), 5, 4, QStringLiteral("H3"));
+  EXPECT_EQ(Stored().Angles.at(3).Reference, 2);
+  EXPECT_EQ(Grid()->Cell(5, 4), QStringLiteral("H3"));
+}
+
+TEST_F(ZMatrixEdits, ValueCellsTakeNumbersOnly) {
+  OpenText(LabelledZMatrix);
+  TypeIntoCell(Grid(), 4, 2, QStringLiteral("1.10"));
+  EXPECT_EQ(Stored().Bonds.at(1).Text, "1.10");
+  EXPECT_DOUBLE_EQ(Stored().Bonds.at(1).Value, 1.1);
+  EXPECT_NEAR(Distance(1, 0), 1.1, 1e-9);
+  EXPECT_EQ(SelectedFile().Lines.at(6), "O2 C1 1.10 ");
+  const std::vector<std::pair<QString, std::pair<std::string, double>>> typed = {
+      {"R", {"1.10", 1.1}},         {"-", {"1.10", 1.1}},           {"-.5", {"1.10", 1.1}},
+      {".5", {".5", 0.5}},          {"-0.5", {"-0.5", -0.5}},       {"1.5.2", {"1.5.2", 1.5}},
+      {"1.5e-3", {"1.5e-3", 0.0015}}, {"1.5abc", {"1.5abc", 1.5}},
+  };
+  for (const auto& [text, stored] : typed) {
+    TypeIntoCell(Grid(), 4, 2, text);
+    EXPECT_EQ(Stored().Bonds.at(1).Text, stored.first) << text.toStdString();
+    EXPECT_DOUBLE_EQ(Stored().Bonds.at(1).Value, stored.second) << text.toStdString();
+  }
+}
+
+TEST_F(ZMatrixEdits, ARelabelledAtomIsNamedAnewWhereverItIsAReference) {
+  OpenText(LabelledZMatrix);
+  TypeIntoCell(Grid(), 2, 1, QStringLiteral("N1"));
+  EXPECT_EQ(SelectedFile().AtomIds.AtomicNumbers.at(0), 7u);
+  EXPECT_EQ(Grid()->Cell(1, 1), QStringLiteral("7"));
+  for (int row = 2; row <= 4; ++row) EXPECT_EQ(Grid()->Cell(3, row), QStringLiteral("N1")) << row;
+  EXPECT_EQ(SelectedFile().Lines.at(5), "N1 ");
+  EXPECT_EQ(SelectedFile().Lines.at(7), "H3 N1 1.09 O2 A ");
+  EXPECT_EQ(SelectedFile().Lines.at(8), "H4 N1 1.09 O2 120.0 H3 -D");
+  TypeIntoCell(Grid(), 1, 1, QStringLiteral("3"));
+  EXPECT_EQ(Grid()->Cell(1, 1), QStringLiteral("7"));
+}
+
+TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItButNotTheText) {
+  OpenText(LabelledZMatrix);
+  const std::vector<std::string> lines = SelectedFile().Lines;
+  TypeIntoCell(Variables(), 1, 3, QStringLiteral("90"));
+  EXPECT_EQ(Stored().Variables.at(2).Value, 90.0);
+  EXPECT_EQ(Stored().Dihedrals.at(3).Value, -90.0);
+  TypeIntoCell(Variables(), 1, 1, QStringLiteral("1.5e-3"));
+  EXPECT_EQ(Stored().Bonds.at(1).Value, 1.5);
+  EXPECT_NEAR(Distance(1, 0), 1.5, 1e-9);
+  EXPECT_EQ(SelectedFile().Lines, lines);
+  // Names are read-only.
+  TypeIntoCell(Variables(), 0, 1, QStringLiteral("Q"));
+  EXPECT_EQ(Variables()->Cell(0, 1), QStringLiteral("R"));
+  EXPECT_EQ(Stored().Variables.at(0).Text, "R");
+}
+
+TEST_F(ZMatrixEdits, AMopacAtomIsWrittenAgainInItsOwnLayout) {
+  OpenText("PM7\ntitle\ncomment\nO\nH 0.96 1\nH 0.96 1 104.5 1 1 2\n", 4, QStringLiteral("w.mop"));
+  ASSERT_EQ(Grid()->rowCount(), 4);
+  TypeIntoCell(Grid(), 4, 2, QStringLiteral("1.5"));
+  EXPECT_EQ(Stored().Bonds.at(1).Value, 1.5);
+  EXPECT_EQ(SelectedFile().Lines.at(4), "H  1.500000000  1 0.000000000  0 0.000000000  0 1 0 0");
+}
+
+}  // namespace
