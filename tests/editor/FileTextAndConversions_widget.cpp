@@ -1,0 +1,158 @@
+// The file page's import under each type, the two conversions and the
+// console's editor toggle.
+#include <QAction>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "EditorFixture.h"
+#include "ListView.h"
+#include "StringGrid.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "UnitMoleculeEdit.h"
+
+namespace {
+
+const char* const WaterZMatrix = "#T HF/STO-3G\n\nwater\n\n0 1\nO\nH 1 0.96\nH 1 0.96 2 104.5\n";
+
+class FileTextAndConversions : public EditorFixture {
+ protected:
+  static TFormMoleculeEdit* Edit() { return FormMoleculeEdit; }
+
+  static void Import(const QString& type, const QString& text) {
+    Edit()->PageControl->setCurrentWidget(Edit()->TabSheetFile);
+    Edit()->ComboBoxFileType->setEditText(type);
+    Edit()->RichEditFileData->setPlainText(text);
+    Edit()->ButtonImportData->click();
+  }
+};
+
+TEST_F(FileTextAndConversions, ThePageShowsTheTextAndTypeAndAnImportReplacesTheSelectedMolecule) {
+  OpenText(WaterZMatrix);
+  Edit()->PageControl->setCurrentWidget(Edit()->TabSheetFile);
+  EXPECT_EQ(Edit()->ComboBoxFileType->currentText(), QStringLiteral("Gaussian Input"));
+  EXPECT_EQ(Edit()->RichEditFileData->toPlainText(), QString::fromLatin1(WaterZMatrix));
+  SelectedModel().ModelType = WIRE;
+
+  Import(QStringLiteral("Gaussian Input"), QStringLiteral("#p\n\nt\n\n0 1\nC 0 0 0\nO 0 0 1.2\n"));
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
+  EXPECT_EQ(SelectedFile().AtomIds.Ids.size(), 2u);
+  EXPECT_EQ(SelectedFile().Name, "m.gjf");
+  EXPECT_EQ(SelectedModel().Atoms.at(1).BasePosition.z, 1.2);
+  // The new display model comes with a new model's settings.
+  EXPECT_EQ(SelectedModel().ModelType, BALL_AND_STICK);
+  EXPECT_EQ(Edit()->StringGridCartesianData->Cell(2, 2), QStringLiteral("O"));
+  EXPECT_FALSE(Edit()->CoordinateConvertToXYZ->isEnabled());
+}
+
+TEST_F(FileTextAndConversions, EachTypeReadsTheTextWithItsOwnReader) {
+  OpenText(WaterZMatrix);
+  const QString mopac = QStringLiteral("PM7\ntitle\ncomment\nO\nH 0.96 1\n");
+  const QString tinker = QStringLiteral("2 water\n1 O 0.0 0.0 0.0 1 2\n2 H 0.0 0.0 0.96 5 1\n");
+  const struct {
+    QString Type;
+    QString Text;
+    std::int32_t Code;
+    std::size_t Atoms;
+  } cases[] = {
+      {QStringLiteral("MOPAC Input"), mopac, MOPAC_INPUT, 2},
+      {QStringLiteral("TINKER XYZ"), tinker, TINKER_XYZ, 2},
+      {QStringLiteral("Gaussian Output (Last Orientation Only)"), QString::fromLatin1(WaterZMatrix), GAUSSIAN_OUTPUT, 0},
+      // Any other text is a Gaussian input, and so is the design text.
+      {QStringLiteral("gaussian input"), QString::fromLatin1(WaterZMatrix), GAUSSIAN_INPUT, 3},
+      {QStringLiteral("Select File Type"), mopac, GAUSSIAN_INPUT, 0},
+  };
+  for (const auto& c : cases) {
+    Import(c.Type, c.Text);
+    EXPECT_EQ(SelectedFile().FileType, c.Code) << c.Type.toStdString();
+    EXPECT_EQ(SelectedFile().AtomIds.Ids.size(), c.Atoms) << c.Type.toStdString();
+    EXPECT_EQ(SelectedModel().Atoms.size(), c.Atoms) << c.Type.toStdString();
+  }
+  // A text that gives no atoms still keeps its lines, to be imported again.
+  EXPECT_EQ(SelectedFile().Lines.at(0), "PM7");
+  EXPECT_EQ(FormMolecules->MolFiles.size(), 1u);
+  EXPECT_EQ(FormMolecules->ListViewMolecules->Count(), 1);
+}
+
+TEST_F(FileTextAndConversions, ImportingTheZMatrixEnablesTheCartesianConversionOnlyAsAGaussianInput) {
+  OpenText("#p\n\nt\n\n0 1\nC 0 0 0\n");
+  Import(QStringLiteral("Gaussian Input"), QString::fromLatin1(WaterZMatrix));
+  EXPECT_TRUE(Edit()->CoordinateConvertToXYZ->isEnabled());
+  Import(QStringLiteral("MOPAC Input"), QStringLiteral("PM7\ntitle\ncomment\nO\nH 0.96 1\n"));
+  EXPECT_FALSE(Edit()->CoordinateConvertToXYZ->isEnabled());
+}
+
+TEST_F(FileTextAndConversions, WithoutASelectionTheImportAppendsAndSelectsTheNewMolecule) {
+  OpenText(WaterZMatrix);
+  FormMolecules->SelectedIndex = -1;
+  FormMolecules->ShowSelectedMolecule();
+  Import(QStringLiteral("Gaussian Input"), QStringLiteral("#p\n\nt\n\n0 1\nC 0 0 0\n"));
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 2u);
+  ASSERT_EQ(FormGL->MolGLs.size(), 2u);
+  EXPECT_EQ(FormMolecules->SelectedIndex, 1);
+  EXPECT_EQ(FormMolecules->SelectedMolFile, &FormMolecules->MolFiles[1]);
+  EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[1]);
+  EXPECT_EQ(FormGL->MolGLs[1].Atoms.size(), 1u);
+  EXPECT_EQ(FormMolecules->MolFiles[0].AtomIds.Ids.size(), 3u);
+}
+
+TEST_F(FileTextAndConversions, AnOutputBecomesAGaussianInputAndThePageHoldsItsText) {
+  Start();
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
+  ASSERT_TRUE(Edit()->FileConvertToGJF->isEnabled());
+  const bool cartesianBefore = Edit()->CoordinateConvertToXYZ->isEnabled();
+  Edit()->PageControl->setCurrentWidget(Edit()->TabSheetCartesianData);
+  Edit()->FileConvertToGJF->trigger();
+  EXPECT_EQ(SelectedFile().FileType, GAUSSIAN_INPUT);
+  EXPECT_EQ(SelectedFile().Path, "Converted Gaussian Input");
+  EXPECT_EQ(SelectedFile().Lines, Edit()->EditedMolFile.Lines);
+  EXPECT_EQ(SelectedFile().AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(SelectedModel().Atoms.size(), 3u);
+  EXPECT_FALSE(Edit()->FileConvertToGJF->isEnabled());
+  EXPECT_EQ(Edit()->CoordinateConvertToXYZ->isEnabled(), cartesianBefore);
+  EXPECT_EQ(Edit()->windowTitle(), QStringLiteral("1: water.out"));
+  EXPECT_EQ(FormMolecules->ListViewMolecules->Item(0)->text(2), QStringLiteral("Converted Gaussian Input"));
+  Edit()->PageControl->setCurrentWidget(Edit()->TabSheetFile);
+  EXPECT_EQ(Edit()->ComboBoxFileType->currentText(), QStringLiteral("Gaussian Input"));
+  EXPECT_TRUE(Edit()->RichEditFileData->toPlainText().startsWith(
+      QString::fromStdString(SelectedFile().Lines.at(0))));
+}
+
+TEST_F(FileTextAndConversions, AZMatrixBecomesCartesianInTheGridsTheTextAndTheModel) {
+  OpenText(WaterZMatrix);
+  ASSERT_TRUE(Edit()->CoordinateConvertToXYZ->isEnabled());
+  const Position<double> placed = SelectedModel().Atoms.at(2).BasePosition;
+  Edit()->CoordinateConvertToXYZ->trigger();
+  EXPECT_FALSE(SelectedFile().HasZMatrixAtoms());
+  EXPECT_EQ(SelectedFile().FileType, GAUSSIAN_INPUT);
+  EXPECT_EQ(Edit()->StringGridCartesianData->rowCount(), 4);
+  EXPECT_EQ(Edit()->StringGridZMatrixData->rowCount(), 2);
+  EXPECT_EQ(Edit()->StringGridZMatrixData->Cell(0, 1), QString());
+  EXPECT_NEAR(SelectedModel().Atoms.at(2).BasePosition.y, placed.y, 1e-6);
+  EXPECT_FALSE(Edit()->CoordinateConvertToXYZ->isEnabled());
+  EXPECT_FALSE(Edit()->FileConvertToGJF->isEnabled());
+}
+
+TEST_F(FileTextAndConversions, ConversionsWithoutASelectedMoleculeDoNothing) {
+  OpenText(WaterZMatrix);
+  FormMolecules->SelectedIndex = 3;
+  FormMolecules->ShowSelectedMolecule();
+  const std::vector<std::string> lines = FormMolecules->MolFiles[0].Lines;
+  Edit()->FileConvertToGJF->setEnabled(true);
+  Edit()->FileConvertToGJF->trigger();
+  Edit()->CoordinateConvertToXYZ->trigger();
+  EXPECT_EQ(FormMolecules->MolFiles[0].Lines, lines);
+  EXPECT_TRUE(Edit()->EditedMolFile.HasZMatrixAtoms());
+}
+
+TEST_F(FileTextAndConversions, TheConsolesToggleFollowsTheWindow) {
+  Start();
+  Edit()->hide();
+  EXPECT_FALSE(FormMolecules->ShowFormMoleculeEdit->isChecked());
+  Edit()->show();
+  EXPECT_TRUE(FormMolecules->ShowFormMoleculeEdit->isChecked());
+}
+
+}  // namespace
