@@ -36,18 +36,6 @@ TEST(ColorValue, BytesRoundTripAndChannelsStayInTheirByte) {
   EXPECT_EQ(ColorValueOf({2.0f, -1.0f, 0, 1}), 255u);
 }
 
-TEST(ElementBox, ItemsAndNumbers) {
-  EXPECT_EQ(ElementItemText(0, ""), "dummy atom");
-  EXPECT_EQ(ElementItemText(6, "C"), "6  C");
-  EXPECT_EQ(ElementItemText(99, "Es"), "99  Es");
-  EXPECT_EQ(ElementItemText(100, "Fm"), "100 Fm");
-  EXPECT_EQ(ElementNumberFromText("6  C"), 6u);
-  EXPECT_EQ(ElementNumberFromText("  8x"), 8u);
-  EXPECT_EQ(ElementNumberFromText("dummy atom"), 0u);
-  EXPECT_EQ(ElementNumberFromText(""), 0u);
-  EXPECT_GT(ElementNumberFromText("-5"), LastElementNumber);
-}
-
 TEST(PanelPlace, PeriodicTableLayout) {
   const auto at = [](std::uint32_t number) {
     PanelPlace place;
@@ -75,27 +63,10 @@ TEST(PanelPlace, PeriodicTableLayout) {
   EXPECT_EQ(places.size(), LastElementNumber);
 }
 
-TEST(EditNumbers, InvalidTextNeverGivesUnusableValues) {
-  EXPECT_EQ(ReadTimeStep("abc"), 0.01L);
-  EXPECT_EQ(ReadTimeStep("-3"), 0.01L);
-  EXPECT_EQ(ReadTimeStep("0.5fs"), 0.5L);
-  EXPECT_EQ(ReadFloatSetting("-20.5"), -20.5f);
-  EXPECT_EQ(ReadFloatSetting("abc"), 0.0f);
+TEST(EditNumbers, ValuesThatWouldBreakTheirUsersAreNotRead) {
   EXPECT_EQ(ReadFloatSetting("1e300"), 0.0f);  // not an infinite position
-  EXPECT_EQ(ReadImageSide("640"), 640);
-  EXPECT_EQ(ReadImageSide("abc"), 1);
-  EXPECT_EQ(ReadImageSide("-20"), 1);
   EXPECT_EQ(ReadImageSide("99999999999"), MaxImageSide);
-  EXPECT_EQ(ReadFramesPerPeriod("0"), 1);
-  EXPECT_EQ(ReadFramesPerPeriod("36"), 36);
-}
-
-TEST(EditNumbers, ElementRadius) {
-  EXPECT_EQ(ReadElementRadius("12abc"), 12.0);
-  EXPECT_EQ(ReadElementRadius("1e2"), 100.0);
+  EXPECT_EQ(ReadImageSide("-20"), 1);
   EXPECT_EQ(ReadElementRadius("37.3"), 37.3);  // kept as typed, not narrowed
-  EXPECT_EQ(ReadElementRadius("abc"), 0.0);
-  EXPECT_EQ(ReadElementRadius(""), 0.0);
-  EXPECT_EQ(ReadElementRadius("-5"), 0.0);
   EXPECT_EQ(ReadElementRadius("1e39"), 0.0);
 }
