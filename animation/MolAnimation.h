@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Elements.h"
@@ -93,6 +94,17 @@ class MolAnimation {
   // tessellation.
   void Clear();
 
+  // Reads an animation file into the project; call Clear first. The molecule
+  // files it names are appended to MolFiles and MolGLs, relative names
+  // looked up in the animation file's folder. False only when the file
+  // cannot be opened; nothing in it is ever reported.
+  bool Load(const std::string& path);
+  // Splits one statement into tokens at blanks and tabs; quotes (either
+  // kind) keep blanks and bytes above 0x7E, which are dropped outside them.
+  static void Tokenize(std::string_view statement, std::vector<std::string>& tokens);
+  // One statement: a data row, a keyword, and the end of a frame.
+  void ParseLine(const std::vector<std::string>& tokens);
+
   // The frame shown, or null when there is none.
   const MolFrame* Current() const;
 
@@ -111,6 +123,45 @@ class MolAnimation {
   void Draw(long double time, double step);
   void DrawTexts() const;
 
+  // One overlay as DrawTexts writes it: its record and its text,
+  // Prefix + number + Unit + Postfix.
+  struct Overlay {
+    const TextData* Text;
+    std::string Bytes;
+  };
+  // The overlays of the current frame in drawing order (time, dipoles,
+  // frequencies); none without a frame.
+  std::vector<Overlay> Overlays() const;
+
  private:
+  using Tokens = std::vector<std::string>;
+
+  // Frame statements and data rows.
+  void ReadTimeStep(const Tokens& tokens);
+  void ReadTime(const Tokens& tokens);
+  void ReadData(const Tokens& tokens);
+  void ReadFreq(const Tokens& tokens);
+  void ReadDipole(const Tokens& tokens);
+  void ReadRotation(const Tokens& tokens);
+  void ReadDataRow(const Tokens& tokens);
+  void ReadCoordinateRow(const Tokens& tokens);
+  void ReadViewRow(const Tokens& tokens);
+  void StoreFrame();
+  // %SHOW.
+  void ReadShow(const Tokens& tokens);
+  static void ParseTextColor(TextData& text, std::string_view token);
+  // Molecule statements.
+  void ReadFile(const Tokens& tokens);
+  void ReadMol(const Tokens& tokens);
+  void ReadBond(const Tokens& tokens);
+  void ReadColor(const Tokens& tokens);
+  void ReadAtomColor(const Tokens& tokens);
+  void ReadAtomRadius(const Tokens& tokens);
+  void ReadModelType(const Tokens& tokens);
+  void ReadBondBits(std::uint32_t id, std::uint32_t count, std::string_view bits);
+
+  void DrawParticles(const MolFrame& frame) const;
   void DrawMolecules(const MolFrame& frame);
+  void DrawParticleSphere(const Particle& p, std::uint32_t id) const;
+  void DrawParticleBond(const Particle& a, const Particle& b, std::uint32_t id) const;
 };

@@ -199,3 +199,11 @@ std::string FormatFixed(double value, int decimals) {
                                  std::clamp(decimals, 0, 60));
   return std::string(buf, res.ptr);
 }
+
+std::string FormatGeneral(long double value) {
+  if (std::isnan(value)) return "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 6);
+  return std::string(buf, res.ptr);
+}

@@ -33,6 +33,10 @@ std::string FormatFloat(std::string_view picture, double value);
 // half away from zero as the pictures); for files.
 std::string FormatFixed(double value, int decimals);
 
+// Six significant digits in general notation, as a default output stream
+// writes a number: "12", "12.5", "1234.57", "1e+06", "1.5e-05", "-0.25".
+std::string FormatGeneral(long double value);
+
 // Shortest text that reads back as the same double, always with a '.' (no
 // locale involved); for writing numbers into files.
 std::string FormatDouble(double value);

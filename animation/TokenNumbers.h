@@ -1,0 +1,13 @@
+// Numbers in the tokens of an animation file.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "Numbers.h"
+
+// Ids and keys are read as integers and kept unsigned, as written: "-1"
+// is 4294967295.
+inline std::uint32_t ReadId(std::string_view token) { return static_cast<std::uint32_t>(ReadInt(token)); }
+
+inline float ReadFloat(std::string_view token) { return static_cast<float>(ReadDouble(token)); }
