@@ -114,3 +114,17 @@ TEST(FormatFixed, RoundsTheBinaryValue) {
   EXPECT_EQ(FormatFixed(1e20, 1), "100000000000000000000.0");
   EXPECT_EQ(FormatFixed(-INFINITY, 4), "-inf");
 }
+
+TEST(FormatGeneral, SixSignificantDigitsAsAStreamWritesThem) {
+  EXPECT_EQ(FormatGeneral(12), "12");
+  EXPECT_EQ(FormatGeneral(12.5), "12.5");
+  EXPECT_EQ(FormatGeneral(1234.5678), "1234.57");
+  EXPECT_EQ(FormatGeneral(1000000), "1e+06");
+  EXPECT_EQ(FormatGeneral(999999.5), "1e+06");
+  EXPECT_EQ(FormatGeneral(0.0001), "0.0001");
+  EXPECT_EQ(FormatGeneral(0.000015), "1.5e-05");
+  EXPECT_EQ(FormatGeneral(-0.25), "-0.25");
+  EXPECT_EQ(FormatGeneral(0), "0");
+  EXPECT_EQ(FormatGeneral(2.5L), "2.5");
+  EXPECT_EQ(FormatGeneral(1e300L * 1e300L), "1e+600");
+}
