@@ -1,0 +1,128 @@
+// Opening animation files through the Open dialog's sixth filter and the
+// command line.
+#include <QCheckBox>
+#include <QDir>
+#include <QTabBar>
+
+#include "FormsFixture.h"
+#include "ListView.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "UnitMoleculeEdit.h"
+
+namespace {
+
+// A molecule beside the project, one missing, a Gaussian output named by its
+// full path, and two frames.
+const std::string Project =
+    "%FILE 1 GJF a.gjf 1 2 3\n"
+    "%FILE 2 GJF missing.gjf\n"
+    "%FILE 3 GO \"" QUIVERA_EXAMPLES "/water.out\"\n"
+    "%TIMESTEP 5\n"
+    "%DATA\n"
+    "%TIME 10\n"
+    "FILE 1 0 0 0 1 0 0 0 1 0 0 0 1\n"
+    "\n"
+    "FILE 1 1 0 0 1 0 0 0 1 0 0 0 1\n"
+    "\n"
+    "%CONTINUE 1\n";
+
+class OpenAnimation : public FormsFixture {
+ protected:
+  QString WriteProject(const QString& folderName = QString()) {
+    const QString prefix = folderName.isEmpty() ? QString() : folderName + QLatin1Char('/');
+    if (!folderName.isEmpty()) QDir(folder.path()).mkpath(folderName);
+    WriteFile(prefix + "a.gjf", CartesianInput);
+    return WriteFile(prefix + "a.qva", Project);
+  }
+};
+
+}  // namespace
+
+TEST_F(OpenAnimation, TheProjectsMoleculesFollowThoseLoadedAndTheLastIsSelected) {
+  Start();
+  OpenThroughDialog(WriteFile("first.gjf", ZMatrixInput), 1);
+  FormGL->TabControlGL->show();
+  const QString project = WriteProject();
+  OpenThroughDialog(project, 6);
+
+  const MolAnimation& animation = FormMolecules->Animation;
+  EXPECT_EQ(animation.FileIndex, (std::map<std::uint32_t, std::int32_t>{{1, 1}, {2, -1}, {3, 2}}));
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 3u);
+  ASSERT_EQ(FormGL->MolGLs.size(), 3u);
+  EXPECT_EQ(FormGL->MolGLs[1].Position.x, 1);
+  EXPECT_EQ(FormMolecules->ListViewMolecules->Count(), 3);
+  EXPECT_EQ(FormMolecules->SelectedIndex, 2);
+  EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[2]);
+  EXPECT_EQ(animation.Title, "a.qva");
+  EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: a.qva"));
+  EXPECT_TRUE(FormMolecules->CheckBoxAnimation->isChecked());
+  EXPECT_TRUE(FormGL->AnimationMode);
+  EXPECT_EQ(FormGL->PlayState, STOP);
+  EXPECT_EQ(FormGL->CurrentTime, 10.0L);
+  EXPECT_TRUE(FormGL->TabControlGL->isHidden());
+  EXPECT_EQ(animation.Frames.size(), 2u);
+  // The editor shows the molecule that its edits would now be written over.
+  EXPECT_EQ(FormMoleculeEdit->EditedMolFile.Path, FormMolecules->MolFiles[2].Path);
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
+
+  // Opened again with the reset on: only its own molecules, from index 0.
+  FormMolecules->ResetOnAnimationLoad = true;
+  OpenThroughDialog(project, 6);
+  EXPECT_EQ(animation.FileIndex, (std::map<std::uint32_t, std::int32_t>{{1, 0}, {2, -1}, {3, 1}}));
+  EXPECT_EQ(FormMolecules->MolFiles.size(), 2u);
+  EXPECT_EQ(FormGL->MolGLs.size(), 2u);
+  EXPECT_EQ(FormMolecules->SelectedMolFile, &FormMolecules->MolFiles[1]);
+}
+
+TEST_F(OpenAnimation, GaussianOutputBondsFollowTheSetting) {
+  Start();
+  const QString project = WriteProject();
+  const auto openWith = [&](bool autoBond) {
+    FormMolecules->ResetOnAnimationLoad = true;
+    FormMolecules->AutoBondGaussianOutput = autoBond;
+    OpenThroughDialog(project, 6);
+    const int index = FormMolecules->Animation.FileIndex.at(3);
+    EXPECT_EQ(FormMolecules->MolFiles.at(index).FileType, GAUSSIAN_OUTPUT);
+    return FormGL->MolGLs.at(index).Bonds.size();
+  };
+  // The output's water gets its two O-H bonds only with the setting on.
+  EXPECT_EQ(openWith(false), 0u);
+  EXPECT_EQ(openWith(true), 2u);
+  // The Cartesian input is not rebuilt: its O-H pair, close enough for a
+  // distance bond, stays without one.
+  EXPECT_EQ(FormGL->MolGLs.at(0).Bonds.size(), 0u);
+}
+
+TEST_F(OpenAnimation, AnEmptyOrMissingProjectSelectsNothingAndStillTurnsAnimationOn) {
+  Start();
+  FormGL->CurrentTime = 42;
+  OpenThroughDialog(WriteFile("empty.qva", "%SHOW TIME\n"), 6);
+  EXPECT_EQ(FormMolecules->SelectedIndex, -1);
+  EXPECT_EQ(FormMolecules->SelectedMolFile, nullptr);
+  EXPECT_TRUE(FormGL->AnimationMode);
+  EXPECT_EQ(FormGL->CurrentTime, 42.0L);  // no first frame to go to
+  EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: empty.qva"));
+
+  // A missing file opens nothing through the dialog.
+  OpenThroughDialog(PathOf("missing.qva"), 6);
+  EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: empty.qva"));
+}
+
+TEST_F(OpenAnimation, ARelativeCommandLinePathWithAFolderOpensItsProject) {
+  WriteProject(QStringLiteral("sub"));
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder.path()));
+  Start({QStringLiteral("sub/a.qva")});
+  // The current folder is left where it was.
+  EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+  QDir::setCurrent(before);
+
+  const MolAnimation& animation = FormMolecules->Animation;
+  EXPECT_EQ(animation.FileName, PathOf("sub/a.qva").toStdString());
+  EXPECT_EQ(animation.FileIndex.at(1), 0);
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 2u);
+  EXPECT_EQ(FormMolecules->MolFiles[0].Path, PathOf("sub/a.gjf").toStdString());
+  EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: a.qva"));
+  EXPECT_TRUE(FormGL->AnimationMode);
+}
