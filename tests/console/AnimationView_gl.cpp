@@ -1,0 +1,61 @@
+// The example animation file drawn by the view: the frame's molecule
+// vibrating in the frame's mode, and the project's texts in the corner.
+#include <GL/gl.h>
+
+#include "FormsFixture.h"
+#include "UnitGL.h"
+#include "UnitMolecules.h"
+#include "ViewFrame.h"
+
+namespace {
+
+class AnimationView : public FormsFixture {
+ protected:
+  void SetUp() override {
+    Start({QStringLiteral(QUIVERA_EXAMPLES "/water.qva")});
+    ASSERT_TRUE(PrepareView());
+    ASSERT_NE(FormGL->GLContext, nullptr) << "no GL: run under Xvfb";
+  }
+  static ViewFrame Render() {
+    ViewFrame frame = RenderFrame();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    return frame;
+  }
+  // The top-left corner, where the example puts its texts.
+  static int Corner(const ViewFrame& p) { return p.Drawn(0, p.Height * 3 / 4, p.Width / 4, p.Height); }
+  static int Middle(const ViewFrame& p) {
+    return p.Drawn(p.Width * 3 / 8, p.Height * 3 / 8, p.Width * 5 / 8, p.Height * 5 / 8);
+  }
+};
+
+}  // namespace
+
+TEST_F(AnimationView, TheFramesMoleculeAndTextsAppear) {
+  MolAnimation& animation = FormMolecules->Animation;
+  ASSERT_EQ(animation.Frames.size(), 3u);
+  ASSERT_TRUE(FormGL->AnimationMode);
+  const ViewFrame first = Render();
+  EXPECT_GT(Middle(first), 100);
+  EXPECT_GT(Corner(first), 20);
+
+  // The frame at 200 fs vibrates the molecule in its mode 2.
+  FormGL->CurrentTime = 200;
+  Render();
+  const MolGL& water = FormGL->MolGLs.at(0);
+  ASSERT_EQ(water.Modes.size(), 3u);
+  EXPECT_FALSE(water.Modes[0].Animate);
+  EXPECT_TRUE(water.Modes[1].Animate);
+  EXPECT_EQ(water.NMMagnitude, 1.5);
+
+  // Without overlays the corner is empty; the view's own time text is off.
+  animation.ShowTime = false;
+  animation.FreqTexts.clear();
+  FormGL->FreqTextVisible = false;
+  EXPECT_EQ(Corner(Render()), 0);
+}
+
+TEST_F(AnimationView, AMoleculeTheFrameDoesNotPlaceIsNotDrawn) {
+  FormMolecules->Animation.Frames.begin()->second.Molecules.clear();
+  FormGL->CurrentTime = 0;
+  EXPECT_EQ(Middle(Render()), 0);
+}
