@@ -1,5 +1,6 @@
 #include "UnitMoleculeEdit.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include <QAction>
@@ -140,7 +141,8 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
                               QStringLiteral("MOPAC Input"), QStringLiteral("TINKER XYZ")});
   ComboBoxFileType->setEditText(QStringLiteral("Select File Type"));
   ButtonImportData = new QPushButton(QStringLiteral("Apply below data as this format"), PanelFileType);
-  ButtonImportData->setFixedSize(180, 22);
+  // At least the designed 180 pixels, wider where the font needs it: the caption must not be clipped.
+  ButtonImportData->setFixedSize(std::max(180, ButtonImportData->sizeHint().width()), 22);
   controls->addWidget(LabelFileType);
   controls->addWidget(ComboBoxFileType);
   controls->addWidget(ButtonImportData);

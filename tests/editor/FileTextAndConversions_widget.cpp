@@ -47,6 +47,13 @@ TEST_F(FileTextAndConversions, ThePageShowsTheTextAndTypeAndAnImportReplacesTheS
   EXPECT_FALSE(Edit()->CoordinateConvertToXYZ->isEnabled());
 }
 
+TEST_F(FileTextAndConversions, TheImportButtonShowsItsWholeCaption) {
+  Start();
+  const QPushButton* button = Edit()->ButtonImportData;
+  EXPECT_GE(button->width(), 180);
+  EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
+}
+
 TEST_F(FileTextAndConversions, EachTypeReadsTheTextWithItsOwnReader) {
   OpenText(WaterZMatrix);
   const QString mopac = QStringLiteral("PM7\ntitle\ncomment\nO\nH 0.96 1\n");
