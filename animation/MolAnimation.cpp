@@ -3,17 +3,9 @@
 MolAnimation::Particle::Particle(std::int32_t element, float x, float y, float z, float w)
     : Element(element), Position{x, y, z, w} {}
 
-void MolAnimation::Clear() {
-  DataMode = false;
-  FrameDirty = false;
-  FrameTime = 0;
-  WorkFrame = MolFrame();
-  Title.clear();
-  FileName.clear();
-  BondColor.r = BondColor.g = BondColor.b = 0.75f;
-  TimeStep = 0;
+void MolAnimation::ResetFrames() {
   Frames.clear();
-  CurrentFrame.reset();
+  CurrentFrame.reset();  // it named a frame of the map just emptied
   FileIndex.clear();
   FileNames.clear();
   AtomCounts.clear();
@@ -22,6 +14,18 @@ void MolAnimation::Clear() {
   SphereScales.clear();
   StickRadii.clear();
   ModePhases.clear();
+  WorkFrame = MolFrame();
+  DataMode = false;
+  FrameDirty = false;
+  FrameTime = 0;
+}
+
+void MolAnimation::Clear() {
+  ResetFrames();
+  Title.clear();
+  FileName.clear();
+  BondColor.r = BondColor.g = BondColor.b = 0.75f;
+  TimeStep = 0;
   // Colours and radii that the last project set are forgotten.
   ParticleElements = Elements();
   AtomElements = Elements();

@@ -136,6 +136,10 @@ class MolAnimation {
  private:
   using Tokens = std::vector<std::string>;
 
+  // Empties the frames, the tables of ids and the reading state; what Load
+  // and Clear both reset.
+  void ResetFrames();
+
   // Frame statements and data rows.
   void ReadTimeStep(const Tokens& tokens);
   void ReadTime(const Tokens& tokens);

@@ -15,20 +15,7 @@ bool IsAsciiAlnum(char c) {
 }  // namespace
 
 bool MolAnimation::Load(const std::string& path) {
-  Frames.clear();
-  CurrentFrame.reset();  // it named a frame of the map just emptied
-  FileIndex.clear();
-  FileNames.clear();
-  AtomCounts.clear();
-  Bonds.clear();
-  ModelTypes.clear();
-  SphereScales.clear();
-  StickRadii.clear();
-  ModePhases.clear();
-  WorkFrame = MolFrame();
-  DataMode = false;
-  FrameDirty = false;
-  FrameTime = 0;
+  ResetFrames();
 
   // Only a regular file: a FIFO or a device could block or never end.
   struct stat info {};

@@ -10,4 +10,5 @@
 // is 4294967295.
 inline std::uint32_t ReadId(std::string_view token) { return static_cast<std::uint32_t>(ReadInt(token)); }
 
-inline float ReadFloat(std::string_view token) { return static_cast<float>(ReadDouble(token)); }
+// A number a float cannot hold reads as 0, as one a double cannot hold does.
+inline float ReadFloat(std::string_view token) { return ReadSingle(token).value_or(0.0f); }

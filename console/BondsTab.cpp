@@ -58,8 +58,9 @@ void TFormMolecules::PanelBondColorMouseUp() {
 }
 
 void TFormMolecules::EditBondRadiusChange() {
-  if (SelectedMolFile && SelectedMolGL)
-    SelectedMolGL->BondRadius = static_cast<float>(ReadDouble(EditBondRadius->text().toStdString()));
+  if (!SelectedMolFile || !SelectedMolGL) return;
+  // A radius a float cannot hold is not stored: it would be drawn and exported as infinite.
+  if (const auto radius = ReadSingle(EditBondRadius->text().toStdString())) SelectedMolGL->BondRadius = *radius;
 }
 
 void TFormMolecules::PoupItemDeleteSelectedBondClick() {

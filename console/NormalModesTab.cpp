@@ -21,7 +21,13 @@ QString Picture(const char* picture, double value) {
   return QString::fromStdString(FormatFloat(picture, value));
 }
 
-double ReadText(const QString& text) { return ReadDouble(text.toStdString()); }
+// The edit's number; none when a float cannot hold it, since the drawing and
+// the exports would take it as infinite. Such a value is not stored.
+std::optional<double> ReadEdit(const QLineEdit* edit) {
+  const double value = ReadDouble(edit->text().toStdString());
+  if (!FitsFloat(value)) return std::nullopt;
+  return value;
+}
 
 // A value of a table that the job may not have printed (Raman activities of
 // an IR-only job): an empty cell then.
@@ -128,22 +134,23 @@ void TFormMolecules::ListViewNormalModesDblClick() {
 }
 
 void TFormMolecules::EditScalingFactorChange() {
-  const float factor = static_cast<float>(ReadText(EditScalingFactor->text()));
-  if (!SelectedMolFile || !SelectedMolGL || factor == 0.0f) return;
-  SelectedMolGL->ScalingFactor = factor;
+  const auto factor = ReadEdit(EditScalingFactor);
+  if (!SelectedMolFile || !SelectedMolGL || !factor || static_cast<float>(*factor) == 0.0f) return;
+  SelectedMolGL->ScalingFactor = static_cast<float>(*factor);
   RefreshNormalModeList();
 }
 
 void TFormMolecules::EditNMMagnitudeChange() {
-  if (SelectedMolFile && SelectedMolGL) SelectedMolGL->NMMagnitude = ReadText(EditNMMagnitude->text());
+  const auto magnitude = ReadEdit(EditNMMagnitude);
+  if (SelectedMolFile && SelectedMolGL && magnitude) SelectedMolGL->NMMagnitude = *magnitude;
 }
 
 void TFormMolecules::EditNormalModeArrowMagnitudeChange() {
-  ModeArrowMagnitude = static_cast<float>(ReadText(EditNormalModeArrowMagnitude->text()));
+  if (const auto magnitude = ReadEdit(EditNormalModeArrowMagnitude)) ModeArrowMagnitude = static_cast<float>(*magnitude);
 }
 
 void TFormMolecules::EditNormalModeArrowRadiusChange() {
-  ModeArrowRadius = static_cast<float>(ReadText(EditNormalModeArrowRadius->text()));
+  if (const auto radius = ReadEdit(EditNormalModeArrowRadius)) ModeArrowRadius = static_cast<float>(*radius);
 }
 
 void TFormMolecules::CheckBoxNormalModeArrowClick() { ShowModeArrows = CheckBoxNormalModeArrow->isChecked(); }

@@ -32,10 +32,10 @@ bool BeginsWithDigit(const std::string& token) { return token[0] >= '0' && token
 // Letters and punctuation from ':' to '~' begin a symmetry label.
 bool BeginsLikeLabel(const std::string& token) { return token[0] >= ':' && token[0] <= '~'; }
 
-// Appends tokens[from..] to `values`, each read as a double and narrowed.
+// Appends tokens[from..] to `values`, each read in single precision; one a
+// float cannot hold reads as 0.
 void AppendValues(const Tokens& tokens, std::size_t from, std::vector<float>& values) {
-  for (std::size_t i = from; i < tokens.size(); ++i)
-    values.push_back(static_cast<float>(ReadDouble(tokens[i])));
+  for (std::size_t i = from; i < tokens.size(); ++i) values.push_back(ReadSingle(tokens[i]).value_or(0.0f));
 }
 
 // One row of a geometry table: center number, atomic number, [atomic type,]

@@ -87,6 +87,14 @@ double ReadDouble(std::string_view text, std::size_t* used) {
   return negative ? -value : value;
 }
 
+bool FitsFloat(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
+
+std::optional<float> ReadSingle(std::string_view text) {
+  const double value = ReadDouble(text);
+  if (!FitsFloat(value)) return std::nullopt;
+  return static_cast<float>(value);
+}
+
 std::int32_t ReadInt(std::string_view text, std::size_t* used) {
   return static_cast<std::int32_t>(ReadSaturated(
       text, used, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@
 // `used`, when given, receives the number of characters consumed (0 when no
 // number was found, blanks included otherwise).
 double ReadDouble(std::string_view text, std::size_t* used = nullptr);
+// Whether a float can hold `value` (narrowed, a larger one is infinite).
+bool FitsFloat(double value);
+// ReadDouble in single precision; none for a value a float cannot hold.
+std::optional<float> ReadSingle(std::string_view text);
 
 // [blanks][sign]digits, saturating.
 std::int32_t ReadInt(std::string_view text, std::size_t* used = nullptr);

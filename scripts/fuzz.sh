@@ -11,7 +11,7 @@ scripts/install-packages.sh clang-14 libclang-rt-14-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIVERA_FUZZ=ON -DQUIVERA_GUI=OFF -DQUIVERA_TESTS=OFF >/dev/null
-targets="gaussian_input gaussian_output gaussian_output_animation mopac_input tinker_xyz"
+targets="gaussian_input gaussian_output gaussian_output_animation mopac_input tinker_xyz animation"
 # Only the targets and what they link: the rest of the tree is not built here.
 cmake --build build-fuzz --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
 
@@ -20,7 +20,8 @@ testdata="${QUIVERA_TESTDATA:-../shared/testdata}"
 mkdir -p build-fuzz/artifacts
 failed=""
 
-# target, its folder of fuzz/seeds, then the sample folders that seed it
+# target, its folder of fuzz/seeds, then the sample folders (of the shared
+# test data) or the example files that seed it
 run() {
   target="$1"
   seeds="$2"
@@ -28,7 +29,9 @@ run() {
   corpus="$(mktemp -d)"
   cp fuzz/seeds/"$seeds"/* "$corpus"/
   for folder in "$@"; do
-    if [ -d "$testdata/$folder" ]; then
+    if [ -f "$folder" ]; then
+      cp "$folder" "$corpus"/
+    elif [ -d "$testdata/$folder" ]; then
       cp "$testdata/$folder"/* "$corpus"/
     else
       echo "fuzz: $testdata/$folder is missing; seeding $target with fuzz/seeds only"
@@ -51,6 +54,7 @@ run gaussian_output gaussian_output gaussian_out
 run gaussian_output_animation gaussian_output gaussian_out
 run mopac_input mopac_input mopac
 run tinker_xyz tinker_xyz tinker
+run animation animation examples/water.qva
 
 if [ -n "$failed" ]; then
   echo "fuzz: failures in:$failed (inputs in build-fuzz/artifacts)"

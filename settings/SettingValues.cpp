@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
 
 #include "Numbers.h"
 
@@ -81,11 +79,7 @@ bool PanelPlaceOf(std::uint32_t number, PanelPlace& place) {
   return true;
 }
 
-float ReadFloatSetting(std::string_view text) {
-  const double value = ReadDouble(text);
-  if (std::fabs(value) > std::numeric_limits<float>::max()) return 0.0f;
-  return static_cast<float>(value);
-}
+float ReadFloatSetting(std::string_view text) { return ReadSingle(text).value_or(0.0f); }
 
 long double ReadTimeStep(std::string_view text) {
   const long double step = ReadDouble(text);
@@ -98,5 +92,5 @@ int ReadFramesPerPeriod(std::string_view text) { return std::max(ReadInt(text), 
 
 double ReadElementRadius(std::string_view text) {
   const double radius = ReadDouble(text);
-  return radius > 0 && radius <= std::numeric_limits<float>::max() ? radius : 0.0;
+  return radius > 0 && FitsFloat(radius) ? radius : 0.0;
 }

@@ -154,3 +154,24 @@ TEST_F(FrameStatements, ViewRowsPlaceMoleculesAndMayClipTheFrame) {
   EXPECT_EQ(r[1], -1);
   EXPECT_EQ(molecules.find(3)->second.FreqKey, 0);
 }
+
+TEST_F(FrameStatements, NumbersAFloatCannotHoldReadAsZero) {
+  // Infinite positions, rotations or amplitudes would reach GL and the texts.
+  Run("%ROTATION MATRIX 1e39 0 0 0 1 0 0 0 1");
+  Run("%FREQ 1 1 1e39 9e99");
+  Run("%DIPOLE 1 -1e39");
+  Run("0 1 6 1e39 -1e300 2");
+  Run("FILE 2 1e39 0 0 1e39 0 0 0 1 0 0 0 1");
+  ASSERT_EQ(animation.WorkFrame.Molecules.size(), 1u);
+  const MolAnimation::Particle& p = animation.WorkFrame.Particles.begin()->second[0];
+  EXPECT_EQ(p.Position.x, 0);
+  EXPECT_EQ(p.Position.y, 0);
+  EXPECT_EQ(p.Position.z, 2);
+  const MolAnimation::MolFileData& placed = animation.WorkFrame.Molecules.begin()->second;
+  EXPECT_EQ(placed.Position.x, 0);
+  EXPECT_EQ(placed.Orientation.Element[0], 0);
+  EXPECT_EQ(animation.WorkFrame.Rotation.Element[0], 0);
+  EXPECT_EQ(animation.WorkFrame.Freqs.at(1).Frequency, 0);
+  EXPECT_EQ(animation.WorkFrame.Freqs.at(1).Amplitude, 0);
+  EXPECT_EQ(animation.WorkFrame.Dipoles.at(1), 0);
+}

@@ -137,6 +137,9 @@ TEST_F(MoleculeStatements, ColoursAndRadiiOfParticles) {
   EXPECT_TRUE(same(9));
   EXPECT_EQ(animation.ParticleElements.Radii.at(9), 172);
   EXPECT_TRUE(same(1));
+  // A radius a float cannot hold reads as 0, not as an infinite sphere.
+  Run("%COLOR 5 #000000 1e48");
+  EXPECT_EQ(animation.ParticleElements.Radii.at(5), 0);
   // The atom table is another table.
   EXPECT_EQ(animation.AtomElements.Radii.at(6), fresh.Radii.at(6));
 }

@@ -17,7 +17,9 @@ class AnimationView : public FormsFixture {
     ASSERT_TRUE(ready) << "no GL: run under Xvfb";
   }
   void TearDown() override {
-    if (ready) EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    if (ready) {
+      EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
     FormsFixture::TearDown();
   }
   // The top-left corner, where the example puts its texts.

@@ -68,6 +68,17 @@ TEST_F(BondsTab, DeletingRenumbersAndKeepsTheOrder) {
   EXPECT_EQ(Row(1), "2 2: H 3: H");
 }
 
+TEST_F(BondsTab, ARadiusAFloatCannotHoldIsNotStored) {
+  Start();
+  OpenZMatrixWater();
+  FormMolecules->EditBondRadius->setText("0.2");
+  EXPECT_EQ(FormMolecules->SelectedMolGL->BondRadius, 0.2f);
+  FormMolecules->EditBondRadius->setText("1e300");  // infinite once narrowed
+  EXPECT_EQ(FormMolecules->SelectedMolGL->BondRadius, 0.2f);
+  FormMolecules->EditBondRadius->setText("1e39");
+  EXPECT_EQ(FormMolecules->SelectedMolGL->BondRadius, 0.2f);
+}
+
 TEST_F(BondsTab, AtomWithoutLabelShowsOnlyItsNumber) {
   Start();
   OpenZMatrixWater();

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -121,10 +120,27 @@ TEST_F(NormalModesTab, ScalingFactorRules) {
   EXPECT_LT(Bars()[0].X, 0.0);
   EXPECT_FALSE(Form().ChartNormalModes->grab().isNull());
 
-  factor.setText("1e39");  // infinite in single precision
-  EXPECT_TRUE(std::isinf(Form().SelectedMolGL->ScalingFactor));
-  EXPECT_EQ(Cell(0, 2), "INF");
-  EXPECT_FALSE(Form().ChartNormalModes->grab().isNull());
+  factor.setText("1e39");  // infinite in single precision: not stored
+  EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, -1.0);
+  EXPECT_LT(Bars()[0].X, 0.0);
+}
+
+TEST_F(NormalModesTab, VibrationEditsStoreOnlyWhatAFloatHolds) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  Form().EditNMMagnitude->setText("2.5");
+  Form().EditNormalModeArrowMagnitude->setText("3");
+  Form().EditNormalModeArrowRadius->setText("0.5");
+  for (const char* huge : {"1e39", "-1e300"}) {
+    Form().EditNMMagnitude->setText(huge);
+    Form().EditNormalModeArrowMagnitude->setText(huge);
+    Form().EditNormalModeArrowRadius->setText(huge);
+    EXPECT_EQ(Form().SelectedMolGL->NMMagnitude, 2.5) << huge;
+    EXPECT_EQ(Form().ModeArrowMagnitude, 3.0f) << huge;
+    EXPECT_EQ(Form().ModeArrowRadius, 0.5f) << huge;
+  }
+  Form().EditNMMagnitude->setText("-3e38");
+  EXPECT_EQ(Form().SelectedMolGL->NMMagnitude, -3e38);
 }
 
 TEST_F(NormalModesTab, SelectingARowHighlightsItsBar) {

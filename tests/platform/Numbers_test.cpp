@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <limits>
 
 #include "Numbers.h"
 
@@ -42,6 +43,16 @@ TEST(ReadDouble, IgnoresTheUsersLocale) {
   EXPECT_EQ(ReadDouble("1.5"), 1.5);
   EXPECT_EQ(FormatFloat("0.00", 1.5), "1.50");
   std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(ReadSingle, NoneForWhatAFloatCannotHold) {
+  EXPECT_EQ(ReadSingle("1.5"), 1.5f);
+  EXPECT_EQ(ReadSingle("abc"), 0.0f);
+  EXPECT_EQ(ReadSingle("3.4e38"), 3.4e38f);
+  EXPECT_EQ(ReadSingle("1e39"), std::nullopt);
+  EXPECT_EQ(ReadSingle("-1e300"), std::nullopt);
+  EXPECT_TRUE(FitsFloat(-std::numeric_limits<float>::max()));
+  EXPECT_FALSE(FitsFloat(std::nextafter(static_cast<double>(std::numeric_limits<float>::max()), 1e300)));
 }
 
 TEST(ReadInt, SaturatesAndStops) {
