@@ -2,10 +2,12 @@
 // radius, bonds rebuilt by distance, and one bond deleted.
 #include <QLineEdit>
 
+#include "ColorValues.h"
 #include "Icons.h"
 #include "ListView.h"
 #include "Numbers.h"
 #include "PanelButton.h"
+#include "PanelColors.h"
 #include "TextCodec.h"
 #include "UnitMolecules.h"
 
@@ -17,12 +19,6 @@ QString AtomText(const MolFile& file, const Atom& atom) {
   const auto label = file.AtomIds.Labels.find(atom.Id);
   if (label != file.AtomIds.Labels.end()) text += QString::fromStdString(Cp932ToUtf8(label->second));
   return text;
-}
-
-// Each of red, green and blue times 255, truncated.
-QColor PanelColor(const GraphicHandler::Color<float>& color) {
-  return QColor(static_cast<int>(color.r * 255), static_cast<int>(color.g * 255),
-                static_cast<int>(color.b * 255));
 }
 
 }  // namespace
@@ -50,11 +46,10 @@ void TFormMolecules::PanelBondAutoButtonMouseUp() {
 
 void TFormMolecules::PanelBondColorMouseUp() {
   if (!SelectedMolFile || !SelectedMolGL) return;
-  ColorDialog.Color = PanelColor(SelectedMolGL->BondColor);
+  ColorDialog.Color = PanelColor(ColorValueOf(SelectedMolGL->BondColor));
   if (!ColorDialog.Execute(this)) return;
   PanelBondColor->SetColor(ColorDialog.Color);
-  SelectedMolGL->BondColor = {ColorDialog.Color.red() / 255.0f, ColorDialog.Color.green() / 255.0f,
-                              ColorDialog.Color.blue() / 255.0f, 1.0f};
+  SelectedMolGL->BondColor = ColorOfValue(ValueOf(ColorDialog.Color));
 }
 
 void TFormMolecules::EditBondRadiusChange() {

@@ -8,11 +8,13 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "ColorValues.h"
 #include "FileNameText.h"
 #include "Icons.h"
 #include "ListView.h"
 #include "Numbers.h"
 #include "PanelButton.h"
+#include "PanelColors.h"
 #include "StringGrid.h"
 #include "UnitGL.h"
 #include "UnitMolecules.h"
@@ -84,9 +86,7 @@ void TFormMolecules::ShowSelectedMolecule() {
   EditNameMolecule->setText(FromFileName(SelectedMolFile->Name));
   CheckBoxShowMolecule->setChecked(SelectedMolGL->ShowMolecule);
   CheckBoxShowDummyAtoms->setChecked(SelectedMolGL->ShowDummyAtoms);
-  const GraphicHandler::Color<float>& bond = SelectedMolGL->BondColor;
-  PanelBondColor->SetColor(QColor(static_cast<int>(bond.r * 255), static_cast<int>(bond.g * 255),
-                                  static_cast<int>(bond.b * 255)));
+  PanelBondColor->SetColor(PanelColor(ColorValueOf(SelectedMolGL->BondColor)));
   EditBondRadius->setText(Picture("0.00", SelectedMolGL->BondRadius));
   StringGridPosition->SetCell(0, 1, Picture("0.000", SelectedMolGL->Position.x));
   StringGridPosition->SetCell(1, 1, Picture("0.000", SelectedMolGL->Position.y));

@@ -12,6 +12,7 @@
 
 #include "Numbers.h"
 #include "PanelButton.h"
+#include "ColorValues.h"
 #include "PanelColors.h"
 #include "SettingValues.h"
 #include "UnitSetting.h"

@@ -16,28 +16,6 @@ Tessellation ResolutionRow(int position) {
   return rows[std::clamp(position, LowestResolution, HighestResolution) - LowestResolution];
 }
 
-namespace {
-
-// A channel times 255 in extended precision, truncated; channels outside
-// 0 .. 1 are held to a byte so that they cannot spill into another one.
-std::uint32_t ChannelByte(float channel) {
-  const long double scaled = static_cast<long double>(channel) * 255;
-  if (!(scaled > 0)) return 0;
-  return scaled >= 255 ? 255u : static_cast<std::uint32_t>(scaled);
-}
-
-float ByteChannel(std::uint32_t byte) { return static_cast<float>((byte & 0xFFu) * (1.0L / 255)); }
-
-}  // namespace
-
-std::uint32_t ColorValueOf(const GraphicHandler::Color<float>& color) {
-  return ChannelByte(color.r) | ChannelByte(color.g) << 8 | ChannelByte(color.b) << 16;
-}
-
-GraphicHandler::Color<float> ColorOfValue(std::uint32_t value) {
-  return {ByteChannel(value), ByteChannel(value >> 8), ByteChannel(value >> 16), 1.0f};
-}
-
 std::string ElementItemText(std::uint32_t number, const std::string& symbol) {
   if (number == 0) return "dummy atom";
   return std::to_string(number) + (number < 100 ? "  " : " ") + symbol;

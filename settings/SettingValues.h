@@ -1,13 +1,11 @@
 // What the settings dialog computes without a window: the drawing
-// resolutions, colour values, the element box's items, the places of the
+// resolutions, the element box's items, the places of the
 // periodic-table panels and the reading of its edits.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "Geometry.h"
 
 // Tessellation of atoms and bonds for one position of the resolution bar.
 struct Tessellation {
@@ -21,11 +19,6 @@ inline constexpr int LowestResolution = -2;
 inline constexpr int HighestResolution = 2;
 // The row for a bar position; a position beyond either end takes that end.
 Tessellation ResolutionRow(int position);
-
-// A colour value laid out 0x00BBGGRR: each channel times 255, truncated.
-std::uint32_t ColorValueOf(const GraphicHandler::Color<float>& color);
-// Each byte of a colour value divided by 255, alpha 1.
-GraphicHandler::Color<float> ColorOfValue(std::uint32_t value);
 
 // Elements 1 .. LastElementNumber have panels; 0 is the dummy atom.
 inline constexpr std::uint32_t LastElementNumber = 109;

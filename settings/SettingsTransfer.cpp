@@ -10,6 +10,7 @@
 #include "FontLists.h"
 #include "Numbers.h"
 #include "PanelButton.h"
+#include "ColorValues.h"
 #include "PanelColors.h"
 #include "SettingValues.h"
 #include "UnitGL.h"

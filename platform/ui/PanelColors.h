@@ -1,4 +1,4 @@
-// Colour values (0x00BBGGRR) on the dialog's colour panels.
+// Colour values (0x00BBGGRR) on colour panels and in the colour dialog.
 #pragma once
 
 #include <cstdint>
