@@ -13,12 +13,6 @@ namespace {
 
 class BondsTab : public FormsFixture {
  protected:
-  // Start-up may have said something (a view without GL does); only what
-  // the tests do counts.
-  void Start() {
-    FormsFixture::Start();
-    dialogs.Calls.clear();
-  }
   void OpenZMatrixWater() { OpenThroughDialog(WriteFile("water.gjf", ZMatrixInput), 1); }
   ListView& Bonds() { return *FormMolecules->ListViewBonds; }
   QString Row(int row) {

@@ -1,10 +1,6 @@
 // The vibration results saved as CSV from the console.
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
-
-#include <fstream>
-#include <sstream>
 
 #include "FormsFixture.h"
 #include "UnitMolecules.h"
@@ -12,25 +8,10 @@
 
 namespace {
 
-std::string Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll().toStdString();
-}
-
 class FreqResultCsv : public FormsFixture {
  protected:
-  // Start-up may have said something (a view without GL does); only what
-  // the tests do counts.
-  void Start() {
-    FormsFixture::Start();
-    dialogs.Calls.clear();
-  }
   void OpenWater() {
-    std::ifstream in(std::string(QUIVERA_EXAMPLES) + "/water.out", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    OpenThroughDialog(WriteFile("water.out", text.str()), 2);
+    OpenThroughDialog(WriteFile("water.out", ExampleText("water.out")), 2);
   }
   void Save(const QString& path) {
     dialogs.ChooseFile(path);
@@ -45,7 +26,7 @@ TEST_F(FreqResultCsv, WritesTheTablesWithTheScalingFactor) {
   OpenWater();
   FormMolecules->EditScalingFactor->setText("0.9613");
   Save(PathOf("water.csv"));
-  const std::string written = Read(PathOf("water.csv"));
+  const std::string written = ReadFile(PathOf("water.csv"));
   EXPECT_EQ(written, VibrationCsvText(FormMolecules->SelectedMolFile->ModeData, static_cast<float>(0.9613)));
   EXPECT_NE(written.find("\r\n1,A1,1756.4485,1.0825,2.1293,99.7386,6.5232,\r\n"), std::string::npos) << written;
 
@@ -64,7 +45,7 @@ TEST_F(FreqResultCsv, OverwriteIsAskedAndCancelKeepsTheFile) {
   const QString path = WriteFile("old.csv", "old bytes");
   dialogs.AnswerMessage(false);
   Save(path);
-  EXPECT_EQ(Read(path), "old bytes");
+  EXPECT_EQ(ReadFile(path), "old bytes");
   const auto question = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
   ASSERT_EQ(question.size(), 1u);
   EXPECT_EQ(question[0].Text, path + QStringLiteral("を上書きしますか？"));
@@ -72,7 +53,7 @@ TEST_F(FreqResultCsv, OverwriteIsAskedAndCancelKeepsTheFile) {
 
   dialogs.AnswerMessage(true);
   Save(path);
-  EXPECT_EQ(Read(path).rfind("Mode No,", 0), 0u);
+  EXPECT_EQ(ReadFile(path).rfind("Mode No,", 0), 0u);
 }
 
 TEST_F(FreqResultCsv, FailureIsReported) {

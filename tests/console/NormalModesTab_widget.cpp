@@ -2,12 +2,10 @@
 // spectrum over it and the vibration controls.
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include <fstream>
 #include <sstream>
 
 #include "Chart.h"
@@ -22,29 +20,15 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 
-std::string ExampleText(const char* name) {
-  std::ifstream in(std::string(QUIVERA_EXAMPLES) + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Water's output without the lines that start with `prefix`.
-std::string WaterWithout(const std::string& prefix) {
-  std::istringstream in(ExampleText("water.out"));
-  std::string text, line;
-  while (std::getline(in, line))
-    if (line.rfind(prefix, 0) != 0) text += line + "\n";
-  return text;
-}
-
 class NormalModesTab : public FormsFixture {
  protected:
-  // Start-up may have said something (a view without GL does); only what
-  // the tests do counts.
-  void Start() {
-    FormsFixture::Start();
-    dialogs.Calls.clear();
+  // Water's output without the lines that start with `prefix`.
+  static std::string WaterWithout(const std::string& prefix) {
+    std::istringstream in(ExampleText("water.out"));
+    std::string text, line;
+    while (std::getline(in, line))
+      if (line.rfind(prefix, 0) != 0) text += line + "\n";
+    return text;
   }
   void OpenOutput(const std::string& text, const QString& name = "water.out") {
     OpenThroughDialog(WriteFile(name, text), 2);

@@ -1,6 +1,5 @@
 // New molecules and saving the molecule text with Save and Save As.
 #include <QAction>
-#include <QFile>
 #include <QTabBar>
 
 #include "FormsFixture.h"
@@ -12,20 +11,8 @@ namespace {
 
 const char* const kTemplate = "#T HF/STO-3G\n\nA comment by Quivera\n\n0 1\n";
 
-std::string Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll().toStdString();
-}
-
 class SaveMolecule : public FormsFixture {
  protected:
-  // Start-up may have said something (a view without GL does); only what
-  // the tests do counts.
-  void Start() {
-    FormsFixture::Start();
-    dialogs.Calls.clear();
-  }
   std::vector<ScriptedDialogs::Call> Messages() { return dialogs.CallsOf(ScriptedDialogs::Kind::Message); }
   std::vector<ScriptedDialogs::Call> Files() { return dialogs.CallsOf(ScriptedDialogs::Kind::File); }
 };
@@ -65,7 +52,7 @@ TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
   EXPECT_EQ(Files()[0].FileName, "New File");
   EXPECT_EQ(Files()[0].Title, QStringLiteral("Untitledの保存"));
   EXPECT_EQ(Files()[0].Filter, "Gaussian Job File (*.gjf)|*.gjf");
-  EXPECT_EQ(Read(target), kTemplate);
+  EXPECT_EQ(ReadFile(target), kTemplate);
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, target.toStdString());
   EXPECT_TRUE(FormMolecules->SaveDialogMolecule.Title.isEmpty());
 }
@@ -77,13 +64,13 @@ TEST_F(SaveMolecule, SaveWritesTheStoredLinesInPlace) {
   FormMolecules->SelectedMolFile->Lines[2] = "renamed";
   dialogs.AnswerMessage(false);
   FormMolecules->ActionSaveMolecule->trigger();
-  EXPECT_EQ(Read(path), CartesianInput) << "Cancel writes nothing";
+  EXPECT_EQ(ReadFile(path), CartesianInput) << "Cancel writes nothing";
 
   dialogs.AnswerMessage(true);
   FormMolecules->ActionSaveMolecule->trigger();
   std::string expected = CartesianInput;
   expected.replace(expected.find("two atoms"), 9, "renamed");
-  EXPECT_EQ(Read(path), expected);
+  EXPECT_EQ(ReadFile(path), expected);
   EXPECT_EQ(Messages().back().Text, path + QStringLiteral("を保存します。"));
   EXPECT_EQ(Files().size(), 1u) << "only the open dialog";
 }
@@ -95,14 +82,14 @@ TEST_F(SaveMolecule, SaveAsAsksBeforeOverwriting) {
   dialogs.ChooseFile(other);
   dialogs.AnswerMessage(false);
   FormMolecules->ActionSaveMoleculeAs->trigger();
-  EXPECT_EQ(Read(other), "keep me");
+  EXPECT_EQ(ReadFile(other), "keep me");
   EXPECT_EQ(Messages().back().Text, other + QStringLiteral("を上書きしますか？"));
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, PathOf("in.gjf").toStdString());
 
   dialogs.ChooseFile(other);
   dialogs.AnswerMessage(true);
   FormMolecules->ActionSaveMoleculeAs->trigger();
-  EXPECT_EQ(Read(other), CartesianInput);
+  EXPECT_EQ(ReadFile(other), CartesianInput);
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, other.toStdString());
   EXPECT_EQ(Files().back().InitialDir, folder.path() + "/") << "the folder of the last opened file";
 }

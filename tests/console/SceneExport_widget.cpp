@@ -6,9 +6,6 @@
 #include <QAction>
 #include <QFile>
 
-#include <fstream>
-#include <sstream>
-
 #include "FormsFixture.h"
 #include "ListView.h"
 #include "UnitGL.h"
@@ -16,23 +13,10 @@
 
 namespace {
 
-std::string Read(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
-  return file.readAll().toStdString();
-}
-
 class SceneExport : public FormsFixture {
  protected:
-  void Start() {
-    FormsFixture::Start();
-    dialogs.Calls.clear();
-  }
   void OpenWater() {
-    std::ifstream in(std::string(QUIVERA_EXAMPLES) + "/water.out", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    OpenThroughDialog(WriteFile("water.out", text.str()), 2);
+    OpenThroughDialog(WriteFile("water.out", ExampleText("water.out")), 2);
     dialogs.Calls.clear();
   }
   void Export(QAction* action, const QString& path) {
@@ -57,7 +41,7 @@ TEST_F(SceneExport, ModeSceneIsWrittenWithLineEnds) {
   FormMolecules->ListViewNormalModes->SelectRow(0);
   const QString path = PathOf("water.pov");
   Export(FormGL->ExportPovrayNormalMode, path);
-  const std::string text = Read(path);
+  const std::string text = ReadFile(path);
   EXPECT_EQ(text.rfind("camera { orthographic location <0.0, 0.0, 20.000000>", 0), 0u) << text;
   EXPECT_NE(text.find("*sin(2*pi*clock)"), std::string::npos);
   EXPECT_TRUE(text.ends_with(" >\n}\n"));
@@ -72,7 +56,7 @@ TEST_F(SceneExport, ModeSceneIsWrittenWithLineEnds) {
   // The static action of the same selection writes no clock; the next dialog
   // starts in the folder of the last file.
   Export(FormGL->ExportPovRay, PathOf("static.pov"));
-  EXPECT_EQ(Read(PathOf("static.pov")).find("clock"), std::string::npos);
+  EXPECT_EQ(ReadFile(PathOf("static.pov")).find("clock"), std::string::npos);
   EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).back().InitialDir, folder.path() + "/");
 }
 
@@ -82,7 +66,7 @@ TEST_F(SceneExport, OverwriteIsAskedAndCancelKeepsTheFile) {
   const QString path = WriteFile("old.mqo", "old bytes");
   dialogs.AnswerMessage(false);
   Export(FormGL->ExportMetasequoiaObject, path);
-  EXPECT_EQ(Read(path), "old bytes");
+  EXPECT_EQ(ReadFile(path), "old bytes");
   const auto question = Messages();
   ASSERT_EQ(question.size(), 1u);
   EXPECT_EQ(question[0].Text, path + QStringLiteral("を上書きしますか？"));
@@ -90,14 +74,14 @@ TEST_F(SceneExport, OverwriteIsAskedAndCancelKeepsTheFile) {
 
   dialogs.AnswerMessage(true);
   Export(FormGL->ExportMetasequoiaObject, path);
-  const std::string text = Read(path);
+  const std::string text = ReadFile(path);
   EXPECT_EQ(text.rfind("Metasequoia Document\nFormat Text Ver 1.0\n\nScene {\n", 0), 0u) << text;
   EXPECT_TRUE(text.ends_with("\nEof\n"));
   EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::File).back().Filter, "Metasequoia Object File (*.mqo)|*.mqo");
 
   dialogs.CancelFile();
   FormGL->ExportMetasequoiaObject->trigger();
-  EXPECT_EQ(Read(path), text) << "a cancelled dialog writes nothing";
+  EXPECT_EQ(ReadFile(path), text) << "a cancelled dialog writes nothing";
   EXPECT_TRUE(FormGL->SaveDialog.Title.isEmpty());
 }
 
@@ -116,7 +100,7 @@ TEST_F(SceneExport, FailedWritesAreReported) {
   ::chmod(locked.toLocal8Bit().constData(), 0444);
   dialogs.Calls.clear();
   Export(FormGL->ExportPovRay, locked);
-  EXPECT_EQ(Read(locked), "kept");
+  EXPECT_EQ(ReadFile(locked), "kept");
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0].Text, locked + QStringLiteral("は書き込みできません。"));
 }

@@ -45,6 +45,16 @@ QString FormsFixture::WriteFile(const QString& name, const std::string& text) {
   return file.fileName();
 }
 
+std::string FormsFixture::ReadFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+  return file.readAll().toStdString();
+}
+
+std::string FormsFixture::ExampleText(const char* name) {
+  return ReadFile(QStringLiteral(QUIVERA_EXAMPLES "/") + QString::fromUtf8(name));
+}
+
 void FormsFixture::OpenThroughDialog(const QString& path, int filterIndex) {
   dialogs.ChooseFile(path, filterIndex);
   FormMolecules->ActionOpenMolecule->trigger();

@@ -27,6 +27,11 @@ class FormsFixture : public ::testing::Test {
   // Opens `path` through the Open action with filter `filterIndex`.
   void OpenThroughDialog(const QString& path, int filterIndex);
 
+  // The bytes of a file, or "<missing>" when it cannot be read.
+  static std::string ReadFile(const QString& path);
+  // The bytes of a file of examples/.
+  static std::string ExampleText(const char* name);
+
   ScriptedDialogs dialogs;
   QTemporaryDir folder;
 };
