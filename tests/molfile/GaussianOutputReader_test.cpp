@@ -315,12 +315,15 @@ TEST(GaussianOutputFrequencies, Precision) {
   EXPECT_EQ(f.ModeData.Displacements[0].Vectors[0].z, -1.000000000001);
 }
 
-TEST(GaussianOutputFrequencies, NotANumberReadsAsZero) {
+TEST(GaussianOutputFrequencies, NotANumberOrTooLargeForAFloatReadsAsZero) {
   const MolFile f = Read(WaterJob(kHeader4, " Raman Activ --   ******   1.5   x\n"));
   ASSERT_EQ(f.ModeData.RamanActivities.size(), 3u);
   EXPECT_EQ(f.ModeData.RamanActivities[0], 0.0f);
   EXPECT_EQ(f.ModeData.RamanActivities[1], 1.5f);
   EXPECT_EQ(f.ModeData.RamanActivities[2], 0.0f);
+  // Narrowed, 1e39 would be an infinite bar in the chart.
+  const MolFile huge = Read(WaterJob(kHeader4, " Raman Activ --   1e39   -1e300   2.5\n"));
+  EXPECT_EQ(huge.ModeData.RamanActivities, (std::vector<float>{0.0f, 0.0f, 2.5f}));
 }
 
 TEST(GaussianOutputExample, WaterReadsFromItsFile) {
