@@ -128,6 +128,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
 
 void GaussianInputReader::ReadAtomLine(std::uint32_t i, std::vector<std::string>& tokens) {
   const std::size_t n = tokens.size();
+  if (n == 0) return;
   if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8)
     ReadZMatrixLine(i, tokens);
   else if (LooksNumeric(tokens[1]))

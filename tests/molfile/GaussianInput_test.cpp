@@ -207,6 +207,10 @@ TEST(GaussianInput, ChargeLineLandmark) {
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), 2u);
   // A route-only file has no atoms.
   EXPECT_TRUE(Gaussian("%chk=x\n#p geom=allcheck\n\n").AtomIds.Ids.empty());
+  // A line that begins with a carriage return counts as blank, so a charge
+  // line can open the molecule section again while the variables are open;
+  // the empty line that then ends the variables is no atom line.
+  EXPECT_TRUE(Gaussian("\n0 3\n\r0 3\n").AtomIds.Ids.empty());
 }
 
 }  // namespace
