@@ -1,9 +1,10 @@
 #!/bin/sh
 # Builds the libFuzzer targets (clang, AddressSanitizer, UBSan) into
-# build-fuzz/ and runs each file type's target for a bounded time, seeded with
+# build-fuzz/ and runs each file type's target for a bounded number of runs, seeded with
 # fuzz/seeds and the shared sample files. Fails when any target finds a crash,
 # a hang or runaway memory; the input that did it is kept in build-fuzz/artifacts.
-# QUIVERA_FUZZ_SECONDS sets the time per target (default 60).
+# QUIVERA_FUZZ_RUNS, QUIVERA_FUZZ_SEED and QUIVERA_FUZZ_SECONDS change the runs
+# per target, the seed and the time cap.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -15,7 +16,11 @@ targets="gaussian_input gaussian_output gaussian_output_animation mopac_input ti
 # Only the targets and what they link: the rest of the tree is not built here.
 cmake --build build-fuzz --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
 
-seconds="${QUIVERA_FUZZ_SECONDS:-60}"
+# A fixed seed and a fixed number of runs make the run the same each time:
+# what CI can find, a run here finds first. The time only caps a slow machine.
+runs="${QUIVERA_FUZZ_RUNS:-150000}"
+seed="${QUIVERA_FUZZ_SEED:-1}"
+seconds="${QUIVERA_FUZZ_SECONDS:-300}"
 testdata="${QUIVERA_TESTDATA:-../shared/testdata}"
 mkdir -p build-fuzz/artifacts
 failed=""
@@ -37,8 +42,9 @@ run() {
       echo "fuzz: $testdata/$folder is missing; seeding $target with fuzz/seeds only"
     fi
   done
-  echo "fuzz: $target for ${seconds} s"
-  if ! build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  echo "fuzz: $target, $runs runs from seed $seed, at most ${seconds} s"
+  if ! build-fuzz/fuzz/fuzz_"$target" -seed="$seed" -runs="$runs" -max_total_time="$seconds" \
+      -rss_limit_mb=2048 -timeout=10 \
       -max_len=16384 -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/"$target"- \
       "$corpus" >build-fuzz/artifacts/"$target".log 2>&1; then
     tail -n 60 build-fuzz/artifacts/"$target".log
