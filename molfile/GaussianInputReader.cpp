@@ -1,4 +1,4 @@
-// Gaussian input: the molecule specification of the first job, as Cartesian
+// Gaussian input: the molecule section of the first job, as Cartesian
 // or Z-matrix atom lines, and the variables that Z-matrix values name. The
 // route, title, charge and multiplicity are only landmarks.
 #include <string>
