@@ -159,18 +159,16 @@ void MolGL::DrawBondLines(const Bond& bond) const {
   glLineWidth(2.0f);
   const ::Position<double> middle = (a1.Position + a2.Position) / 2;
   // Names may not change inside glBegin/glEnd: one block per half.
-  glColor4f(c1.r, c1.g, c1.b, c1.a);
-  glLoadName(static_cast<GLuint>(a1.Id));
-  glBegin(GL_LINES);
-  Vertex(a1.Position);
-  Vertex(middle);
-  glEnd();
-  glColor4f(c2.r, c2.g, c2.b, c2.a);
-  glLoadName(static_cast<GLuint>(a2.Id));
-  glBegin(GL_LINES);
-  Vertex(a2.Position);
-  Vertex(middle);
-  glEnd();
+  const auto half = [&middle](const Atom& atom, const Color& c) {
+    glColor4f(c.r, c.g, c.b, c.a);
+    glLoadName(static_cast<GLuint>(atom.Id));
+    glBegin(GL_LINES);
+    Vertex(atom.Position);
+    Vertex(middle);
+    glEnd();
+  };
+  half(a1, c1);
+  half(a2, c2);
 
   glPointSize(2.0f);
   glBegin(GL_POINTS);
