@@ -1,9 +1,9 @@
 // Reading an animation file: bytes into statements, statements into tokens,
 // tokens to their handlers, and the storing of finished frames.
-#include <sys/stat.h>
 
 #include <fstream>
 
+#include "Files.h"
 #include "MolAnimation.h"
 
 namespace {
@@ -17,9 +17,7 @@ bool IsAsciiAlnum(char c) {
 bool MolAnimation::Load(const std::string& path) {
   ResetFrames();
 
-  // Only a regular file: a FIFO or a device could block or never end.
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (!IsRegularFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   FileName = path;

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 #include <fstream>
-#include <sys/stat.h>
+
+#include "Files.h"
 
 void Cartesian::Clear() {
   Count = 0;
@@ -31,9 +32,7 @@ void NormalModes::Clear() {
 }
 
 bool MolFile::Load(const char* path) {
-  // A directory opens as a stream on Linux; only regular files hold text.
-  struct stat info;
-  if (stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (!IsRegularFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
 

@@ -1,9 +1,9 @@
 #include "OpenRoads.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "FileNames.h"
+#include "Files.h"
 #include "MolFile.h"
 
 OpenChoice ChoiceForFilter(int filterIndex) {
@@ -26,7 +26,5 @@ std::optional<OpenChoice> ChoiceForArgument(std::string_view argument) {
 }
 
 bool PassesReadTest(const std::string& path) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  return access(path.c_str(), R_OK) == 0;
+  return IsRegularFile(path) && access(path.c_str(), R_OK) == 0;
 }

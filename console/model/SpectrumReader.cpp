@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "Files.h"
 #include "MolFile.h"
 #include "Numbers.h"
 
@@ -129,6 +130,7 @@ std::vector<SpectrumPoint> ReadSpectrum(std::string_view text, SpectrumFormat fo
 bool LoadSpectrumFile(const std::string& path, SpectrumFormat format,
                       std::vector<SpectrumPoint>& points) {
   points.clear();
+  if (!IsRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   std::ostringstream text;

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -103,4 +107,17 @@ TEST(SpectrumFile, MissingFileReadsNothing) {
   Points points = {{1, 1}};
   EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, points));
   EXPECT_TRUE(points.empty());
+}
+
+TEST(SpectrumFile, FoldersAndPipesReadNothingAndDoNotBlock) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("spectrum-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  const auto pipe = folder / "pipe";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  Points points;
+  // Opening a FIFO for reading would wait for a writer that never comes.
+  EXPECT_FALSE(LoadSpectrumFile(pipe.string(), SpectrumFormat::TwoColumns, points));
+  EXPECT_FALSE(LoadSpectrumFile(folder.string(), SpectrumFormat::TwoColumns, points));
+  std::filesystem::remove_all(folder);
 }
