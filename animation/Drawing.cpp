@@ -1,8 +1,8 @@
 #include <GL/gl.h>
 
-#include "GLShapes.h"
 #include "MolAnimation.h"
-#include "MolGL.h"
+#include "display/GLShapes.h"
+#include "display/MolGL.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Elements.h"
-#include "Geometry.h"
+#include "core/Elements.h"
+#include "core/Geometry.h"
 
 class MolFile;
 class MolGL;

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "MolAnimation.h"
-#include "MolFile.h"
-#include "MolGL.h"
 #include "TokenNumbers.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

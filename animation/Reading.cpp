@@ -3,8 +3,8 @@
 
 #include <fstream>
 
-#include "Files.h"
 #include "MolAnimation.h"
+#include "platform/Files.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "MolAnimation.h"
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 namespace {
 

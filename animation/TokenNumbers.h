@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 // Ids and keys are read as integers and kept unsigned, as written: "-1"
 // is 4294967295.

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "MolGL.h"
+#include "display/MolGL.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include "MolFile.h"
-#include "Numbers.h"
+#include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 // Live heap bytes and their high-water mark, counted by the global
 // allocation functions of this program.

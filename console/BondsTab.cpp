@@ -2,14 +2,14 @@
 // radius, bonds rebuilt by distance, and one bond deleted.
 #include <QLineEdit>
 
-#include "ColorValues.h"
-#include "Icons.h"
-#include "ListView.h"
-#include "Numbers.h"
-#include "PanelButton.h"
-#include "PanelColors.h"
-#include "TextCodec.h"
 #include "UnitMolecules.h"
+#include "core/ColorValues.h"
+#include "platform/Numbers.h"
+#include "platform/TextCodec.h"
+#include "platform/ui/Icons.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/PanelColors.h"
 
 namespace {
 

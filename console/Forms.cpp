@@ -1,10 +1,10 @@
 #include "Forms.h"
 
-#include "UnitAbout.h"
-#include "UnitGL.h"
 #include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
-#include "UnitSetting.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "settings/UnitAbout.h"
+#include "settings/UnitSetting.h"
 
 void CreateForms(const QStringList& arguments) {
   FormMolecules = new TFormMolecules();

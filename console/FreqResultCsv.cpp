@@ -1,11 +1,11 @@
 // The vibration results of the selected molecule written as CSV.
 #include <unistd.h>
 
-#include "FileNameText.h"
-#include "FileNames.h"
-#include "ReplaceFile.h"
 #include "UnitMolecules.h"
-#include "VibrationCsv.h"
+#include "console/model/FileNames.h"
+#include "console/model/ReplaceFile.h"
+#include "console/model/VibrationCsv.h"
+#include "platform/ui/FileNameText.h"
 
 void TFormMolecules::ActionSaveFreqResultExecute() {
   if (!HasNormalModes()) return;

@@ -1,8 +1,8 @@
 // A measured spectrum drawn over the stick spectrum, on the chart's right axis.
-#include "Chart.h"
-#include "FileNameText.h"
-#include "SpectrumReader.h"
 #include "UnitMolecules.h"
+#include "console/model/SpectrumReader.h"
+#include "platform/ui/Chart.h"
+#include "platform/ui/FileNameText.h"
 
 void TFormMolecules::PoupItemLoadSpectrumClick() {
   ChartNormalModes->ClearLine();  // also when the dialog is cancelled

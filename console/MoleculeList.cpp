@@ -8,17 +8,17 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "ColorValues.h"
-#include "FileNameText.h"
-#include "Icons.h"
-#include "ListView.h"
-#include "Numbers.h"
-#include "PanelButton.h"
-#include "PanelColors.h"
-#include "StringGrid.h"
-#include "UnitGL.h"
 #include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "core/ColorValues.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/Numbers.h"
+#include "platform/ui/FileNameText.h"
+#include "platform/ui/Icons.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/PanelColors.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "Chart.h"
-#include "Icons.h"
-#include "ListView.h"
-#include "Numbers.h"
-#include "TextCodec.h"
 #include "UnitMolecules.h"
+#include "platform/Numbers.h"
+#include "platform/TextCodec.h"
+#include "platform/ui/Chart.h"
+#include "platform/ui/Icons.h"
+#include "platform/ui/ListView.h"
 
 namespace {
 

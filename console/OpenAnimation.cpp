@@ -4,11 +4,11 @@
 #include <QFrame>
 #include <QTabBar>
 
-#include "FileNameText.h"
-#include "FileNames.h"
-#include "UnitGL.h"
 #include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/model/FileNames.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/FileNameText.h"
 
 void TFormMolecules::OpenAnimationFile(const std::string& path, bool distanceBonds) {
   // The vectors are emptied or grow below: nothing may point into them.

@@ -1,12 +1,12 @@
 // Opening molecule files: the Open action and the file named on the command line.
 #include <QFileInfo>
 
-#include "FileNameText.h"
-#include "FileNames.h"
-#include "OpenRoads.h"
-#include "UnitGL.h"
 #include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/model/FileNames.h"
+#include "console/model/OpenRoads.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/FileNameText.h"
 
 void TFormMolecules::ActionOpenMoleculeExecute() {
   OpenDialogMolecule.Filter = QString::fromLatin1(MoleculeOpenFilter);

@@ -3,10 +3,10 @@
 // the old one or the whole new text, and the molecule keeps its path.
 #include <unistd.h>
 
-#include "FileNameText.h"
-#include "FileNames.h"
-#include "ReplaceFile.h"
 #include "UnitMolecules.h"
+#include "console/model/FileNames.h"
+#include "console/model/ReplaceFile.h"
+#include "platform/ui/FileNameText.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include "FileNameText.h"
-#include "UnitGL.h"
 #include "UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/ui/FileNameText.h"
 
 namespace {
 

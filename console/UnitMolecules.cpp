@@ -20,12 +20,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "Chart.h"
-#include "ListView.h"
-#include "Numbers.h"
-#include "PanelButton.h"
 #include "SpeedButtonGlyphs.h"
-#include "StringGrid.h"
+#include "platform/Numbers.h"
+#include "platform/ui/Chart.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/StringGrid.h"
 
 TFormMolecules* FormMolecules = nullptr;
 

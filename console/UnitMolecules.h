@@ -10,10 +10,10 @@
 
 #include <QMainWindow>
 
-#include "Dialogs.h"
-#include "MolAnimation.h"
-#include "MolFile.h"
-#include "MolGL.h"
+#include "animation/MolAnimation.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
+#include "platform/ui/Dialogs.h"
 
 class Chart;
 class ListView;

@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QSplitter>
 
-#include "UnitAbout.h"
-#include "UnitGL.h"
 #include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
-#include "UnitSetting.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "settings/UnitAbout.h"
+#include "settings/UnitSetting.h"
 
 void TFormMolecules::ActionExitExecute() { close(); }
 

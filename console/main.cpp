@@ -1,8 +1,8 @@
 // Program entry: the application, the five windows, the message loop.
 #include <exception>
 
-#include "Application.h"
 #include "Forms.h"
+#include "platform/ui/Application.h"
 
 int main(int argc, char** argv) {
   Application application(argc, argv);

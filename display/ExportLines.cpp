@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 ExportLine& ExportLine::operator<<(std::string_view text) {
   Text += text;

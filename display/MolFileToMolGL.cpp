@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "AtomIndex.h"
-#include "MolFile.h"
 #include "MolGL.h"
-#include "Numbers.h"
 #include "ZMatrixPlacement.h"
+#include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 namespace {
 

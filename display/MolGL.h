@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "Elements.h"
-#include "Geometry.h"
+#include "core/Elements.h"
+#include "core/Geometry.h"
 
 enum ModelTypeCode : std::int32_t {
   SPACE_FILLING = 100,

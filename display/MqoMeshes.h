@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ExportLines.h"
-#include "Geometry.h"
+#include "core/Geometry.h"
 
 void WriteMqoSphere(ExportObject& object, const Position<double>& centre, float radius, int material, int slices,
                     int stacks);

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "MolFile.h"
 #include "MolGL.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "Geometry.h"
+#include "core/Geometry.h"
 
 class MolFile;
 class MolGL;

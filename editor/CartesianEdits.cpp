@@ -2,12 +2,12 @@
 // written back over the selected molecule on every accepted keystroke.
 #include <algorithm>
 
-#include "AtomLabels.h"
 #include "CellText.h"
-#include "Numbers.h"
-#include "StringGrid.h"
-#include "TextCodec.h"
 #include "UnitMoleculeEdit.h"
+#include "molfile/AtomLabels.h"
+#include "platform/Numbers.h"
+#include "platform/TextCodec.h"
+#include "platform/ui/StringGrid.h"
 
 void TFormMoleculeEdit::RegenerateLine(std::uint32_t id, bool mopacToo) {
   if (EditedMolFile.FileType == GAUSSIAN_INPUT) {

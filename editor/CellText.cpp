@@ -1,7 +1,7 @@
 #include "CellText.h"
 
-#include "Numbers.h"
-#include "TextCodec.h"
+#include "platform/Numbers.h"
+#include "platform/TextCodec.h"
 
 std::string FilterCell(const QString& text, int first, int last) {
   std::string kept;

@@ -2,8 +2,8 @@
 // the leading columns; a grid too narrow for that gets fixed widths.
 #include <initializer_list>
 
-#include "StringGrid.h"
 #include "UnitMoleculeEdit.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

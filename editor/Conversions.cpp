@@ -3,11 +3,11 @@
 #include <QAction>
 #include <QTabWidget>
 
-#include "FileNameText.h"
-#include "Numbers.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
 #include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/Numbers.h"
+#include "platform/ui/FileNameText.h"
 
 bool TFormMoleculeEdit::HasSelection() {
   return FormMolecules && FormGL && FormMolecules->SelectedMolFile && FormMolecules->SelectedMolGL;

@@ -6,10 +6,10 @@
 
 #include <QLabel>
 
-#include "Numbers.h"
-#include "StringGrid.h"
-#include "TextCodec.h"
 #include "UnitMoleculeEdit.h"
+#include "platform/Numbers.h"
+#include "platform/TextCodec.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

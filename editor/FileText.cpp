@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "TextCodec.h"
-#include "UnitMolecules.h"
 #include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "platform/TextCodec.h"
 
 namespace {
 

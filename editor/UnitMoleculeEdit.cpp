@@ -18,8 +18,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "StringGrid.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "platform/ui/StringGrid.h"
 
 TFormMoleculeEdit* FormMoleculeEdit = nullptr;
 

@@ -8,7 +8,7 @@
 
 #include <QMainWindow>
 
-#include "MolFile.h"
+#include "molfile/MolFile.h"
 
 class StringGrid;
 class QAction;

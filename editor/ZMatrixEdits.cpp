@@ -4,12 +4,12 @@
 #include <iterator>
 #include <cstddef>
 
-#include "AtomLabels.h"
 #include "CellText.h"
-#include "Numbers.h"
-#include "StringGrid.h"
-#include "TextCodec.h"
 #include "UnitMoleculeEdit.h"
+#include "molfile/AtomLabels.h"
+#include "platform/Numbers.h"
+#include "platform/TextCodec.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "MolAnimation.h"
+#include "animation/MolAnimation.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "MolFile.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "AtomLabels.h"
 
-#include "Elements.h"
-#include "Numbers.h"
+#include "core/Elements.h"
+#include "platform/Numbers.h"
 
 namespace {
 

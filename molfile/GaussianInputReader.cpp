@@ -7,8 +7,8 @@
 
 #include "AtomLabels.h"
 #include "MolFile.h"
-#include "Numbers.h"
 #include "ReaderSupport.h"
+#include "platform/Numbers.h"
 
 namespace {
 

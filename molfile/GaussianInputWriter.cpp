@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "Elements.h"
 #include "MolFile.h"
-#include "MolGL.h"
-#include "Numbers.h"
+#include "core/Elements.h"
+#include "display/MolGL.h"
+#include "platform/Numbers.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "MolFile.h"
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "Files.h"
+#include "platform/Files.h"
 
 void Cartesian::Clear() {
   Count = 0;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "Geometry.h"
+#include "core/Geometry.h"
 
 enum FileTypeCode : std::int32_t {
   GAUSSIAN_INPUT = 10,

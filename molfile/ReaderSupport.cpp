@@ -1,6 +1,6 @@
 #include "ReaderSupport.h"
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 std::int32_t AddAtom(Identifier& atoms, std::uint32_t lineIndex, CoordinateKind kind,
                      const std::string& label, std::uint32_t atomicNumber) {

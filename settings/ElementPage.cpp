@@ -10,12 +10,12 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
-#include "Numbers.h"
-#include "PanelButton.h"
-#include "ColorValues.h"
-#include "PanelColors.h"
 #include "SettingValues.h"
 #include "UnitSetting.h"
+#include "core/ColorValues.h"
+#include "platform/Numbers.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/PanelColors.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 Tessellation ResolutionRow(int position) {
   static constexpr std::array<Tessellation, HighestResolution - LowestResolution + 1> rows{{

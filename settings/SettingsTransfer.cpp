@@ -7,15 +7,15 @@
 #include <QSlider>
 #include <QTabBar>
 
-#include "FontLists.h"
-#include "Numbers.h"
-#include "PanelButton.h"
-#include "ColorValues.h"
-#include "PanelColors.h"
 #include "SettingValues.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
 #include "UnitSetting.h"
+#include "console/UnitMolecules.h"
+#include "core/ColorValues.h"
+#include "display/view/FontLists.h"
+#include "display/view/UnitGL.h"
+#include "platform/Numbers.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/PanelColors.h"
 
 namespace {
 

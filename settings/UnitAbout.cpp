@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "Icons.h"
+#include "platform/ui/Icons.h"
 
 TAboutBox* AboutBox = nullptr;
 

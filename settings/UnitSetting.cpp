@@ -13,11 +13,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "FontLists.h"
-#include "PanelButton.h"
 #include "SettingValues.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "display/view/FontLists.h"
+#include "display/view/UnitGL.h"
+#include "platform/ui/PanelButton.h"
 
 TFormSetting* FormSetting = nullptr;
 

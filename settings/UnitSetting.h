@@ -12,8 +12,8 @@
 #include <QFont>
 #include <QStringList>
 
-#include "Dialogs.h"
-#include "Elements.h"
+#include "core/Elements.h"
+#include "platform/ui/Dialogs.h"
 
 class QCheckBox;
 class QComboBox;

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "FileNames.h"
-#include "Files.h"
-#include "MolFile.h"
+#include "molfile/MolFile.h"
+#include "platform/Files.h"
 
 OpenChoice ChoiceForFilter(int filterIndex) {
   switch (filterIndex) {

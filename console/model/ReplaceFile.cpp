@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 namespace fs = std::filesystem;
 

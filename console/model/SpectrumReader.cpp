@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "Files.h"
-#include "MolFile.h"
-#include "Numbers.h"
+#include "molfile/MolFile.h"
+#include "platform/Files.h"
+#include "platform/Numbers.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <vector>
 
-#include "MolFile.h"
-#include "Numbers.h"
+#include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 namespace {
 

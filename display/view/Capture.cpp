@@ -11,12 +11,12 @@
 #include <QOpenGLFramebufferObject>
 #include <QStatusBar>
 
-#include "CaptureNames.h"
-#include "FileNameText.h"
-#include "ListView.h"
-#include "ReplaceFile.h"
 #include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "console/model/ReplaceFile.h"
+#include "display/capture/CaptureNames.h"
+#include "platform/ui/FileNameText.h"
+#include "platform/ui/ListView.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 namespace {
 

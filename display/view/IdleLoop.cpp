@@ -1,10 +1,10 @@
 // The view's idle pass, mouse and transport keys.
 #include <QOpenGLContext>
 
-#include "Trackball.h"
 #include "UnitGL.h"
-#include "UnitMolecules.h"
 #include "ViewSurface.h"
+#include "console/UnitMolecules.h"
+#include "display/Trackball.h"
 
 void TFormGL::ApplicationIdle() {
   for (MolGL& model : MolGLs) model.Update(CurrentTime);

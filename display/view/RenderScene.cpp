@@ -5,13 +5,13 @@
 #include <GL/glu.h>
 
 #include "FontLists.h"
-#include "GLShapes.h"
-#include "ListView.h"
-#include "Numbers.h"
-#include "Trackball.h"
 #include "UnitGL.h"
-#include "UnitMolecules.h"
 #include "ViewTexts.h"
+#include "console/UnitMolecules.h"
+#include "display/GLShapes.h"
+#include "display/Trackball.h"
+#include "platform/Numbers.h"
+#include "platform/ui/ListView.h"
 
 void TFormGL::RenderScene() {
   if (!MakeCurrent()) return;

@@ -3,13 +3,13 @@
 // ever replaced whole, and a write that fails is reported.
 #include <unistd.h>
 
-#include "FileNameText.h"
-#include "FileNames.h"
-#include "ListView.h"
-#include "ReplaceFile.h"
-#include "SceneExport.h"
 #include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "console/model/FileNames.h"
+#include "console/model/ReplaceFile.h"
+#include "display/SceneExport.h"
+#include "platform/ui/FileNameText.h"
+#include "platform/ui/ListView.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "GLShapes.h"
-#include "ListView.h"
-#include "Trackball.h"
-#include "UnitMolecules.h"
 #include "ViewSurface.h"
+#include "console/UnitMolecules.h"
+#include "display/GLShapes.h"
+#include "display/Trackball.h"
+#include "platform/ui/ListView.h"
 
 TFormGL* FormGL = nullptr;
 

@@ -9,11 +9,11 @@
 
 #include <QMainWindow>
 
-#include "AviWriter.h"
-#include "CaptureImage.h"
-#include "Dialogs.h"
-#include "MolGL.h"
 #include "ViewClock.h"
+#include "display/MolGL.h"
+#include "display/capture/AviWriter.h"
+#include "display/capture/CaptureImage.h"
+#include "platform/ui/Dialogs.h"
 
 class QAction;
 class QMenu;

@@ -1,7 +1,7 @@
 #include "ViewTexts.h"
 
-#include "MolGL.h"
-#include "Numbers.h"
+#include "display/MolGL.h"
+#include "platform/Numbers.h"
 
 std::string FreqText(const NormalMode* selected) {
   if (!selected) return std::string();

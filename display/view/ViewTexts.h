@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "MolAnimation.h"
+#include "animation/MolAnimation.h"
 
 struct NormalMode;
 

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 namespace {
 

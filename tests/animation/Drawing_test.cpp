@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "MolAnimation.h"
-#include "MolGL.h"
+#include "animation/MolAnimation.h"
+#include "display/MolGL.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // time as the reader dispatches them.
 #include <gtest/gtest.h>
 
-#include "MolAnimation.h"
+#include "animation/MolAnimation.h"
 
 namespace {
 

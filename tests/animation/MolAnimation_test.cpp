@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "MolAnimation.h"
-#include "MolFile.h"
-#include "MolGL.h"
+#include "animation/MolAnimation.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

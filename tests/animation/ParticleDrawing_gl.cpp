@@ -4,8 +4,8 @@
 
 #include <GL/gl.h>
 
-#include "GLContext.h"
-#include "MolAnimation.h"
+#include "animation/MolAnimation.h"
+#include "tests/display/GLContext.h"
 
 namespace {
 

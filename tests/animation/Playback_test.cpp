@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "MolAnimation.h"
+#include "animation/MolAnimation.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // How the bytes of an animation file become statements, tokens and frames.
 #include <gtest/gtest.h>
 
-#include "MolAnimation.h"
-#include "MolFile.h"
-#include "MolGL.h"
 #include "ProjectFolder.h"
+#include "animation/MolAnimation.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // %SHOW and the texts that the overlays compose from the current frame.
 #include <gtest/gtest.h>
 
-#include "MolAnimation.h"
+#include "animation/MolAnimation.h"
 
 namespace {
 

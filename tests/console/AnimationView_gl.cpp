@@ -2,10 +2,10 @@
 // vibrating in the frame's mode, and the project's texts in the corner.
 #include <GL/gl.h>
 
-#include "FormsFixture.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "ViewFrame.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "tests/console/support/FormsFixture.h"
+#include "tests/console/support/ViewFrame.h"
 
 namespace {
 

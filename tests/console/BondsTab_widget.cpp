@@ -3,11 +3,11 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "PanelButton.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/PanelButton.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

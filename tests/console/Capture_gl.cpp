@@ -13,11 +13,11 @@
 #include <QImage>
 #include <QStatusBar>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "ViewFrame.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/ui/ListView.h"
+#include "tests/console/support/FormsFixture.h"
+#include "tests/console/support/ViewFrame.h"
 
 namespace {
 

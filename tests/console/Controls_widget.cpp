@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include "FileFilter.h"
-#include "ListView.h"
-#include "OpenRoads.h"
-#include "PanelButton.h"
-#include "ScriptedDialogs.h"
-#include "StringGrid.h"
+#include "console/model/OpenRoads.h"
+#include "platform/ui/FileFilter.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/ScriptedDialogs.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

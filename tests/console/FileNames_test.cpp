@@ -1,9 +1,9 @@
 // Parts of file names, and the roads that names and filters choose.
 #include <gtest/gtest.h>
 
-#include "FileNames.h"
-#include "MolFile.h"
-#include "OpenRoads.h"
+#include "console/model/FileNames.h"
+#include "console/model/OpenRoads.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "FontLists.h"
+#include "display/view/FontLists.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <bit>
 
-#include "FontLists.h"
+#include "display/view/FontLists.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <QAction>
 #include <QLineEdit>
 
-#include "FormsFixture.h"
-#include "UnitMolecules.h"
-#include "VibrationCsv.h"
+#include "console/UnitMolecules.h"
+#include "console/model/VibrationCsv.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -8,15 +8,15 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "PanelButton.h"
-#include "StringGrid.h"
-#include "UnitAbout.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
-#include "UnitSetting.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/PanelButton.h"
+#include "platform/ui/StringGrid.h"
+#include "settings/UnitAbout.h"
+#include "settings/UnitSetting.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

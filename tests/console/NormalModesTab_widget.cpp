@@ -8,12 +8,12 @@
 
 #include <sstream>
 
-#include "Chart.h"
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "Numbers.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/Numbers.h"
+#include "platform/ui/Chart.h"
+#include "platform/ui/ListView.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <QDir>
 #include <QTabBar>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/ListView.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QTabBar>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
-#include "UnitSetting.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/ListView.h"
+#include "settings/UnitSetting.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QDir>
 #include <QFile>
 
-#include "Forms.h"
-#include "FormsFixture.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "ViewFrame.h"
+#include "console/Forms.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "tests/console/support/FormsFixture.h"
+#include "tests/console/support/ViewFrame.h"
 
 namespace {
 

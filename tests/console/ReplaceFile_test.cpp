@@ -1,4 +1,4 @@
-#include "ReplaceFile.h"
+#include "console/model/ReplaceFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -2,10 +2,10 @@
 #include <QAction>
 #include <QTabBar>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/ui/ListView.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "FontLists.h"
-#include "FormsFixture.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitSetting.h"
-#include "ViewFrame.h"
+#include "console/UnitMolecules.h"
+#include "display/view/FontLists.h"
+#include "display/view/UnitGL.h"
+#include "settings/UnitSetting.h"
+#include "tests/console/support/FormsFixture.h"
+#include "tests/console/support/ViewFrame.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "FormsFixture.h"
-#include "PanelButton.h"
-#include "UnitAbout.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitSetting.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "platform/ui/PanelButton.h"
+#include "settings/UnitAbout.h"
+#include "settings/UnitSetting.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Real JCAMP-DX files from public sources.
-#include "SpectrumReader.h"
+#include "console/model/SpectrumReader.h"
 
 #include <gtest/gtest.h>
 

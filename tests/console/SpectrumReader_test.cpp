@@ -1,4 +1,4 @@
-#include "SpectrumReader.h"
+#include "console/model/SpectrumReader.h"
 
 #include <gtest/gtest.h>
 

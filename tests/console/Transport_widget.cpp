@@ -3,9 +3,9 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include "FormsFixture.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "tests/console/support/FormsFixture.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <filesystem>
 
-#include "../CommaLocale.h"
-#include "MolFile.h"
-#include "Numbers.h"
-#include "VibrationCsv.h"
+#include "console/model/VibrationCsv.h"
+#include "molfile/MolFile.h"
+#include "platform/Numbers.h"
+#include "tests/CommaLocale.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "VibrationCsv.h"
+#include "console/model/VibrationCsv.h"
 
 #include <gtest/gtest.h>
 
-#include "../CommaLocale.h"
-#include "MolFile.h"
+#include "molfile/MolFile.h"
+#include "tests/CommaLocale.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The view's clock, keys, mouse mapping and texts, apart from any window.
 #include <gtest/gtest.h>
 
-#include "MolGL.h"
-#include "ViewClock.h"
-#include "ViewTexts.h"
+#include "display/MolGL.h"
+#include "display/view/ViewClock.h"
+#include "display/view/ViewTexts.h"
 
 namespace {
 

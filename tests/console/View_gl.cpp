@@ -12,12 +12,12 @@
 #include <QOpenGLContext>
 #include <QTest>
 
-#include "FormsFixture.h"
-#include "ListView.h"
-#include "ViewFrame.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "ViewSurface.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "display/view/ViewSurface.h"
+#include "platform/ui/ListView.h"
+#include "tests/console/support/FormsFixture.h"
+#include "tests/console/support/ViewFrame.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Colour values and the float colours of the models.
 #include <gtest/gtest.h>
 
-#include "ColorValues.h"
+#include "core/ColorValues.h"
 
 TEST(ColorValue, BytesRoundTripAndChannelsStayInTheirByte) {
   for (std::uint32_t byte = 0; byte < 256; ++byte) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Elements.h"
+#include "core/Elements.h"
 
 // Figures computed once from the printed table of the element rows. Weighting
 // by the atomic number catches two rows swapped as well as a mistyped value.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Geometry.h"
+#include "core/Geometry.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include <jpeglib.h>
 
-#include "AviWriter.h"
-#include "CaptureImage.h"
+#include "display/capture/AviWriter.h"
+#include "display/capture/CaptureImage.h"
 
 namespace {
 

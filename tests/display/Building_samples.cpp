@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "MolFile.h"
-#include "MolGL.h"
-#include "Numbers.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CaptureNames.h"
+#include "display/capture/CaptureNames.h"
 
 namespace {
 

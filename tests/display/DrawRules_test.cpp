@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MolGL.h"
 #include "TestModels.h"
+#include "display/MolGL.h"
 
 namespace {
 

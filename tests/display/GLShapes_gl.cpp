@@ -1,4 +1,4 @@
-#include "GLShapes.h"
+#include "display/GLShapes.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "MolFile.h"
-#include "MolGL.h"
 #include "TestModels.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "GLContext.h"
-#include "MolGL.h"
 #include "TestModels.h"
+#include "display/MolGL.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "MolGL.h"
 #include "TestModels.h"
+#include "display/MolGL.h"
 
 TEST(MolGLModel, NewModelHasTheDefaults) {
   const MolGL model;

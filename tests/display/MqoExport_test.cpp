@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "../CommaLocale.h"
-#include "MqoMeshes.h"
-#include "Numbers.h"
-#include "SceneExport.h"
 #include "TestModels.h"
+#include "display/MqoMeshes.h"
+#include "display/SceneExport.h"
+#include "platform/Numbers.h"
+#include "tests/CommaLocale.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "../CommaLocale.h"
-#include "SceneExport.h"
 #include "TestModels.h"
+#include "display/SceneExport.h"
+#include "tests/CommaLocale.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "SceneExport.h"
 #include "TestModels.h"
+#include "display/SceneExport.h"
 
 TEST(PovRayRender, WrittenSceneRenders) {
   if (std::system("command -v povray >/dev/null 2>&1") != 0) GTEST_SKIP() << "povray is not installed";

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "MolFile.h"
-#include "MolGL.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
 
 inline Atom MakeAtom(std::int32_t id, std::uint32_t atomicNumber, double x, double y, double z) {
   Atom atom;

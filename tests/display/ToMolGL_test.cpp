@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "MolFile.h"
-#include "MolGL.h"
 #include "TestModels.h"
-#include "ZMatrixPlacement.h"
+#include "display/MolGL.h"
+#include "display/ZMatrixPlacement.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "Trackball.h"
+#include "display/Trackball.h"
 
 namespace {
 

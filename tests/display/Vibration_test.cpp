@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "MolGL.h"
 #include "TestModels.h"
+#include "display/MolGL.h"
 
 namespace {
 

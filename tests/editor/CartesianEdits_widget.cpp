@@ -3,10 +3,10 @@
 #include <QAction>
 
 #include "EditorFixture.h"
-#include "StringGrid.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

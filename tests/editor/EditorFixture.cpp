@@ -4,9 +4,9 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "StringGrid.h"
-#include "UnitMoleculeEdit.h"
-#include "UnitMolecules.h"
+#include "console/UnitMolecules.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/StringGrid.h"
 
 void EditorFixture::OpenText(const std::string& text, int filterIndex, const QString& name) {
   Start();

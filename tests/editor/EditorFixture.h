@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "FormsFixture.h"
-#include "MolFile.h"
-#include "MolGL.h"
+#include "display/MolGL.h"
+#include "molfile/MolFile.h"
+#include "tests/console/support/FormsFixture.h"
 
 class StringGrid;
 

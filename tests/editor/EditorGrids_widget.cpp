@@ -7,10 +7,10 @@
 #include <QTest>
 
 #include "EditorFixture.h"
-#include "Numbers.h"
-#include "StringGrid.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/Numbers.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QTabWidget>
 
 #include "EditorFixture.h"
-#include "ListView.h"
-#include "StringGrid.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/ListView.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

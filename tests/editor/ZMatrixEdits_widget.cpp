@@ -2,9 +2,9 @@
 #include <cmath>
 
 #include "EditorFixture.h"
-#include "StringGrid.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
+#include "console/UnitMolecules.h"
+#include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/StringGrid.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "AtomLabels.h"
+#include "molfile/AtomLabels.h"
 
 TEST(AtomLabels, RuleTable) {
   struct Row {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "MolFile.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

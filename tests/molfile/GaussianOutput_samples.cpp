@@ -7,8 +7,8 @@
 #include <map>
 #include <sstream>
 
-#include "MolFile.h"
-#include "Numbers.h"
+#include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 namespace fs = std::filesystem;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "MolFile.h"
 #include "RoundTrip.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

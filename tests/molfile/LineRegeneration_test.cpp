@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "../CommaLocale.h"
 #include "ParseText.h"
 #include "RoundTrip.h"
+#include "tests/CommaLocale.h"
 
 namespace {
 

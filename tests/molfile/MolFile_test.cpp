@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "MolFile.h"
+#include "molfile/MolFile.h"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "MolFile.h"
+#include "molfile/MolFile.h"
 
 // Lines are split at line feeds only, so a test can leave carriage returns
 // in the lines, as an edited text may have them.

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-#include "MolFile.h"
+#include "molfile/MolFile.h"
 
 inline void RegenerateAllAtomLines(MolFile& file) {
   for (const std::int32_t id : file.AtomIds.Ids) {

@@ -1,4 +1,4 @@
-#include "Chart.h"
+#include "platform/ui/Chart.h"
 
 #include <gtest/gtest.h>
 

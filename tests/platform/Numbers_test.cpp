@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Numbers.h"
+#include "platform/Numbers.h"
 
 TEST(ReadDouble, LenientGrammar) {
   EXPECT_EQ(ReadDouble("  1.5abc"), 1.5);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 TEST(TextCodec, RoundTripsJapaneseText) {
   const std::string utf8 = "構造最適化アニメーション";

@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "SettingValues.h"
+#include "settings/SettingValues.h"
 
 TEST(ResolutionRow, RowsAndEnds) {
   const Tessellation middle = ResolutionRow(0);

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTimer>
 
-#include "Forms.h"
-#include "UnitGL.h"
-#include "UnitMolecules.h"
+#include "console/Forms.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
 
 const char* const CartesianInput =
     "#T HF/STO-3G\n"

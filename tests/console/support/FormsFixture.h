@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "ScriptedDialogs.h"
+#include "platform/ui/ScriptedDialogs.h"
 
 class FormsFixture : public ::testing::Test {
  protected:

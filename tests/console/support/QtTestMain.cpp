@@ -2,7 +2,7 @@
 // (numbers in the C locale, handler exceptions shown), then the tests.
 #include <gtest/gtest.h>
 
-#include "Application.h"
+#include "platform/ui/Application.h"
 
 int main(int argc, char** argv) {
   Application app(argc, argv);

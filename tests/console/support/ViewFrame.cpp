@@ -6,10 +6,10 @@
 
 #include <QTest>
 
-#include "UnitGL.h"
-#include "UnitMolecules.h"
-#include "UnitMoleculeEdit.h"
-#include "ViewSurface.h"
+#include "console/UnitMolecules.h"
+#include "display/view/UnitGL.h"
+#include "display/view/ViewSurface.h"
+#include "editor/UnitMoleculeEdit.h"
 
 int ViewFrame::Drawn(int x0, int y0, int x1, int y1) const {
   int count = 0;
