@@ -20,8 +20,13 @@ class StringGridDelegate : public QStyledItemDelegate {
     return editor;
   }
 
+  // Each keystroke is stored in the cell, and the model hands the cell back to
+  // the open editor: an editor that already shows it keeps its cursor and
+  // selection. Text a handler sets back differs, and replaces the editor's.
   void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-    static_cast<QLineEdit*>(editor)->setText(index.data(Qt::EditRole).toString());
+    auto* line = static_cast<QLineEdit*>(editor);
+    const QString text = index.data(Qt::EditRole).toString();
+    if (line->text() != text) line->setText(text);
   }
 
   void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {

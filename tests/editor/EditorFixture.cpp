@@ -14,7 +14,7 @@ void EditorFixture::OpenText(const std::string& text, int filterIndex, const QSt
   ASSERT_NE(FormMolecules->SelectedMolFile, nullptr);
 }
 
-void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QString& text) {
+QLineEdit* EditorFixture::OpenCellEditor(StringGrid* grid, int column, int row) {
   // Only the shown page's grid can be edited.
   QTabWidget* pages = FormMoleculeEdit->PageControl;
   for (int page = 0; page < pages->count(); ++page) {
@@ -27,6 +27,11 @@ void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QS
   for (QLineEdit* candidate : grid->findChildren<QLineEdit*>()) {
     if (candidate->isVisible()) editor = candidate;
   }
+  return editor;
+}
+
+void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QString& text) {
+  QLineEdit* editor = OpenCellEditor(grid, column, row);
   ASSERT_NE(editor, nullptr);
   editor->selectAll();
   QTest::keyClicks(editor, text);

@@ -8,6 +8,7 @@
 #include "molfile/MolFile.h"
 #include "tests/console/support/FormsFixture.h"
 
+class QLineEdit;
 class StringGrid;
 
 class EditorFixture : public FormsFixture {
@@ -16,6 +17,8 @@ class EditorFixture : public FormsFixture {
   // (1 Gaussian input, 2 Gaussian output, 4 MOPAC input, 5 TINKER XYZ).
   void OpenText(const std::string& text, int filterIndex = 1, const QString& name = QStringLiteral("m.gjf"));
 
+  // Shows the grid's page and opens the cell's in-place editor; null when none opens.
+  static QLineEdit* OpenCellEditor(StringGrid* grid, int column, int row);
   // Each keystroke of `text` reaches the grid's handler; the editor is then closed.
   static void TypeIntoCell(StringGrid* grid, int column, int row, const QString& text);
 
