@@ -18,11 +18,11 @@ void TFormMolecules::ActionSaveFreqResultExecute() {
     const std::string path = ToFileName(dialog.FileName);
     if (::access(path.c_str(), F_OK) == 0) {
       if (::access(path.c_str(), W_OK) != 0)
-        return ShowMessage(this, dialog.FileName + QStringLiteral("は書き込みできません。"));
+        return ShowNotWritable(this, dialog.FileName);
       if (!AskOkCancel(this, dialog.FileName + QStringLiteral("を上書きしますか？"))) return;
     }
     if (!ReplaceFileWithBytes(path, VibrationCsvText(SelectedMolFile->ModeData, SelectedMolGL->ScalingFactor)))
-      ShowMessage(this, dialog.FileName + QStringLiteral("を保存できませんでした。"));
+      ShowCouldNotSave(this, dialog.FileName);
   }
   dialog.Title.clear();
   dialog.FileName.clear();

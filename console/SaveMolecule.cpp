@@ -20,7 +20,7 @@ bool WriteText(const MolFile& file, const std::string& path) {
 // molecule's path, on failure a message says so.
 void TFormMolecules::SaveSelectedText(const std::string& path) {
   if (WriteText(*SelectedMolFile, path)) SelectedMolFile->Path = path;
-  else ShowMessage(this, FromFileName(path) + QStringLiteral("を保存できませんでした。"));
+  else ShowCouldNotSave(this, FromFileName(path));
 }
 
 void TFormMolecules::ActionSaveMoleculeExecute() {
@@ -49,7 +49,7 @@ void TFormMolecules::ActionSaveMoleculeAsExecute() {
       if (AskOkCancel(this, SaveDialogMolecule.FileName + QStringLiteral("を上書きしますか？")))
         SaveSelectedText(chosen);
     } else {
-      ShowMessage(this, SaveDialogMolecule.FileName + QStringLiteral("は書き込みできません。"));
+      ShowNotWritable(this, SaveDialogMolecule.FileName);
     }
   }
   SaveDialogMolecule.Title.clear();

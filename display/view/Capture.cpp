@@ -28,7 +28,7 @@ std::string Encode(const CaptureImage& image, bool jpeg) { return jpeg ? EncodeJ
 bool SaveImage(QWidget* parent, const CaptureImage& image, bool jpeg, const std::string& name) {
   const std::string bytes = Encode(image, jpeg);
   if (!bytes.empty() && ReplaceFileWithBytes(name, bytes)) return true;
-  ShowMessage(parent, FromFileName(name) + QStringLiteral("を保存できませんでした。"));
+  ShowCouldNotSave(parent, FromFileName(name));
   return false;
 }
 
@@ -60,7 +60,7 @@ void TFormGL::SaveWindowImageExecute() {
   std::unique_ptr<QOpenGLFramebufferObject> recording = std::move(CaptureBuffer);
   if (!UseWindowSize && !MakeCaptureBuffer(ImageWidth, ImageHeight)) {
     CaptureBuffer = std::move(recording);
-    ShowMessage(this, FromFileName(name) + QStringLiteral("を保存できませんでした。"));
+    ShowCouldNotSave(this, FromFileName(name));
     return;
   }
   RenderScene();
@@ -208,7 +208,7 @@ void TFormGL::FinishAviFile() {
   AviFile.reset();
   if (written && CommitTemporary(AviTemporaryName, AviFileName)) return;
   if (!written) std::remove(AviTemporaryName.c_str());
-  if (started) ShowMessage(this, FromFileName(AviFileName) + QStringLiteral("を保存できませんでした。"));
+  if (started) ShowCouldNotSave(this, FromFileName(AviFileName));
 }
 
 void TFormGL::StopCapture() {

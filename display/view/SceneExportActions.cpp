@@ -46,14 +46,14 @@ void SaveLines(TFormGL& view, const std::vector<std::string>& lines, const QStri
     bool write = true;
     if (::access(path.c_str(), F_OK) == 0) {
       if (::access(path.c_str(), R_OK | W_OK) != 0) {
-        ShowMessage(&view, dialog.FileName + QStringLiteral("は書き込みできません。"));
+        ShowNotWritable(&view, dialog.FileName);
         write = false;
       } else {
         write = AskOkCancel(&view, dialog.FileName + QStringLiteral("を上書きしますか？"));
       }
     }
     if (write && !ReplaceFileWithBytes(path, JoinLines(lines)))
-      ShowMessage(&view, dialog.FileName + QStringLiteral("を保存できませんでした。"));
+      ShowCouldNotSave(&view, dialog.FileName);
   }
   dialog.Title.clear();
 }

@@ -94,3 +94,11 @@ void ShowMessage(QWidget* parent, const QString& text) {
 bool AskOkCancel(QWidget* parent, const QString& text) {
   return CurrentDialogs().RunMessage(parent, text, Dialogs::Buttons::OkCancel);
 }
+
+QString CouldNotSaveText(const QString& name) { return name + QStringLiteral("を保存できませんでした。"); }
+
+QString NotWritableText(const QString& name) { return name + QStringLiteral("は書き込みできません。"); }
+
+void ShowCouldNotSave(QWidget* parent, const QString& name) { ShowMessage(parent, CouldNotSaveText(name)); }
+
+void ShowNotWritable(QWidget* parent, const QString& name) { ShowMessage(parent, NotWritableText(name)); }

@@ -56,6 +56,13 @@ void ShowMessage(QWidget* parent, const QString& text);
 // Message box with an empty caption and OK and Cancel; true for OK.
 bool AskOkCancel(QWidget* parent, const QString& text);
 
+// The recurring messages about a file, each text in one place: `name` as the
+// user chose it, then what went wrong.
+QString CouldNotSaveText(const QString& name);
+QString NotWritableText(const QString& name);
+void ShowCouldNotSave(QWidget* parent, const QString& name);
+void ShowNotWritable(QWidget* parent, const QString& name);
+
 class Dialogs {
  public:
   enum class Buttons { Ok, OkCancel };

@@ -143,7 +143,7 @@ TEST_F(Capture, AnExistingPictureIsReplacedOnlyWhenTheUserSaysSo) {
   // Into a folder that does not exist: said, and nothing else happens.
   dialogs.ChooseFile(PathOf("none/shot.bmp"), 1);
   FormGL->SaveWindowImage->trigger();
-  EXPECT_EQ(Messages().back(), PathOf("none/shot.bmp") + QStringLiteral("を保存できませんでした。"));
+  EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("none/shot.bmp")));
 }
 
 TEST_F(Capture, ASeriesStoresOneImagePerPassWhileTheClockIsBelowTheEnd) {
@@ -251,7 +251,7 @@ TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
   FormGL->SaveWindowAnimation->trigger();
   ASSERT_TRUE(FormGL->Recording);
   EXPECT_EQ(RunRecording(), 1);
-  EXPECT_EQ(Messages().back(), PathOf("none/run00001.jpg") + QStringLiteral("を保存できませんでした。"));
+  EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("none/run00001.jpg")));
   ExpectIdle();
 }
 

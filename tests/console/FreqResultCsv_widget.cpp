@@ -63,7 +63,7 @@ TEST_F(FreqResultCsv, FailureIsReported) {
   Save(path);
   const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].Text, path + QStringLiteral("を保存できませんでした。"));
+  EXPECT_EQ(messages[0].Text, CouldNotSaveText(path));
 }
 
 TEST_F(FreqResultCsv, NothingWithoutModes) {

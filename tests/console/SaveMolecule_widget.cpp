@@ -101,7 +101,7 @@ TEST_F(SaveMolecule, FailedWriteIsReportedAndKeepsThePath) {
   dialogs.ChooseFile(target);
   FormMolecules->ActionSaveMoleculeAs->trigger();
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, target + QStringLiteral("を保存できませんでした。"));
+  EXPECT_EQ(Messages()[0].Text, CouldNotSaveText(target));
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, PathOf("in.gjf").toStdString());
 }
 

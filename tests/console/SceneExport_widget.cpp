@@ -91,7 +91,7 @@ TEST_F(SceneExport, FailedWritesAreReported) {
   const QString missing = PathOf("missing/water.pov");
   Export(FormGL->ExportPovRay, missing);
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, missing + QStringLiteral("を保存できませんでした。"));
+  EXPECT_EQ(Messages()[0].Text, CouldNotSaveText(missing));
   EXPECT_FALSE(QFile::exists(missing));
   EXPECT_TRUE(FormGL->SaveDialog.Title.isEmpty());
 
@@ -102,5 +102,5 @@ TEST_F(SceneExport, FailedWritesAreReported) {
   Export(FormGL->ExportPovRay, locked);
   EXPECT_EQ(ReadFile(locked), "kept");
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, locked + QStringLiteral("は書き込みできません。"));
+  EXPECT_EQ(Messages()[0].Text, NotWritableText(locked));
 }
