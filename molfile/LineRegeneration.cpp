@@ -1,7 +1,6 @@
 // After the editor changes an atom in the tables, its one line of text is
 // written again from them, in Gaussian input or MOPAC form, so that Save and
 // the text view say what the tables say. Only the line the atom owns changes.
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -10,45 +9,11 @@
 
 namespace {
 
-// The pictures drop the sign of a value that shows as zero; a C stream keeps
-// it (-0.0 is "-0.00000000000"), and so do the lines.
-std::string KeepSign(double value, std::string text) {
-  if (std::isfinite(value) && std::signbit(value) && text[0] != '-') text.insert(0, 1, '-');
-  return text;
-}
-
 // Fixed notation, eleven decimals: 1.5 is 1.50000000000.
-std::string Fixed11(double value) { return KeepSign(value, FormatFloat("0.00000000000", value)); }
+std::string Fixed11(double value) { return FormatFixed(value, 11); }
 
-// Ten significant digits with the point and trailing zeros always shown;
-// exponent form (sign, two digits at least) below 1e-4 and from 1e10 on:
-// 1.2 is 1.200000000, 1e-7 is 1.000000000e-07.
-std::string General10(double value) {
-  if (!std::isfinite(value)) return FormatFloat("0", value);
-  if (value == 0) return KeepSign(value, "0.000000000");
-  const double magnitude = std::fabs(value);
-  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-  // Scale in two steps at the ends of the range, where 10^exponent itself
-  // would overflow or lose digits.
-  const auto mantissa = [magnitude](int e) {
-    const double m = e < -300 ? magnitude * 1e300 / std::pow(10.0, e + 300) : magnitude / std::pow(10.0, e);
-    return FormatFloat("0.000000000", m);
-  };
-  std::string digits = mantissa(exponent);
-  if (digits[0] == '0') digits = mantissa(--exponent);  // log10 came out high
-  if (digits.size() > 11) digits = mantissa(++exponent);  // rounding reached 10.000000000
-
-  std::string text = value < 0 ? "-" : "";
-  if (exponent < -4 || exponent >= 10) {
-    const int e = std::abs(exponent);
-    text += digits + (exponent < 0 ? "e-" : "e+") + (e < 10 ? "0" : "") + FormatFloat("0", e);
-  } else if (exponent == 9) {
-    text += FormatFloat("0", magnitude) + ".";
-  } else {
-    text += FormatFloat("0." + std::string(static_cast<std::size_t>(9 - exponent), '0'), magnitude);
-  }
-  return text;
-}
+// Ten significant digits, the point and trailing zeros always shown.
+std::string General10(double value) { return FormatSignificant(value, 10); }
 
 // The 1-based number of a reference atom, 0 for an unresolved one.
 std::string ReferenceNumber(std::int32_t reference) {

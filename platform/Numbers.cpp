@@ -208,6 +208,21 @@ std::string FormatFixed(double value, int decimals) {
   return std::string(buf, res.ptr);
 }
 
+std::string FormatSignificant(double value, int digits) {
+  if (!std::isfinite(value)) return FormatFixed(value, 0);
+  const int precision = std::clamp(digits, 1, 17) - 1;
+  char buf[400];
+  // The exponent the value has once rounded to its digits decides the form.
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, precision);
+  const std::string_view scientific(buf, res.ptr - buf);
+  const int exponent = ReadInt(scientific.substr(scientific.find('e') + 1));
+  if (exponent < -4 || exponent > precision) return std::string(scientific);
+  res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision - exponent);
+  std::string out(buf, res.ptr);
+  if (out.find('.') == std::string::npos) out += '.';
+  return out;
+}
+
 std::string FormatGeneral(long double value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";

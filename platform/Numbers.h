@@ -38,6 +38,12 @@ std::string FormatFloat(std::string_view picture, double value);
 // half away from zero as the pictures); for files.
 std::string FormatFixed(double value, int decimals);
 
+// Exactly `digits` significant digits with the point and trailing zeros
+// always shown, rounded once on the binary value; exponent form (sign, two
+// digits at least) below 1e-4 and from 10^digits on: with 10 digits 1.2 is
+// "1.200000000", 1234567890 is "1234567890." and 1e-7 is "1.000000000e-07".
+std::string FormatSignificant(double value, int digits);
+
 // Six significant digits in general notation, as a default output stream
 // writes a number: "12", "12.5", "1234.57", "1e+06", "1.5e-05", "-0.25".
 std::string FormatGeneral(long double value);

@@ -53,6 +53,10 @@ TEST(UpdateAtomLine, CartesianLine) {
   EXPECT_EQ(f.Lines[5], "O7  -0.00000000000  -0.00000000000  12345678.50000000000");
   f.UpdateAtomLine(1);
   EXPECT_EQ(f.Lines[6], "H  -0.00000100000  123.45678901230  0.00000000000");
+  // One rounding of the double: fifteen digits first gave ...347.
+  f.CartesianData.Positions.at(1) = {23.316960633464973, 0, 0, 1};
+  f.UpdateAtomLine(1);
+  EXPECT_EQ(f.Lines[6], "H  23.31696063346  0.00000000000  0.00000000000");
 }
 
 TEST(UpdateAtomLine, ZMatrixLinesKeepTheirStyleAndTexts) {
@@ -113,6 +117,7 @@ TEST(UpdateMopacAtomLine, TenSignificantDigits) {
       {1234567890.0, "1234567890."},  {1e10, "1.000000000e+10"},
       {9.99999999996, "10.00000000"}, {-123456.789, "-123456.7890"},
       {1e300, "1.000000000e+300"},    {5e-324, "4.940656458e-324"},
+      {-231.58998654999954, "-231.5899865"}, {1234567890.5, "1234567890."},
   };
   MolFile f = ParseText(MOPAC_INPUT, kMopac);
   for (const auto& [value, text] : cases) {

@@ -2,7 +2,9 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <random>
 
 #include "platform/Numbers.h"
 
@@ -124,6 +126,39 @@ TEST(FormatFixed, RoundsTheBinaryValue) {
   EXPECT_EQ(FormatFixed(0.03125, 4), "0.0312");
   EXPECT_EQ(FormatFixed(1e20, 1), "100000000000000000000.0");
   EXPECT_EQ(FormatFixed(-INFINITY, 4), "-inf");
+}
+
+// Rounded once, from the binary value: rounding to fifteen digits first
+// moved the last digit of these.
+TEST(FormatSignificant, PointAndTrailingZerosAlwaysShown) {
+  EXPECT_EQ(FormatSignificant(-231.58998654999954, 10), "-231.5899865");
+  EXPECT_EQ(FormatSignificant(1234567890.5, 10), "1234567890.");  // an exact tie, to even
+  EXPECT_EQ(FormatSignificant(1.2, 10), "1.200000000");
+  EXPECT_EQ(FormatSignificant(-0.0, 10), "-0.000000000");
+  EXPECT_EQ(FormatSignificant(0.0001, 10), "0.0001000000000");
+  EXPECT_EQ(FormatSignificant(0.00001, 10), "1.000000000e-05");
+  EXPECT_EQ(FormatSignificant(9999999999.5, 10), "1.000000000e+10");
+  EXPECT_EQ(FormatSignificant(9.99999999996, 10), "10.00000000");
+  EXPECT_EQ(FormatSignificant(5e-324, 10), "4.940656458e-324");
+  EXPECT_EQ(FormatSignificant(2.5, 1), "2.");
+  EXPECT_EQ(FormatSignificant(INFINITY, 10), "inf");
+}
+
+// The C library in the C locale is the reference for both file formats.
+TEST(FormatSignificant, AgreesWithTheCLibraryAsDoesFormatFixed) {
+  ASSERT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> coordinate(-100, 100);
+  std::uniform_int_distribution<int> scale(-8, 12);
+  char expected[400];
+  for (int i = 0; i < 20000; ++i) {
+    const double value = coordinate(random) * std::pow(10.0, scale(random));
+    std::snprintf(expected, sizeof expected, "%#.10g", value);
+    ASSERT_EQ(FormatSignificant(value, 10), expected) << i;
+    const double c = coordinate(random);
+    std::snprintf(expected, sizeof expected, "%.11f", c);
+    ASSERT_EQ(FormatFixed(c, 11), expected) << i;
+  }
 }
 
 TEST(FormatGeneral, SixSignificantDigitsAsAStreamWritesThem) {
