@@ -23,24 +23,24 @@ bool MolAnimation::Load(const std::string& path) {
   FileName = path;
 
   // A statement is dispatched when the next line begins: at a '%' in the
-  // header, at any byte in data mode. The statement left at the end of the
-  // file is never dispatched.
+  // header, at any byte in data mode.
   std::string statement;
   bool lineEnd = false;
   bool comment = false;
   Tokens tokens;
+  const auto dispatch = [&] {
+    tokens.clear();
+    Tokenize(statement, tokens);
+    ParseLine(tokens);
+    statement.clear();
+    lineEnd = false;
+  };
   char buffer[1 << 16];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     const std::streamsize count = in.gcount();
     for (std::streamsize k = 0; k < count; ++k) {
       const char c = buffer[k];
-      if (lineEnd && !comment && (c == '%' || DataMode)) {
-        tokens.clear();
-        Tokenize(statement, tokens);
-        ParseLine(tokens);
-        statement.clear();
-        lineEnd = false;
-      }
+      if (lineEnd && !comment && (c == '%' || DataMode)) dispatch();
       if (c == ';') comment = true;
       if (c != '\r' && c != '\n' && !comment) statement += c;
       if (c == '\n') {
@@ -49,6 +49,10 @@ bool MolAnimation::Load(const std::string& path) {
       }
     }
   }
+  // The end of the file ends the last statement and the frame in progress,
+  // as a following statement would: a file may end with its last data row.
+  dispatch();
+  if (FrameDirty) StoreFrame();
   return true;
 }
 

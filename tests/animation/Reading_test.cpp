@@ -46,19 +46,29 @@ TEST(Tokenize, QuotesKeepBlanksAndTextOutsideThemLosesItsHighBytes) {
   EXPECT_TRUE(Tokens("   \t ").empty());
 }
 
-TEST_F(Reading, AFrameIsStoredOnlyWhenAnotherLineFollowsItsEnd) {
-  const std::string head = "%TIMESTEP 2.5\n%DATA\n%TIME 0\n0 1 6 0 0 0\n";
-  EXPECT_TRUE(Load(head));  // the row is the last statement: never dispatched
+// The last statement and the frame it fills end with the file, with or
+// without a line end or an empty line after them.
+TEST_F(Reading, TheEndOfTheFileEndsTheLastStatementAndItsFrame) {
+  const std::string head = "%TIMESTEP 2.5\n%DATA\n%TIME 0\n0 1 6 0 0 0";
+  for (const char* tail : {"", "\n", "\n\n", "\r\n", " ; last row\n", "\n%CONTINUE 1\n%CONTINUE 1\n"}) {
+    SCOPED_TRACE(tail);
+    EXPECT_TRUE(Load(head + tail));
+    ASSERT_EQ(Times(), (std::vector<long double>{0}));
+    EXPECT_EQ(animation.CurrentFrame, 0);
+    EXPECT_FALSE(animation.FrameDirty);
+  }
+  EXPECT_EQ(animation.FileName, folder.PathOf("a.qva"));
+
+  // Two frames, the second ended by the file; the next time is counted on.
+  Load(head + "\n\n0 1 6 1 0 0\n");
+  EXPECT_EQ(Times(), (std::vector<long double>{0, 2.5}));
+  EXPECT_EQ(animation.FrameTime, 5);
+
+  // A header statement on the last line is read too.
+  Load("%TIMESTEP 4");
+  EXPECT_EQ(animation.TimeStep, 4);
   EXPECT_TRUE(animation.Frames.empty());
   EXPECT_FALSE(animation.CurrentFrame);
-
-  Load(head + "\n");  // the empty line is dispatched by nothing either
-  EXPECT_TRUE(animation.Frames.empty());
-
-  Load(head + "%CONTINUE 1\n%CONTINUE 1\n");
-  ASSERT_EQ(Times(), (std::vector<long double>{0}));
-  EXPECT_EQ(animation.CurrentFrame, 0);
-  EXPECT_EQ(animation.FileName, folder.PathOf("a.qva"));
 }
 
 TEST_F(Reading, EmptyAndCommentLinesEndFramesInDataMode) {
@@ -112,9 +122,11 @@ TEST_F(Reading, AFrameAtATimeAlreadyStoredIsDropped) {
   EXPECT_EQ(animation.Frames.at(0).Particles.begin()->second[0].Position.x, 1.0f);
 }
 
-TEST_F(Reading, CrOnlyLineEndsMakeOneStatementThatIsNeverRead) {
+TEST_F(Reading, CrOnlyLineEndsMakeOneStatement) {
+  // "%TIMESTEP 3%DATA0 1 6 0 0 0%TIME 1": a time step, and no data mode.
   EXPECT_TRUE(Load("%TIMESTEP 3\r%DATA\r0 1 6 0 0 0\r\r%TIME 1\r"));
-  EXPECT_EQ(animation.TimeStep, 0);
+  EXPECT_EQ(animation.TimeStep, 3);
+  EXPECT_FALSE(animation.DataMode);
   EXPECT_TRUE(animation.Frames.empty());
 }
 
