@@ -7,7 +7,8 @@ void TFormMolecules::ActionNewMoleculeExecute() {
   file.Name = "Untitled";
   file.Path = "New File";  // names no file: Save goes on to Save As
   file.FileType = GAUSSIAN_INPUT;
-  file.Lines = {"#T HF/STO-3G", "", "A comment by Quivera", "", "0 1", ""};
+  // Saved, it ends with the blank line after the (empty) molecule section.
+  file.Lines = {"#T HF/STO-3G", "", "A comment by Quivera", "", "0 1", "", ""};
   MolGL model;
   model.Name = file.Name;
   AppendAndSelectMolecule(file, model);

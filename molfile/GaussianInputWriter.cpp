@@ -70,8 +70,9 @@ void MolFile::ToGaussianInput() {
     ToMolGL(model);
     for (const Atom& atom : model.Atoms) lines.push_back(SymbolOrX(atom.AtomicNumber) + Coordinates(atom.BasePosition));
   }
-  // The blank line that ends the molecule section; Save puts no line end
-  // after the last line, so it must be a line of its own.
+  // The blank line that ends the molecule section, and the empty last line
+  // that makes Save end it with a line end (Save writes them between lines).
+  lines.emplace_back();
   lines.emplace_back();
   Lines = std::move(lines);
   FileType = GAUSSIAN_INPUT;

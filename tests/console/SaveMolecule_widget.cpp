@@ -9,7 +9,7 @@
 
 namespace {
 
-const char* const kTemplate = "#T HF/STO-3G\n\nA comment by Quivera\n\n0 1\n";
+const char* const kTemplate = "#T HF/STO-3G\n\nA comment by Quivera\n\n0 1\n\n";
 
 class SaveMolecule : public FormsFixture {
  protected:
@@ -33,7 +33,7 @@ TEST_F(SaveMolecule, NewAppendsTheTemplate) {
   EXPECT_EQ(file.Name, "Untitled");
   EXPECT_EQ(file.Path, "New File");
   EXPECT_EQ(file.FileType, GAUSSIAN_INPUT);
-  EXPECT_EQ(file.Lines, (std::vector<std::string>{"#T HF/STO-3G", "", "A comment by Quivera", "", "0 1", ""}));
+  EXPECT_EQ(file.Lines, (std::vector<std::string>{"#T HF/STO-3G", "", "A comment by Quivera", "", "0 1", "", ""}));
   EXPECT_TRUE(FormGL->MolGLs[1].Atoms.empty());
   EXPECT_EQ(FormGL->MolGLs[1].Name, "Untitled");
   EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled());

@@ -13,10 +13,12 @@ using Lines = std::vector<std::string>;
 
 const Lines Header{"#T HF/STO-3G TEST", "", "Comment by Quivera", "", "0 1"};
 
+// The blank line after the molecule, and the empty last line that makes the
+// saved text end with a line end.
 Lines WithHeader(const Lines& atoms) {
   Lines all = Header;
   all.insert(all.end(), atoms.begin(), atoms.end());
-  all.emplace_back();
+  all.insert(all.end(), {"", ""});
   return all;
 }
 

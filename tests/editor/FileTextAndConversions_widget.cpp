@@ -127,6 +127,33 @@ TEST_F(FileTextAndConversions, AnOutputBecomesAGaussianInputAndThePageHoldsItsTe
       QString::fromStdString(SelectedFile().Lines.at(0))));
 }
 
+// Gaussian stops on an input whose molecule has no blank line after it.
+TEST_F(FileTextAndConversions, ConvertedInputsAreSavedWithTheBlankLineAfterTheirMolecule) {
+  OpenText(WaterZMatrix);
+  Edit()->FileConvertToGJF->setEnabled(true);
+  Edit()->FileConvertToGJF->trigger();
+  dialogs.ChooseFile(PathOf(QStringLiteral("from-zmatrix.gjf")));
+  FormMolecules->ActionSaveMoleculeAs->trigger();
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
+  Edit()->FileConvertToGJF->trigger();
+  dialogs.ChooseFile(PathOf(QStringLiteral("from-output.gjf")));
+  FormMolecules->ActionSaveMoleculeAs->trigger();
+
+  for (const char* name : {"from-zmatrix.gjf", "from-output.gjf"}) {
+    SCOPED_TRACE(name);
+    const std::string text = ReadFile(PathOf(QString::fromLatin1(name)));
+    // The last atom line, then one blank line.
+    EXPECT_TRUE(text.ends_with("0\n\n") && !text.ends_with("\n\n\n")) << text;
+    // Read and saved again, the text stays as it is.
+    MolFile file;
+    file.FileType = GAUSSIAN_INPUT;
+    ASSERT_TRUE(file.Load(PathOf(QString::fromLatin1(name)).toStdString().c_str()));
+    EXPECT_EQ(file.AtomIds.Ids.size(), 3u);
+    ASSERT_TRUE(file.Save(PathOf(QStringLiteral("again.gjf")).toStdString().c_str()));
+    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("again.gjf"))), text);
+  }
+}
+
 TEST_F(FileTextAndConversions, AZMatrixBecomesCartesianInTheGridsTheTextAndTheModel) {
   OpenText(WaterZMatrix);
   ASSERT_TRUE(Edit()->CoordinateConvertToXYZ->isEnabled());
