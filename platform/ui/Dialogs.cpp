@@ -30,11 +30,15 @@ class QtDialogs : public Dialogs {
       const int index = std::clamp(dialog.FilterIndex, 1, static_cast<int>(names.size()));
       box.selectNameFilter(names[index - 1]);
     }
+    // A folder in the file name is where the dialog opens (a molecule is
+    // offered beside its own file); the initial folder serves a bare name,
+    // or a name whose folder is gone.
     const QFileInfo current(dialog.FileName);
-    if (!dialog.InitialDir.isEmpty()) {
-      box.setDirectory(dialog.InitialDir);
-    } else if (!dialog.FileName.isEmpty()) {
+    const bool namesFolder = dialog.FileName.contains(QLatin1Char('/')) && current.absoluteDir().exists();
+    if (namesFolder || (dialog.InitialDir.isEmpty() && !dialog.FileName.isEmpty())) {
       box.setDirectory(current.absolutePath());
+    } else if (!dialog.InitialDir.isEmpty()) {
+      box.setDirectory(dialog.InitialDir);
     }
     if (!dialog.FileName.isEmpty()) box.selectFile(current.fileName());
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
