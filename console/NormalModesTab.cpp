@@ -29,10 +29,12 @@ std::optional<double> ReadEdit(const QLineEdit* edit) {
   return value;
 }
 
+QString ModeValue(double value) { return QString::fromStdString(FormatModeValue(value)); }
+
 // A value of a table that the job may not have printed (Raman activities of
 // an IR-only job): an empty cell then.
 QString Cell(const std::vector<float>& table, std::size_t j) {
-  return j < table.size() ? Picture("0.0000", table[j]) : QString();
+  return j < table.size() ? ModeValue(table[j]) : QString();
 }
 
 // Indices j of the file tables that belong to a display-model mode.
@@ -52,7 +54,8 @@ bool TFormMolecules::HasNormalModes() const {
 
 // One bar per file entry of each mode, at the scaled wavenumber: IR
 // intensities red, Raman activities blue; the highlighted mode takes the
-// other quantity's colour. An entry without a value gives no bar.
+// other quantity's colour. An entry without a value, or with one not known,
+// gives no bar; the axis then scales to the known ones.
 void TFormMolecules::FillWavenumberBars(std::optional<std::int32_t> highlighted) {
   ChartNormalModes->ClearBars();
   if (!HasNormalModes()) return;
@@ -62,9 +65,10 @@ void TFormMolecules::FillWavenumberBars(std::optional<std::int32_t> highlighted)
   for (const NormalMode& mode : SelectedMolGL->Modes) {
     const bool chosen = highlighted && mode.ModeNumber == *highlighted;
     const QColor color = (ir != chosen) ? kRed : kBlue;
+    const double x = mode.Frequency * SelectedMolGL->ScalingFactor;
     for (std::size_t j : MatchingEntries(tables, mode.ModeNumber))
-      if (j < values.size())
-        ChartNormalModes->AddBar(mode.Frequency * SelectedMolGL->ScalingFactor, values[j], color);
+      if (j < values.size() && NormalModes::IsKnown(values[j]) && NormalModes::IsKnown(x))
+        ChartNormalModes->AddBar(x, values[j], color);
   }
 }
 
@@ -86,7 +90,7 @@ void TFormMolecules::RefreshNormalModeList() {
       cells << (j < tables.Symmetries.size()
                     ? QString::fromStdString(Cp932ToUtf8(tables.Symmetries[j]))
                     : QString())
-            << Picture("0.0000", mode.Frequency * SelectedMolGL->ScalingFactor)
+            << ModeValue(mode.Frequency * SelectedMolGL->ScalingFactor)
             << Cell(tables.IRIntensities, j) << Cell(tables.RamanActivities, j);
     }
     ListViewNormalModes->AddItem(Picture("0", mode.ModeNumber),

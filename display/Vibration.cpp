@@ -1,14 +1,16 @@
 #include <cmath>
 
 #include "MolGL.h"
+#include "molfile/MolFile.h"
 
 void MolGL::Update(long double time) {
   const long double dt = time - LastUpdateTime;
   LastUpdateTime = time;
   for (NormalMode& mode : Modes) {
     // Extended precision throughout, in this order: the phase is never
-    // reduced, so hours of clock must not lose the low digits.
-    if (mode.Animate) mode.Phase += dt * 2.0 * Pi * mode.Frequency * 299792458.0 * 100.0 * 1e-15;
+    // reduced, so hours of clock must not lose the low digits. A mode whose
+    // frequency is not known stands still.
+    if (mode.Animate && NormalModes::IsKnown(mode.Frequency)) mode.Phase += dt * 2.0 * Pi * mode.Frequency * 299792458.0 * 100.0 * 1e-15;
   }
   ApplyModePhases();
 }

@@ -44,7 +44,7 @@ const T* At(const std::vector<T>& table, std::size_t index) {
 
 QString Picture4(const std::vector<float>& table, std::size_t index) {
   const float* value = At(table, index);
-  return value ? Picture("0.0000", *value) : QString();
+  return value ? QString::fromStdString(FormatModeValue(*value)) : QString();
 }
 
 }  // namespace

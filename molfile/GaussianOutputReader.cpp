@@ -1,6 +1,7 @@
 // Reads a Gaussian output: the atoms of the "Standard orientation:" tables and
 // the frequency section. Line by line with a few flags; lines that match no
 // rule are skipped, and the reader never fails.
+#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
@@ -27,15 +28,23 @@ bool IsRuleLine(const Tokens& tokens) {
   return tokens.size() == 1 && tokens[0].find("------------------") != std::string::npos;
 }
 
-bool BeginsWithDigit(const std::string& token) { return token[0] >= '0' && token[0] <= '9'; }
+// Digits only: the "0.00" of a displacement row cut short is no mode number.
+bool IsWholeNumber(const std::string& token) {
+  return token.find_first_not_of("0123456789") == std::string::npos;
+}
 
 // Letters and punctuation from ':' to '~' begin a symmetry label.
 bool BeginsLikeLabel(const std::string& token) { return token[0] >= ':' && token[0] <= '~'; }
 
-// Appends tokens[from..] to `values`, each read in single precision; one a
-// float cannot hold reads as 0.
+// Appends tokens[from..] to `values`, each read in single precision. A field
+// of stars, too wide for its column, is not known; other text, and a value a
+// float cannot hold, reads as 0.
 void AppendValues(const Tokens& tokens, std::size_t from, std::vector<float>& values) {
-  for (std::size_t i = from; i < tokens.size(); ++i) values.push_back(ReadSingle(tokens[i]).value_or(0.0f));
+  for (std::size_t i = from; i < tokens.size(); ++i) {
+    const std::string& token = tokens[i];
+    const bool stars = token.find_first_not_of('*') == std::string::npos;
+    values.push_back(stars ? NormalModes::Unknown : ReadSingle(token).value_or(0.0f));
+  }
 }
 
 // One row of a geometry table: center number, atomic number, [atomic type,]
@@ -80,7 +89,7 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   const bool symmetryMayFollow = afterModeNumbers;
   afterModeNumbers = false;
 
-  if ((n == 1 || n == 3) && BeginsWithDigit(tokens[0])) {
+  if ((n == 1 || n == 3) && std::all_of(tokens.begin(), tokens.end(), IsWholeNumber)) {
     modes.ReadingDisplacements = false;
     for (const std::string& token : tokens) modes.ModeNumbers.push_back(ReadUnsigned(token));
     afterModeNumbers = true;

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/Files.h"
+#include "platform/Numbers.h"
 
 void Cartesian::Clear() {
   Count = 0;
@@ -29,6 +30,10 @@ void NormalModes::Clear() {
   RamanActivities.clear();
   Depolarizations.clear();
   Displacements.clear();
+}
+
+std::string FormatModeValue(double value, const char* picture) {
+  return NormalModes::IsKnown(value) ? FormatFloat(picture, value) : "**********";
 }
 
 bool MolFile::Load(const char* path) {

@@ -2,7 +2,9 @@
 // reader parses out of it. Plain value record, copied freely.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -78,8 +80,18 @@ struct NormalModes {
   std::vector<Displacement> Displacements;
   bool ReadingDisplacements = false;  // parse state of the output reader
 
+  // A value printed as stars (too wide for its column) is not known. It is
+  // held as a NaN, so that no sum or scale takes it for a number; every
+  // reader of the value tables asks IsKnown first.
+  static constexpr float Unknown = std::numeric_limits<float>::quiet_NaN();
+  static bool IsKnown(double value) { return !std::isnan(value); }
+
   void Clear();
 };
+
+// A value of the tables as the mode lists show it: in `picture`, or stars
+// when it is not known.
+std::string FormatModeValue(double value, const char* picture = "0.0000");
 
 class MolGL;
 

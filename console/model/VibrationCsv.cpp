@@ -9,8 +9,10 @@
 
 namespace {
 
+// Empty for a table the job did not print and for a value not known.
 std::string Cell(const std::vector<float>& table, std::size_t i, double factor = 1.0) {
-  return i < table.size() ? FormatFixed(static_cast<double>(table[i]) * factor, 4) : std::string();
+  if (i >= table.size() || !NormalModes::IsKnown(table[i])) return std::string();
+  return FormatFixed(static_cast<double>(table[i]) * factor, 4);
 }
 
 }  // namespace

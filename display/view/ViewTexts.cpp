@@ -1,11 +1,12 @@
 #include "ViewTexts.h"
 
 #include "display/MolGL.h"
+#include "molfile/MolFile.h"
 #include "platform/Numbers.h"
 
 std::string FreqText(const NormalMode* selected) {
   if (!selected) return std::string();
-  return FormatFloat("0", selected->Frequency) + " cm-1";
+  return FormatModeValue(selected->Frequency, "0") + " cm-1";
 }
 
 std::string AnimationFreqText(const std::map<std::uint32_t, MolAnimation::NMPair>& entries) {

@@ -83,6 +83,24 @@ TEST_F(NormalModesTab, MissingTablesGiveEmptyCellsAndNoBars) {
   EXPECT_TRUE(Bars().empty());
 }
 
+TEST_F(NormalModesTab, AValueOfStarsIsListedAsStarsAndGetsNoBar) {
+  Start();
+  std::string text = ExampleText("water.out");
+  const std::size_t strongest = text.find("99.7386");
+  ASSERT_NE(strongest, std::string::npos);
+  OpenOutput(text.replace(strongest, 7, "*******"));
+  ASSERT_EQ(Form().ListViewNormalModes->Count(), 3);
+  EXPECT_EQ(Cell(0, 3), "**********");
+  EXPECT_EQ(Cell(0, 2), "1827.1595");
+  // The axis scales to the strongest band that is known.
+  ASSERT_EQ(Bars().size(), 2u);
+  EXPECT_FLOAT_EQ(Form().ChartNormalModes->LeftRange().Max, 58.6392f);
+  Form().ListViewNormalModes->SelectRow(0);
+  EXPECT_EQ(Bars().size(), 2u);
+  Form().RadioButtonRamanActiv->click();
+  EXPECT_EQ(Bars().size(), 3u);
+}
+
 TEST_F(NormalModesTab, ScalingFactorRules) {
   Start();
   OpenOutput(ExampleText("water.out"));

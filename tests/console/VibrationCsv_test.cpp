@@ -75,3 +75,13 @@ TEST(VibrationCsv, IgnoresTheUsersLocale) {
   if (!locale.Active()) GTEST_SKIP() << "no locale with a decimal comma here, and none could be built";
   EXPECT_EQ(VibrationCsvText(TwoModes(), 1.0), expected);
 }
+
+TEST(VibrationCsv, ValuesNotKnownGiveEmptyCells) {
+  NormalModes modes = TwoModes();
+  modes.IRIntensities[0] = NormalModes::Unknown;
+  modes.Frequencies[1] = NormalModes::Unknown;
+  EXPECT_EQ(VibrationCsvText(modes, 0.5),
+            kHeader +
+                "1,A1,500.0000,1.5000,-12.3400,,3.0000,0.7500\r\n"
+                "2,B2,,2.0000,0.0000,0.2500,4.0000,0.1000\r\n");
+}

@@ -4,6 +4,7 @@
 #include "display/MolGL.h"
 #include "display/view/ViewClock.h"
 #include "display/view/ViewTexts.h"
+#include "molfile/MolFile.h"
 
 namespace {
 
@@ -114,6 +115,8 @@ TEST(ViewTexts, FrequencyTextRoundsHalvesAwayFromZero) {
   EXPECT_EQ(FreqText(&mode), "1235 cm-1");
   mode.Frequency = 1650.5;
   EXPECT_EQ(FreqText(&mode), "1651 cm-1");
+  mode.Frequency = NormalModes::Unknown;
+  EXPECT_EQ(FreqText(&mode), "********** cm-1");
 }
 
 TEST(ViewTexts, AnimationFrequencyTextListsTheFramesEntries) {

@@ -4,6 +4,7 @@
 
 #include "TestModels.h"
 #include "display/MolGL.h"
+#include "molfile/MolFile.h"
 
 namespace {
 
@@ -34,6 +35,15 @@ TEST(Vibration, NothingAnimatedLeavesAtomsAtRestButMovesTheClock) {
   EXPECT_EQ(model.LastUpdateTime, 42.5L);
   EXPECT_EQ(model.Atoms[0].Position.x, 0.0);
   EXPECT_EQ(model.Modes[0].Phase, 0.0L);
+}
+
+TEST(Vibration, AModeWhoseFrequencyIsNotKnownStandsStill) {
+  MolGL model = VibratingModel();
+  model.Modes[0].Frequency = NormalModes::Unknown;
+  model.Modes[0].Animate = true;
+  model.Update(3.0L);
+  EXPECT_EQ(model.Modes[0].Phase, 0.0L);
+  EXPECT_EQ(model.Atoms[0].Position.x, 0.0);
 }
 
 TEST(Vibration, PhaseGrowsByTwoPiCNuPerFemtosecond) {

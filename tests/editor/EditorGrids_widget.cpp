@@ -130,6 +130,20 @@ TEST_F(EditorGrids, NormalModesOfAGaussianOutputAndTheChosenModesDisplacements) 
   ExpectOneEmptyRow(shown);
 }
 
+TEST_F(EditorGrids, AnOutputCutInADisplacementRowWithAValueOfStars) {
+  std::string text = FormsFixture::ExampleText("water.out");
+  text.replace(text.find("99.7386"), 7, "*******");
+  const std::size_t row = text.find("     2   1     0.00");
+  ASSERT_NE(row, std::string::npos);
+  text.resize(row + std::string("     2   1     0.00").size());
+  Start();
+  OpenThroughDialog(WriteFile(QStringLiteral("cut.out"), text), 2);
+  StringGrid* grid = Edit()->StringGridNormalModes;
+  ASSERT_EQ(grid->rowCount(), 4);  // three modes, no phantom ones
+  EXPECT_EQ(grid->Cell(5, 1), QStringLiteral("**********"));
+  EXPECT_EQ(grid->Cell(5, 2), QStringLiteral("18.5627"));
+}
+
 TEST_F(EditorGrids, ModeTablesShorterThanTheModeListShowEmptyCells) {
   Start();
   NormalModes& modes = Edit()->EditedMolFile.ModeData;

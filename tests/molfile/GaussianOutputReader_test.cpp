@@ -289,6 +289,21 @@ TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
   EXPECT_EQ(f.ModeData.Displacements[0].AtomNumbers[0], 2u);
 }
 
+TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
+  const std::string text = WaterJob();
+  const std::string cut = text.substr(0, text.find("     2   1") + std::string("     2   1     0.00").size());
+  const MolFile f = Read(cut);
+  EXPECT_EQ(f.ModeData.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
+  EXPECT_EQ(f.ModeData.Frequencies.size(), 3u);
+  ASSERT_EQ(f.ModeData.Displacements.size(), 3u);
+  EXPECT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
+  // Mode numbers are whole numbers only, one or three of them.
+  EXPECT_EQ(Read(cut + "\n 4 5 6\n").ModeData.ModeNumbers.size(), 6u);
+  EXPECT_EQ(Read(cut + "\n 4 5 +6\n").ModeData.ModeNumbers.size(), 3u);
+  EXPECT_EQ(Read(cut + "\n 7\n").ModeData.ModeNumbers.size(), 4u);
+  EXPECT_EQ(Read(cut + "\n 7.0\n").ModeData.ModeNumbers.size(), 3u);
+}
+
 TEST(GaussianOutputFrequencies, WithoutAnEmptyLineLaterRowsAreRead) {
   const std::string text = WaterJob();
   const std::string noBlank = text.substr(0, text.size() - 1) +
@@ -315,12 +330,21 @@ TEST(GaussianOutputFrequencies, Precision) {
   EXPECT_EQ(f.ModeData.Displacements[0].Vectors[0].z, -1.000000000001);
 }
 
-TEST(GaussianOutputFrequencies, NotANumberOrTooLargeForAFloatReadsAsZero) {
-  const MolFile f = Read(WaterJob(kHeader4, " Raman Activ --   ******   1.5   x\n"));
+TEST(GaussianOutputFrequencies, StarsAreNotKnownOtherTextReadsAsZero) {
+  // Gaussian prints a value too wide for its column as stars.
+  const MolFile f = Read(WaterJob(kHeader4, " Raman Activ --   ***********   1.5   x*\n"));
   ASSERT_EQ(f.ModeData.RamanActivities.size(), 3u);
-  EXPECT_EQ(f.ModeData.RamanActivities[0], 0.0f);
+  EXPECT_FALSE(NormalModes::IsKnown(f.ModeData.RamanActivities[0]));
   EXPECT_EQ(f.ModeData.RamanActivities[1], 1.5f);
   EXPECT_EQ(f.ModeData.RamanActivities[2], 0.0f);
+  const MolFile ir = Read(Table(kWaterRows) + "\n" + kHeader4 + kWaterModes.substr(0, kWaterModes.rfind(" IR")) +
+                          " IR Inten    --     ******     *          -*\n");
+  ASSERT_EQ(ir.ModeData.IRIntensities.size(), 3u);
+  EXPECT_FALSE(NormalModes::IsKnown(ir.ModeData.IRIntensities[0]));
+  EXPECT_FALSE(NormalModes::IsKnown(ir.ModeData.IRIntensities[1]));
+  EXPECT_EQ(ir.ModeData.IRIntensities[2], 0.0f);
+  EXPECT_EQ(FormatModeValue(ir.ModeData.IRIntensities[0]), "**********");
+  EXPECT_EQ(FormatModeValue(99.7386f), "99.7386");
   // Narrowed, 1e39 would be an infinite bar in the chart.
   const MolFile huge = Read(WaterJob(kHeader4, " Raman Activ --   1e39   -1e300   2.5\n"));
   EXPECT_EQ(huge.ModeData.RamanActivities, (std::vector<float>{0.0f, 0.0f, 2.5f}));
