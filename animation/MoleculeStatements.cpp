@@ -82,6 +82,12 @@ void MolAnimation::ReadFile(const Tokens& tokens) {
     FileIndex[id] = -1;
     return;
   }
+  // Listed absolute and without "." and ".." steps, when that names the file
+  // read (it does not after a folder that is a link and then "..").
+  std::error_code failed;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+  const std::filesystem::path cleaned = absolute.lexically_normal();
+  if (!failed) file.Path = (std::filesystem::equivalent(absolute, cleaned, failed) ? cleaned : absolute).string();
   FileIndex[id] = static_cast<std::int32_t>(MolFiles->size());
   MolGL model;
   file.ToMolGL(model);

@@ -1,6 +1,8 @@
 // %FILE, %MOL, %BOND, %COLOR, %ATOMCOLOR, %ATOMRADIUS and %MODELTYPE.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "ProjectFolder.h"
 #include "animation/MolAnimation.h"
 #include "display/MolGL.h"
@@ -68,6 +70,41 @@ TEST_F(MoleculeStatements, FilesAreFoundBesideTheProjectAndAppended) {
   EXPECT_TRUE(models[5].Atoms.empty());
   EXPECT_EQ(animation.ModelTypes.at(7), static_cast<std::uint32_t>(GAUSSIAN_INPUT));
   EXPECT_EQ(animation.ModelTypes.at(6), 0u);
+}
+
+TEST_F(MoleculeStatements, FilePathsAreListedAbsoluteAndClean) {
+  folder.Write("sub/a.gjf", TwoAtomInput);
+  folder.Write("real/x.gjf", TwoAtomInput);
+  std::filesystem::create_directories(folder.Root / "real/deep");
+  std::filesystem::create_directory_symlink(folder.Root / "real/deep", folder.Root / "link");
+  Load(
+      "%FILE 1 GJF ../sub/./a.gjf\n"
+      "%FILE 2 GJF ../link/../x.gjf\n");  // the system finds real/x.gjf
+  ASSERT_EQ(files.size(), 3u);
+  EXPECT_EQ(files[1].Path, folder.PathOf("sub/a.gjf"));
+  // Cleaned, the name would lose the link's step and name no file.
+  EXPECT_EQ(files[2].Path, folder.PathOf("sub/../link/../x.gjf"));
+  EXPECT_EQ(models[2].Atoms.size(), 2u);
+
+  // A project named relative to the current folder lists its files absolute.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(folder.Root);
+  animation.Clear();
+  animation.Load("sub/../sub/a.qva");
+  std::filesystem::current_path(before);
+  ASSERT_EQ(files.size(), 5u);
+  EXPECT_EQ(files[3].Path, folder.PathOf("sub/a.gjf"));
+  EXPECT_EQ(files[4].Path, folder.PathOf("sub/../sub/../link/../x.gjf"));
+}
+
+TEST_F(MoleculeStatements, IdsKeepTheLow32BitsOfTheNumberWritten) {
+  for (const char* statement : {"%MOL 4294967296 1", "%MOL 4294967297 2", "%MOL 2147483648 3",
+                                "%MOL -2 4", "%MOL 4294967295 5", "%MOL 2147483647 6"})
+    Run(statement);
+  EXPECT_EQ(animation.AtomCounts, (std::map<std::uint32_t, std::uint32_t>{
+                                      {0, 1}, {1, 2}, {2147483647, 6}, {2147483648u, 3}, {4294967294u, 4}, {4294967295u, 5}}));
+  Run("%MOL 7 -4294967295");  // a count wraps as an id does
+  EXPECT_EQ(animation.AtomCounts.at(7), 1u);
 }
 
 TEST_F(MoleculeStatements, AtomColoursReachOnlyLaterFiles) {
