@@ -206,7 +206,7 @@ QWidget* TFormMolecules::BuildInfoTab() {
   StringGridPosition->SetCell(1, 0, QStringLiteral("Y"));
   StringGridPosition->SetCell(2, 0, QStringLiteral("Z"));
   for (int c = 0; c < 3; ++c) StringGridPosition->SetColWidth(c, 86);
-  StringGridPosition->setFixedHeight(2 * StringGridPosition->rowHeight(0) + 4);
+  StringGridPosition->setFixedHeight(2 * StringGridPosition->rowHeight(1) + 4);
   CheckBoxShowDummyAtoms = new QCheckBox(QStringLiteral("Show Dummy Atoms"), PanelInfo);
   CheckBoxShowDetail = new QCheckBox(QStringLiteral("Show Detail"), PanelInfo);
   LabelRotMatrix = new QLabel(QStringLiteral("Rotation/Translation Matrix"), PanelInfo);
@@ -217,7 +217,7 @@ QWidget* TFormMolecules::BuildInfoTab() {
   }
   StringGridRotMatrix->SetColWidth(0, 48);
   for (int c = 1; c < 5; ++c) StringGridRotMatrix->SetColWidth(c, 65);
-  StringGridRotMatrix->setFixedHeight(5 * StringGridRotMatrix->rowHeight(0) + 4);
+  StringGridRotMatrix->setFixedHeight(5 * StringGridRotMatrix->rowHeight(1) + 4);
   LabelRotMatrix->hide();
   StringGridRotMatrix->hide();
 

@@ -1,7 +1,9 @@
 #include "StringGrid.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -41,14 +43,117 @@ class StringGridDelegate : public QStyledItemDelegate {
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget* parent)
     : QTableWidget(rows, columns, parent), fixedColumns_(fixedColumns), fixedRows_(fixedRows) {
-  horizontalHeader()->hide();
-  verticalHeader()->hide();
+  horizontalHeader()->setVisible(fixedRows_ > 0);
+  verticalHeader()->setVisible(fixedColumns_ > 0);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  // Whole cells scroll, as the headings beside them do.
+  setHorizontalScrollMode(ScrollPerItem);
+  setVerticalScrollMode(ScrollPerItem);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
   setItemDelegate(new StringGridDelegate(this));
   MakeCells(0);
+  if (fixedRows_ > 0) fixedRowView_ = MakeHeadingView(true, false);
+  if (fixedColumns_ > 0) fixedColumnView_ = MakeHeadingView(false, true);
+  if (fixedRows_ > 0 && fixedColumns_ > 0) corner_ = MakeHeadingView(false, false);
+  for (int r = 0; r < fixedRows_; ++r) setRowHidden(r, true);
+  for (int c = 0; c < fixedColumns_; ++c) setColumnHidden(c, true);
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, &StringGrid::FollowSizes);
+  connect(verticalHeader(), &QHeaderView::sectionResized, this, &StringGrid::FollowSizes);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &StringGrid::PlaceHeadingViews);
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &StringGrid::PlaceHeadingViews);
+  FollowSizes();
+}
+
+QTableView* StringGrid::MakeHeadingView(bool hideFixedColumns, bool hideFixedRows) {
+  auto* view = new QTableView(this);
+  view->setModel(model());
+  view->horizontalHeader()->hide();
+  view->verticalHeader()->hide();
+  view->setFrameShape(QFrame::NoFrame);
+  view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view->setHorizontalScrollMode(ScrollPerItem);
+  view->setVerticalScrollMode(ScrollPerItem);
+  view->setFocusPolicy(Qt::NoFocus);
+  view->setSelectionMode(QAbstractItemView::NoSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Hidden like the grid's, so that both scroll by the same whole cells.
+  if (hideFixedColumns) {
+    for (int c = 0; c < fixedColumns_; ++c) view->setColumnHidden(c, true);
+  }
+  if (hideFixedRows) {
+    for (int r = 0; r < fixedRows_; ++r) view->setRowHidden(r, true);
+  }
+  // A view takes its scroll range late; it then takes the grid's position again.
+  connect(view->horizontalScrollBar(), &QScrollBar::rangeChanged, this, &StringGrid::PlaceHeadingViews);
+  connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this, &StringGrid::PlaceHeadingViews);
+  view->viewport()->installEventFilter(this);
+  view->raise();
+  return view;
+}
+
+void StringGrid::FollowSizes() {
+  for (QTableView* view : {corner_, fixedRowView_, fixedColumnView_}) {
+    if (!view) continue;
+    // A new default resizes every row: only a changed one is passed on.
+    for (auto [own, grid] : {std::pair{view->horizontalHeader(), horizontalHeader()},
+                             std::pair{view->verticalHeader(), verticalHeader()}}) {
+      if (own->defaultSectionSize() != grid->defaultSectionSize()) own->setDefaultSectionSize(grid->defaultSectionSize());
+    }
+  }
+  if (fixedRowView_) {
+    for (int c = fixedColumns_; c < columnCount(); ++c) fixedRowView_->setColumnWidth(c, columnWidth(c));
+  }
+  if (fixedColumnView_) {
+    for (int r = fixedRows_; r < rowCount(); ++r) fixedColumnView_->setRowHeight(r, rowHeight(r));
+  }
+  updateGeometries();
+}
+
+void StringGrid::updateGeometries() {
+  // Qt's headers, sized as the fixed cells, keep the place beside the cells.
+  if (fixedRowView_) horizontalHeader()->setFixedHeight(FixedHeight());
+  if (fixedColumnView_) verticalHeader()->setFixedWidth(FixedWidth());
+  QTableWidget::updateGeometries();
+  PlaceHeadingViews();
+}
+
+void StringGrid::PlaceHeadingViews() {
+  const QRect top = horizontalHeader()->geometry();
+  const QRect left = verticalHeader()->geometry();
+  if (fixedRowView_) {
+    fixedRowView_->setGeometry(top);
+    fixedRowView_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+  }
+  if (fixedColumnView_) {
+    fixedColumnView_->setGeometry(left);
+    fixedColumnView_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+  }
+  if (corner_) corner_->setGeometry(left.left(), top.top(), left.width(), top.height());
+}
+
+int StringGrid::FixedWidth() const {
+  int width = 0;
+  for (int c = 0; c < fixedColumns_; ++c) width += ColWidth(c);
+  return width;
+}
+
+int StringGrid::FixedHeight() const {
+  int height = 0;
+  for (int r = 0; r < fixedRows_; ++r) height += fixedRowView_->rowHeight(r);
+  return height;
+}
+
+// The wheel over a heading scrolls the grid.
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    for (QTableView* view : {corner_, fixedRowView_, fixedColumnView_}) {
+      if (view && watched == view->viewport()) return QCoreApplication::sendEvent(viewport(), event);
+    }
+  }
+  return QTableWidget::eventFilter(watched, event);
 }
 
 void StringGrid::MakeCells(int fromRow) {
@@ -88,7 +193,21 @@ void StringGrid::SetCell(int column, int row, const QString& text) {
   cell->setText(text);
 }
 
-void StringGrid::SetColWidth(int column, int width) { setColumnWidth(column, width); }
+void StringGrid::SetColWidth(int column, int width) {
+  if (column >= fixedColumns_) {
+    setColumnWidth(column, width);
+    return;
+  }
+  // A fixed column is hidden here: its width lives in the views that show it.
+  for (QTableView* view : {corner_, fixedColumnView_}) {
+    if (view) view->setColumnWidth(column, width);
+  }
+  updateGeometries();
+}
+
+int StringGrid::ColWidth(int column) const {
+  return column < fixedColumns_ ? fixedColumnView_->columnWidth(column) : columnWidth(column);
+}
 
 void StringGrid::UserEdited(int column, int row, const QString& text) {
   SetCell(column, row, text);

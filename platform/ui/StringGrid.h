@@ -2,7 +2,8 @@
 // Cell numbers count the headings too: with one fixed row and column, (1, 1)
 // is the first data cell. Cells are addressed (column, row). SetCell runs no
 // handler; a user's edit raises setEditText on every keystroke, after the
-// cell already holds the new text.
+// cell already holds the new text. The fixed rows stay at the top and the
+// fixed columns at the left whatever the scroll position.
 #pragma once
 
 #include <QTableWidget>
@@ -16,7 +17,7 @@ class StringGrid : public QTableWidget {
   QString Cell(int column, int row) const;
   void SetCell(int column, int row, const QString& text);
   void SetColWidth(int column, int width);
-  int ColWidth(int column) const { return columnWidth(column); }
+  int ColWidth(int column) const;
   // Rows removed or added; new rows get cells (fixed ones where the fixed
   // columns are), so that SetCell reaches them. Runs no handler.
   void SetRowCount(int rows);
@@ -26,11 +27,29 @@ class StringGrid : public QTableWidget {
  signals:
   void setEditText(int column, int row, const QString& text);
 
+ protected:
+  void updateGeometries() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   friend class StringGridDelegate;
   void UserEdited(int column, int row, const QString& text);
   void MakeCells(int fromRow);
+  // The fixed cells are hidden here and shown by views of the same cells laid
+  // over Qt's headers, which keep their place beside the scrolling cells:
+  // the corner, the fixed rows (scrolled sideways with the grid) and the
+  // fixed columns (scrolled up and down with it).
+  QTableView* MakeHeadingView(bool hideFixedColumns, bool hideFixedRows);
+  // The heading views take the grid's row heights and column widths.
+  void FollowSizes();
+  // The heading views cover the headers and take the grid's scroll position.
+  void PlaceHeadingViews();
+  int FixedWidth() const;
+  int FixedHeight() const;
 
   int fixedColumns_;
   int fixedRows_;
+  QTableView* corner_ = nullptr;
+  QTableView* fixedRowView_ = nullptr;
+  QTableView* fixedColumnView_ = nullptr;
 };
