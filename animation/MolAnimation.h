@@ -98,7 +98,7 @@ class MolAnimation {
   // files it names are appended to MolFiles and MolGLs, relative names
   // looked up in the animation file's folder. False only when the file
   // cannot be opened; nothing in it is ever reported.
-  bool Load(const std::string& path);
+  [[nodiscard]] bool Load(const std::string& path);
   // Splits one statement into tokens at blanks and tabs; quotes (either
   // kind) keep blanks and bytes above 0x7E, which are dropped outside them.
   static void Tokenize(std::string_view statement, std::vector<std::string>& tokens);

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr long double SpeedOfLight = 299792458.0;  // m/s
+constexpr long double kSpeedOfLight = 299792458.0;  // m/s
 
 }  // namespace
 
@@ -34,7 +34,7 @@ void MolAnimation::Advance(long double time, double step) {
     // A key the frame does not name holds its phase.
     const long double frequency = entry == freqs.end() ? 0.0L : entry->second.Frequency;
     phase += static_cast<long double>(step) * 2.0L * static_cast<long double>(Pi) * frequency *
-             SpeedOfLight * 100.0L * static_cast<long double>(1e-15);
+             kSpeedOfLight * 100.0L * static_cast<long double>(1e-15);
   }
 }
 

@@ -8,7 +8,7 @@
 namespace {
 
 // The time-text font's display lists start here.
-constexpr GLuint TimeFontLists = 1000;
+constexpr GLuint kTimeFontLists = 1000;
 
 std::string Compose(const MolAnimation::TextData& text, long double value) {
   return text.Prefix + FormatGeneral(value) + text.Unit + text.Postfix;
@@ -39,7 +39,7 @@ void MolAnimation::DrawTexts() const {
     // The raster position takes the current colour over for the bitmaps.
     glColor4ub(text.Color.r, text.Color.g, text.Color.b, text.Color.a);
     glRasterPos3f(text.Position.x, text.Position.y, text.Position.z);
-    glListBase(TimeFontLists);
+    glListBase(kTimeFontLists);
     glCallLists(static_cast<GLsizei>(overlay.Bytes.size()), GL_UNSIGNED_BYTE, overlay.Bytes.data());
     glListBase(0);
   }

@@ -28,7 +28,7 @@ struct ModelTypeName {
 };
 
 // In the order they are looked up.
-constexpr ModelTypeName ModelTypeNames[] = {
+constexpr ModelTypeName kModelTypeNames[] = {
     {"Ball and Stick", BALL_AND_STICK}, {"Ball and Colored Stick", BALL_AND_STICK_COLORED},
     {"Space Filling", SPACE_FILLING},   {"Colored Sticks", STICK_COLORED},
     {"Sticks", STICK},                  {"Colored Wire", WIRE_COLORED},
@@ -97,7 +97,7 @@ void TFormMolecules::ShowSelectedMolecule() {
                                    Picture("0.000", SelectedMolGL->RotMatrix.Element[RotMatrixElement(column, row)]));
     }
   }
-  for (const ModelTypeName& type : ModelTypeNames) {
+  for (const ModelTypeName& type : kModelTypeNames) {
     if (type.Code == SelectedMolGL->ModelType) {
       const QSignalBlocker quiet(ComboBoxModelType);
       const QSignalBlocker quietEdit(ComboBoxModelType->lineEdit());
@@ -156,7 +156,7 @@ void TFormMolecules::EditNameMoleculeChange() {
 void TFormMolecules::ComboBoxModelTypeChange() {
   if (!SelectedMolFile || !SelectedMolGL) return;
   const QString text = ComboBoxModelType->currentText();
-  for (const ModelTypeName& type : ModelTypeNames) {
+  for (const ModelTypeName& type : kModelTypeNames) {
     if (text == QLatin1String(type.Name)) {
       SelectedMolGL->ModelType = type.Code;
       return;

@@ -24,7 +24,8 @@ void TFormMolecules::OpenAnimationFile(const std::string& path, bool distanceBon
   Animation.MolGLs = &models;
   // Molecule files named in it are looked up beside it; the current folder
   // stays as it is.
-  Animation.Load(path);
+  // A project that cannot be read shows what it loaded: nothing.
+  (void)Animation.Load(path);
   Animation.Title = ExtractFileName(path);
   setWindowTitle(QStringLiteral("Quivera: ") + FromFileName(Animation.Title));
 

@@ -33,7 +33,8 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
   file.FileType = fileType;
   file.Name = ExtractFileName(path);
   file.Path = path;
-  file.Load(path.c_str());
+  // A file that cannot be read opens as an empty molecule of its name.
+  (void)file.Load(path.c_str());
   MolGL model;
   model.Name = file.Name;
   file.ToMolGL(model);

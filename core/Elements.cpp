@@ -10,7 +10,7 @@ struct Row {
   GraphicHandler::Color<float> Color;
 };
 
-const Row Rows[] = {
+const Row kRows[] = {
     {0, "", 50.0, 0.0, {0.0f, 0.0f, 0.6f, 1.0f}},
     {1, "H", 37.3, 100.0, {0.35f, 0.65f, 0.75f, 1.0f}},
     {2, "He", 140.0, 140.0, {0.502f, 0.502f, 1.0f, 1.0f}},
@@ -124,13 +124,13 @@ const Row Rows[] = {
 };
 
 // Symbols of elements beyond Lr can be written but are not read back.
-constexpr std::uint32_t LastReadableNumber = 103;
+constexpr std::uint32_t kLastReadableNumber = 103;
 
 }  // namespace
 
 Elements::Elements() {
-  for (const Row& row : Rows) {
-    if (row.Number <= LastReadableNumber) SymbolToNumber[row.Symbol] = row.Number;
+  for (const Row& row : kRows) {
+    if (row.Number <= kLastReadableNumber) SymbolToNumber[row.Symbol] = row.Number;
     NumberToSymbol[row.Number] = row.Symbol;
     Radii[row.Number] = row.Radius;
     if (row.VdwRadius > 0.0) VdwRadii[row.Number] = row.VdwRadius;

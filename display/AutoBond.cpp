@@ -49,11 +49,11 @@ class BondGrid {
     std::int64_t x, y, z;
   };
   // 21 bits a coordinate, with room for the neighbours of the outer cells.
-  static constexpr double Limit = (1 << 20) - 2;
+  static constexpr double kLimit = (1 << 20) - 2;
 
   bool CellOf(double v, std::int64_t& cell) const {
     const double c = std::floor(v / cell_);
-    if (!(std::fabs(c) <= Limit)) return false;
+    if (!(std::fabs(c) <= kLimit)) return false;
     cell = static_cast<std::int64_t>(c);
     return true;
   }

@@ -7,9 +7,9 @@
 namespace {
 
 // Bond ends closer than this (squared distance) give no cylinder.
-constexpr double MinSquaredLength = 1e-7;
-constexpr int ArrowMaterial = 0;
-constexpr int BondMaterial = 1;
+constexpr double kMinSquaredLength = 1e-7;
+constexpr int kArrowMaterial = 0;
+constexpr int kBondMaterial = 1;
 
 std::string Symbol(const MolGL& model, std::uint32_t atomicNumber) {
   const auto it = model.ElementData.NumberToSymbol.find(atomicNumber);
@@ -18,7 +18,7 @@ std::string Symbol(const MolGL& model, std::uint32_t atomicNumber) {
 
 int Material(const MolGL& model, std::uint32_t atomicNumber) {
   const auto it = model.MaterialIndex.find(static_cast<std::int32_t>(atomicNumber));
-  return it == model.MaterialIndex.end() ? BondMaterial : static_cast<int>(it->second);
+  return it == model.MaterialIndex.end() ? kBondMaterial : static_cast<int>(it->second);
 }
 
 // "Object "M<index><name>" {" and the lines every object starts with.
@@ -45,10 +45,10 @@ void WriteBondObject(const MolGL& model, const Bond& bond, float radius, bool at
   const Atom& a1 = model.Atoms[bond.Atom1];
   const Atom& a2 = model.Atoms[bond.Atom2];
   const Position<double> v = a2.Position - a1.Position;
-  if (v.x * v.x + v.y * v.y + v.z * v.z < MinSquaredLength) return;
+  if (v.x * v.x + v.y * v.y + v.z * v.z < kMinSquaredLength) return;
   if (!model.ShowDummyAtoms && (a1.AtomicNumber == 0 || a2.AtomicNumber == 0)) return;
-  const int material1 = atomMaterials ? Material(model, a1.AtomicNumber) : BondMaterial;
-  const int material2 = atomMaterials ? Material(model, a2.AtomicNumber) : BondMaterial;
+  const int material1 = atomMaterials ? Material(model, a1.AtomicNumber) : kBondMaterial;
+  const int material2 = atomMaterials ? Material(model, a2.AtomicNumber) : kBondMaterial;
 
   ExportObject object;
   BeginObject(model, "Bnd" + AtomName(model, a1) + AtomName(model, a2), object);
@@ -130,7 +130,7 @@ void MolGL::WriteMqoNormalMode(int modeNumber, float lengthScale, float radius,
       object.Add("\tcolor 1.00 0.000 0.000");
       object.Add("\tcolor_type 0");
       object.Add("\ttranslation 0.0 0.0 0.0");
-      WriteMqoArrow(object, atom.BasePosition + Position, vector, radius, ArrowMaterial, CylinderSlices);
+      WriteMqoArrow(object, atom.BasePosition + Position, vector, radius, kArrowMaterial, CylinderSlices);
       object.Add("}");
       object.AppendTo(lines);
     }

@@ -13,11 +13,11 @@ struct BondStyle {
 };
 
 // Closer than this (squared distance) two atoms leave no direction for a cylinder.
-constexpr double MinSquaredLength = 1e-7;
+constexpr double kMinSquaredLength = 1e-7;
 
 bool Degenerate(const Position<double>& a, const Position<double>& b) {
   const Position<double> v = b - a;
-  return v.x * v.x + v.y * v.y + v.z * v.z < MinSquaredLength;
+  return v.x * v.x + v.y * v.y + v.z * v.z < kMinSquaredLength;
 }
 
 void AppendHalves(const MolGL& model, const Bond& bond, const BondStyle& style, std::vector<std::string>& lines) {

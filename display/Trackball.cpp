@@ -4,9 +4,9 @@
 
 namespace {
 
-constexpr float SphereSize = 0.8f;
+constexpr float kSphereSize = 0.8f;
 int AddQuatsCalls = 0;
-constexpr int RenormalizeCount = 97;
+constexpr int kRenormalizeCount = 97;
 
 }  // namespace
 
@@ -71,8 +71,8 @@ void Trackball(float q[4], float p1x, float p1y, float p2x, float p2y) {
     return;
   }
   float p1[3], p2[3], axis[3], d[3];
-  VecSet(p1, p1x, p1y, ProjectToSphere(SphereSize, p1x, p1y));
-  VecSet(p2, p2x, p2y, ProjectToSphere(SphereSize, p2x, p2y));
+  VecSet(p1, p1x, p1y, ProjectToSphere(kSphereSize, p1x, p1y));
+  VecSet(p2, p2x, p2y, ProjectToSphere(kSphereSize, p2x, p2y));
   VecCross(p2, p1, axis);
   VecSub(p1, p2, d);
   float t = VecLength(d) * 0.625f;
@@ -106,7 +106,7 @@ void AddQuats(const float q1[4], const float q2[4], float dest[4]) {
   const float w = q1[3] * q2[3] - VecDot(q1, q2);
   VecCopy(sum, dest);
   dest[3] = w;
-  if (++AddQuatsCalls > RenormalizeCount) {
+  if (++AddQuatsCalls > kRenormalizeCount) {
     AddQuatsCalls = 0;
     NormalizeQuat(dest);
   }

@@ -17,7 +17,7 @@ struct FileTypeText {
   const char* Text;
 };
 
-constexpr FileTypeText FileTypeTexts[] = {
+constexpr FileTypeText kFileTypeTexts[] = {
     {GAUSSIAN_INPUT, "Gaussian Input"},
     {GAUSSIAN_OUTPUT, "Gaussian Output (Last Orientation Only)"},
     {MOPAC_INPUT, "MOPAC Input"},
@@ -26,7 +26,7 @@ constexpr FileTypeText FileTypeTexts[] = {
 
 // Any text that names none of the types reads as a Gaussian input.
 std::int32_t FileTypeOf(const QString& text) {
-  for (const FileTypeText& type : FileTypeTexts) {
+  for (const FileTypeText& type : kFileTypeTexts) {
     if (text == QLatin1String(type.Text)) return type.Code;
   }
   return GAUSSIAN_INPUT;
@@ -45,7 +45,7 @@ void TFormMoleculeEdit::ShowFileControls() {
 void TFormMoleculeEdit::ShowFileData() {
   RichEditFileData->clear();
   const FileTypeText* shown = nullptr;
-  for (const FileTypeText& type : FileTypeTexts) {
+  for (const FileTypeText& type : kFileTypeTexts) {
     if (type.Code == EditedMolFile.FileType) shown = &type;
   }
   if (!shown) {

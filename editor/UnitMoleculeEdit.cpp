@@ -25,7 +25,7 @@ TFormMoleculeEdit* FormMoleculeEdit = nullptr;
 
 namespace {
 
-constexpr int RowHeight = 18;
+constexpr int kRowHeight = 18;
 
 QVBoxLayout* Column(QWidget* owner) {
   auto* layout = new QVBoxLayout(owner);
@@ -44,7 +44,7 @@ QLabel* Caption(const QString& text, QWidget* owner) {
 
 StringGrid* Grid(int columns, int fixedColumns, std::initializer_list<const char*> headings, QWidget* owner) {
   auto* grid = new StringGrid(columns, 2, fixedColumns, 1, owner);
-  grid->verticalHeader()->setDefaultSectionSize(RowHeight);
+  grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
   int column = 0;
   for (const char* heading : headings) grid->SetCell(column++, 0, QString::fromUtf8(heading));
   return grid;

@@ -108,9 +108,9 @@ class MolFile {
 
   // Appends the file's lines, sets Path and parses. False, with the record
   // unchanged, when the file cannot be read (missing, a directory, a failed read).
-  bool Load(const char* path);
+  [[nodiscard]] bool Load(const char* path);
   // Writes Lines separated by line ends; false when any write fails.
-  bool Save(const char* path) const;
+  [[nodiscard]] bool Save(const char* path) const;
   void Parse();
   void Clear();
   bool HasZMatrixAtoms() const;

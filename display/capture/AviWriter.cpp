@@ -7,21 +7,21 @@
 namespace {
 
 // Positions of the fields patched on Close.
-constexpr std::uint32_t RiffSizeAt = 4;
-constexpr std::uint32_t AvihAt = 32;  // start of the avih data
-constexpr std::uint32_t AvihMaxBytesPerSecAt = AvihAt + 4;
-constexpr std::uint32_t AvihTotalFramesAt = AvihAt + 16;
-constexpr std::uint32_t AvihSuggestedBufferAt = AvihAt + 28;
-constexpr std::uint32_t StrhAt = AvihAt + 56 + 20;  // after avih and the strl list header
-constexpr std::uint32_t StrhLengthAt = StrhAt + 32;
-constexpr std::uint32_t StrhSuggestedBufferAt = StrhAt + 36;
-constexpr std::uint32_t HeaderListSize = 4 + (8 + 56) + (12 + (8 + 56) + (8 + 40));
+constexpr std::uint32_t kRiffSizeAt = 4;
+constexpr std::uint32_t kAvihAt = 32;  // start of the avih data
+constexpr std::uint32_t kAvihMaxBytesPerSecAt = kAvihAt + 4;
+constexpr std::uint32_t kAvihTotalFramesAt = kAvihAt + 16;
+constexpr std::uint32_t kAvihSuggestedBufferAt = kAvihAt + 28;
+constexpr std::uint32_t kStrhAt = kAvihAt + 56 + 20;  // after avih and the strl list header
+constexpr std::uint32_t kStrhLengthAt = kStrhAt + 32;
+constexpr std::uint32_t kStrhSuggestedBufferAt = kStrhAt + 36;
+constexpr std::uint32_t kHeaderListSize = 4 + (8 + 56) + (12 + (8 + 56) + (8 + 40));
 
-constexpr std::uint32_t KeyFrame = 0x10;  // AVIIF_KEYFRAME
-constexpr std::uint32_t HasIndex = 0x10;  // AVIF_HASINDEX
+constexpr std::uint32_t kKeyFrame = 0x10;  // AVIIF_KEYFRAME
+constexpr std::uint32_t kHasIndex = 0x10;  // AVIF_HASINDEX
 
 // 'MJPG' as the bitmap header's compression code.
-constexpr std::uint32_t MotionJpegCompression = 'M' | 'J' << 8 | 'P' << 16 | static_cast<std::uint32_t>('G') << 24;
+constexpr std::uint32_t kMotionJpegCompression = 'M' | 'J' << 8 | 'P' << 16 | static_cast<std::uint32_t>('G') << 24;
 
 const char (&ChunkCode(AviCodec codec))[5] { return codec == AviCodec::Uncompressed ? "00db" : "00dc"; }
 
@@ -57,14 +57,14 @@ bool AviWriter::SetFormat(int width, int height, int frameRate, AviCodec codec, 
   PutU32(head, 0);  // patched
   PutFourCC(head, "AVI ");
   PutFourCC(head, "LIST");
-  PutU32(head, HeaderListSize);
+  PutU32(head, kHeaderListSize);
   PutFourCC(head, "hdrl");
   PutFourCC(head, "avih");
   PutU32(head, 56);
   PutU32(head, static_cast<std::uint32_t>(1000000 / frameRate));  // microseconds per frame
   PutU32(head, 0);  // maximum bytes per second, patched
   PutU32(head, 0);  // padding granularity
-  PutU32(head, HasIndex);
+  PutU32(head, kHasIndex);
   PutU32(head, 0);  // total frames, patched
   PutU32(head, 0);  // initial frames
   PutU32(head, 1);  // streams
@@ -96,7 +96,7 @@ bool AviWriter::SetFormat(int width, int height, int frameRate, AviCodec codec, 
   PutU16(head, static_cast<std::uint16_t>(height));
   PutFourCC(head, "strf");
   PutU32(head, 40);
-  PutBitmapInfoHeader(head, width, height, dib ? 0 : MotionJpegCompression, frameBytes);
+  PutBitmapInfoHeader(head, width, height, dib ? 0 : kMotionJpegCompression, frameBytes);
   PutFourCC(head, "LIST");
   PutU32(head, 0);  // patched
   PutFourCC(head, "movi");
@@ -152,17 +152,17 @@ bool AviWriter::Close() {
     PutU32(index, static_cast<std::uint32_t>(16 * index_.size()));
     for (const IndexEntry& entry : index_) {
       PutFourCC(index, ChunkCode(codec_));
-      PutU32(index, KeyFrame);
+      PutU32(index, kKeyFrame);
       PutU32(index, entry.Offset);
       PutU32(index, entry.Size);
     }
     const auto frames = static_cast<std::uint32_t>(index_.size());
     const std::uint32_t buffer = largestFrame_ + 8;
-    ok = WriteBytes(index) && PatchU32(RiffSizeAt, end_ - 8) && PatchU32(moviCode_ - 4, moviEnd - moviCode_) &&
-         PatchU32(AvihMaxBytesPerSecAt, static_cast<std::uint32_t>(std::min<std::uint64_t>(
+    ok = WriteBytes(index) && PatchU32(kRiffSizeAt, end_ - 8) && PatchU32(moviCode_ - 4, moviEnd - moviCode_) &&
+         PatchU32(kAvihMaxBytesPerSecAt, static_cast<std::uint32_t>(std::min<std::uint64_t>(
                                             std::uint64_t{largestFrame_} * frameRate_, 0xFFFFFFFFu))) &&
-         PatchU32(AvihTotalFramesAt, frames) && PatchU32(AvihSuggestedBufferAt, buffer) &&
-         PatchU32(StrhLengthAt, frames) && PatchU32(StrhSuggestedBufferAt, buffer);
+         PatchU32(kAvihTotalFramesAt, frames) && PatchU32(kAvihSuggestedBufferAt, buffer) &&
+         PatchU32(kStrhLengthAt, frames) && PatchU32(kStrhSuggestedBufferAt, buffer);
   }
   if (std::fclose(file_) != 0) ok = false;
   file_ = nullptr;

@@ -19,7 +19,7 @@ class MoleculeStatements : public ::testing::Test {
   // Loads a project of `statements`, which name files beside it.
   void Load(const std::string& statements) {
     animation.Clear();
-    animation.Load(folder.Write("sub/a.qva", statements + "%CONTINUE 1\n"));
+    ASSERT_TRUE(animation.Load(folder.Write("sub/a.qva", statements + "%CONTINUE 1\n")));
   }
   void Run(std::string_view statement) {
     std::vector<std::string> tokens;

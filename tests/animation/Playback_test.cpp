@@ -14,7 +14,7 @@ MolAnimation WithFrames(std::initializer_list<long double> times) {
 }
 
 // 3 fs x 2 pi x 1000 cm-1 x c x 100 x 1e-15
-constexpr long double PhasePerCallAt1000 = 0.565095470192656L;
+constexpr long double kPhasePerCallAt1000 = 0.565095470192656L;
 
 }  // namespace
 
@@ -54,7 +54,7 @@ TEST(Playback, PhasesRunWithTheCurrentFramesFrequency) {
   animation.ModePhases[2] = 0;
 
   animation.Advance(0, 3);
-  EXPECT_NEAR(static_cast<double>(animation.ModePhases[1]), static_cast<double>(PhasePerCallAt1000), 1e-12);
+  EXPECT_NEAR(static_cast<double>(animation.ModePhases[1]), static_cast<double>(kPhasePerCallAt1000), 1e-12);
   EXPECT_EQ(animation.ModePhases[2], 0);  // the frame at 0 has no key 2
   EXPECT_EQ(animation.Frames[0].Freqs.count(2), 0u);
 
@@ -62,14 +62,14 @@ TEST(Playback, PhasesRunWithTheCurrentFramesFrequency) {
   animation.Advance(0, 3);
   animation.Advance(0, 3);
   EXPECT_EQ(*animation.CurrentFrame, 0);
-  EXPECT_NEAR(static_cast<double>(animation.ModePhases[1]), static_cast<double>(3 * PhasePerCallAt1000), 1e-12);
+  EXPECT_NEAR(static_cast<double>(animation.ModePhases[1]), static_cast<double>(3 * kPhasePerCallAt1000), 1e-12);
 
   // In the next frame key 1 holds still and key 2 runs at half the rate;
   // nothing wraps the phase.
   const long double held = animation.ModePhases[1];
   animation.Advance(10, 6);
   EXPECT_EQ(animation.ModePhases[1], held);
-  EXPECT_NEAR(static_cast<double>(animation.ModePhases[2]), static_cast<double>(PhasePerCallAt1000), 1e-12);
+  EXPECT_NEAR(static_cast<double>(animation.ModePhases[2]), static_cast<double>(kPhasePerCallAt1000), 1e-12);
 }
 
 TEST(Playback, FirstAndLast) {

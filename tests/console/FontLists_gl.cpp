@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int Width = 160;
-constexpr int Height = 60;
+constexpr int kWidth = 160;
+constexpr int kHeight = 60;
 
 QFont TextFont(int pixels) {
   QFont font;
@@ -30,12 +30,12 @@ class FontListsInContext : public ::testing::Test {
     surface_.create();
     ASSERT_TRUE(context_.create());
     ASSERT_TRUE(context_.makeCurrent(&surface_));
-    target_ = std::make_unique<QOpenGLFramebufferObject>(Width, Height);
+    target_ = std::make_unique<QOpenGLFramebufferObject>(kWidth, kHeight);
     ASSERT_TRUE(target_->bind());
-    glViewport(0, 0, Width, Height);
+    glViewport(0, 0, kWidth, kHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, Width, 0, Height, -1, 1);
+    glOrtho(0, kWidth, 0, kHeight, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_LIGHTING);
@@ -60,8 +60,8 @@ class FontListsInContext : public ::testing::Test {
     glListBase(0);
     GLfloat raster[4];
     glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-    std::vector<unsigned char> pixels(Width * Height * 4);
-    glReadPixels(0, 0, Width, Height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    std::vector<unsigned char> pixels(kWidth * kHeight * 4);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     *lit = 0;
     for (std::size_t i = 0; i < pixels.size(); i += 4) *lit += pixels[i] > 128;
     return raster[0] - 10;

@@ -14,7 +14,7 @@ namespace {
 
 // A molecule beside the project, one missing, a Gaussian output named by its
 // full path, and two frames.
-const std::string Project =
+const std::string kProject =
     "%FILE 1 GJF a.gjf 1 2 3\n"
     "%FILE 2 GJF missing.gjf\n"
     "%FILE 3 GO \"" QUIVERA_EXAMPLES "/water.out\"\n"
@@ -33,7 +33,7 @@ class OpenAnimation : public FormsFixture {
     const QString prefix = folderName.isEmpty() ? QString() : folderName + QLatin1Char('/');
     if (!folderName.isEmpty()) QDir(folder.path()).mkpath(folderName);
     WriteFile(prefix + "a.gjf", CartesianInput);
-    return WriteFile(prefix + "a.qva", Project);
+    return WriteFile(prefix + "a.qva", kProject);
   }
 };
 

@@ -8,27 +8,27 @@
 
 namespace {
 
-constexpr long double First = 0.0L;
-constexpr long double Last = 30.0L;
+constexpr long double kFirst = 0.0L;
+constexpr long double kLast = 30.0L;
 
 long double Pass(long double time, int state, long double speed = 1.0L) {
-  return AdvanceClock(time, 3.0L, true, state, speed, First, Last);
+  return AdvanceClock(time, 3.0L, true, state, speed, kFirst, kLast);
 }
 
 TEST(AdvanceClock, ForwardPlayLoopsToTheFirstFrame) {
-  EXPECT_EQ(Pass(Last - 1, PLAY), First);  // not First + overshoot
-  EXPECT_EQ(Pass(Last - 3, PLAY), Last);   // exactly the last frame stays for a pass
-  EXPECT_EQ(Pass(Last, PLAY), First);
+  EXPECT_EQ(Pass(kLast - 1, PLAY), kFirst);  // not kFirst + overshoot
+  EXPECT_EQ(Pass(kLast - 3, PLAY), kLast);   // exactly the last frame stays for a pass
+  EXPECT_EQ(Pass(kLast, PLAY), kFirst);
   EXPECT_EQ(Pass(3, FAST_FORWARD, 4), 15);
-  EXPECT_EQ(Pass(20, FAST_FORWARD, 4), First);
+  EXPECT_EQ(Pass(20, FAST_FORWARD, 4), kFirst);
 }
 
 TEST(AdvanceClock, BackwardPlayHoldsAtTheFirstFrame) {
-  EXPECT_EQ(Pass(First, REVERSE_PLAY), First);
-  EXPECT_EQ(Pass(2, REVERSE_PLAY), First);
+  EXPECT_EQ(Pass(kFirst, REVERSE_PLAY), kFirst);
+  EXPECT_EQ(Pass(2, REVERSE_PLAY), kFirst);
   EXPECT_EQ(Pass(20, REVERSE_PLAY), 17);
   EXPECT_EQ(Pass(20, FAST_REVERSE, 2), 14);
-  EXPECT_EQ(Pass(5, FAST_REVERSE, 2), First);
+  EXPECT_EQ(Pass(5, FAST_REVERSE, 2), kFirst);
   EXPECT_EQ(Pass(12, STOP), 12);
 }
 

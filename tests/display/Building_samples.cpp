@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path Samples = QUIVERA_TESTDATA;
+const fs::path kSamples = QUIVERA_TESTDATA;
 
 std::vector<Position<double>> Build(const fs::path& path, std::int32_t fileType) {
   MolFile file;
@@ -58,15 +58,15 @@ void ExpectSameDistances(const std::vector<Position<double>>& got, const std::ve
 class BuildingSamples : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!fs::is_directory(Samples)) GTEST_SKIP() << "no sample files at " << Samples;
+    if (!fs::is_directory(kSamples)) GTEST_SKIP() << "no sample files at " << kSamples;
   }
 };
 
 }  // namespace
 
 TEST_F(BuildingSamples, ZMatrixInputMatchesItsJobsStandardOrientation) {
-  const auto input = Build(Samples / "gaussian_in/dvb_zmat_commas_Variables.gjf", GAUSSIAN_INPUT);
-  const auto output = Build(Samples / "gaussian_out/g09_dvb_raman.out", GAUSSIAN_OUTPUT);
+  const auto input = Build(kSamples / "gaussian_in/dvb_zmat_commas_Variables.gjf", GAUSSIAN_INPUT);
+  const auto output = Build(kSamples / "gaussian_out/g09_dvb_raman.out", GAUSSIAN_OUTPUT);
   ASSERT_EQ(input.size(), 20u);
   ExpectSameDistances(input, output, 1e-4);
 }
@@ -81,18 +81,18 @@ TEST_F(BuildingSamples, ZMatricesMatchAnIndependentReading) {
                {"mopac/h2o_zmat.mop", MOPAC_INPUT}};
   for (const auto& file : files) {
     SCOPED_TRACE(file.input);
-    const fs::path reading = Samples / "oracle/zmatrix" /
+    const fs::path reading = kSamples / "oracle/zmatrix" /
                              ((file.type == MOPAC_INPUT ? "mopin_to_xyz__" : "gzmat_to_xyz__") +
                               fs::path(file.input).filename().string() + ".xyz");
     const auto want = ReadXyz(reading);
     ASSERT_FALSE(want.empty()) << reading;
-    ExpectSameDistances(Build(Samples / file.input, file.type), want, 1e-4);
+    ExpectSameDistances(Build(kSamples / file.input, file.type), want, 1e-4);
   }
 }
 
 TEST_F(BuildingSamples, EveryOutputGivesOneModePerFrequencyReachingEveryAtom) {
   int outputs = 0;
-  for (const auto& entry : fs::directory_iterator(Samples / "gaussian_out")) {
+  for (const auto& entry : fs::directory_iterator(kSamples / "gaussian_out")) {
     SCOPED_TRACE(entry.path().filename().string());
     MolFile file;
     file.FileType = GAUSSIAN_OUTPUT;

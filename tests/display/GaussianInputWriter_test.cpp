@@ -11,12 +11,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const Lines Header{"#T HF/STO-3G TEST", "", "Comment by Quivera", "", "0 1"};
+const Lines kHeader{"#T HF/STO-3G TEST", "", "Comment by Quivera", "", "0 1"};
 
 // The blank line after the molecule, and the empty last line that makes the
 // saved text end with a line end.
 Lines WithHeader(const Lines& atoms) {
-  Lines all = Header;
+  Lines all = kHeader;
   all.insert(all.end(), atoms.begin(), atoms.end());
   all.insert(all.end(), {"", ""});
   return all;

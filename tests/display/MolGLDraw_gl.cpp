@@ -56,7 +56,7 @@ MolGL Molecule(std::int32_t type) {
   return ::testing::AssertionSuccess();
 }
 
-const Rgba Red{255, 0, 0, 255}, Green{0, 255, 0, 255}, Blue{0, 0, 255, 255}, Grey{191, 191, 191, 255};
+const Rgba kRed{255, 0, 0, 255}, kGreen{0, 255, 0, 255}, kBlue{0, 0, 255, 255}, kGrey{191, 191, 191, 255};
 
 void ExpectBackgroundAwayFromTheMolecule() {
   EXPECT_TRUE(Near(PixelAt(-4.9, -4.9), Background, 0));
@@ -68,9 +68,9 @@ void ExpectBackgroundAwayFromTheMolecule() {
 
 TEST_F(MolGLDraw, SpaceFillingDrawsAtomsOnly) {
   Molecule(SPACE_FILLING).Draw();
-  EXPECT_TRUE(Near(PixelAt(-2, 0), Red));
-  EXPECT_TRUE(Near(PixelAt(2, 0), Green));
-  EXPECT_TRUE(Near(PixelAt(-2, 3), Blue));  // no vdW entry: 1.0 x 2 = 2.0 across
+  EXPECT_TRUE(Near(PixelAt(-2, 0), kRed));
+  EXPECT_TRUE(Near(PixelAt(2, 0), kGreen));
+  EXPECT_TRUE(Near(PixelAt(-2, 3), kBlue));  // no vdW entry: 1.0 x 2 = 2.0 across
   EXPECT_FALSE(Near(PixelAt(-2, 1.5), Background, 0));
   EXPECT_TRUE(Near(PixelAt(0, 0), Background, 0));  // no bond between 1.5-wide atoms
   ExpectBackgroundAwayFromTheMolecule();
@@ -78,11 +78,11 @@ TEST_F(MolGLDraw, SpaceFillingDrawsAtomsOnly) {
 
 TEST_F(MolGLDraw, BallAndStickInBondColour) {
   Molecule(BALL_AND_STICK).Draw();
-  EXPECT_TRUE(Near(PixelAt(-2, 0), Red));
-  EXPECT_TRUE(Near(PixelAt(2, 0), Green));
-  EXPECT_TRUE(Near(PixelAt(-1, 0), Grey, 30));
-  EXPECT_TRUE(Near(PixelAt(1, 0), Grey, 30));
-  EXPECT_TRUE(Near(PixelAt(-2, 1.5), Grey, 30));
+  EXPECT_TRUE(Near(PixelAt(-2, 0), kRed));
+  EXPECT_TRUE(Near(PixelAt(2, 0), kGreen));
+  EXPECT_TRUE(Near(PixelAt(-1, 0), kGrey, 30));
+  EXPECT_TRUE(Near(PixelAt(1, 0), kGrey, 30));
+  EXPECT_TRUE(Near(PixelAt(-2, 1.5), kGrey, 30));
   EXPECT_TRUE(Near(PixelAt(-2, -0.9), Background, 0));  // beyond the 0.6 ball
   ExpectBackgroundAwayFromTheMolecule();
 }
@@ -92,11 +92,11 @@ TEST_F(MolGLDraw, ColouredSticksTakeTheirAtomsColours) {
     BeginScene();
     Molecule(type).Draw();
     SCOPED_TRACE(type);
-    EXPECT_TRUE(Near(PixelAt(-2, 0), Red));
-    EXPECT_TRUE(Near(PixelAt(2, 0), Green));
-    EXPECT_TRUE(Near(PixelAt(-1, 0), Red, 30));
-    EXPECT_TRUE(Near(PixelAt(1, 0), Green, 30));
-    EXPECT_TRUE(Near(PixelAt(-2, 2.0), Blue, 30));
+    EXPECT_TRUE(Near(PixelAt(-2, 0), kRed));
+    EXPECT_TRUE(Near(PixelAt(2, 0), kGreen));
+    EXPECT_TRUE(Near(PixelAt(-1, 0), kRed, 30));
+    EXPECT_TRUE(Near(PixelAt(1, 0), kGreen, 30));
+    EXPECT_TRUE(Near(PixelAt(-2, 2.0), kBlue, 30));
     ExpectBackgroundAwayFromTheMolecule();
   }
 }
@@ -106,9 +106,9 @@ TEST_F(MolGLDraw, SticksDrawAtomsInBondColour) {
   model.AtomColors[5] = {1.0f, 1.0f, 0.0f, 1.0f};
   model.Atoms[1].ColorKey = 5;  // an atom's own colour wins
   model.Draw();
-  EXPECT_TRUE(Near(PixelAt(-2, 0), Grey));
+  EXPECT_TRUE(Near(PixelAt(-2, 0), kGrey));
   EXPECT_TRUE(Near(PixelAt(2, 0), {255, 255, 0, 255}));
-  EXPECT_TRUE(Near(PixelAt(1, 0), Grey, 30));
+  EXPECT_TRUE(Near(PixelAt(1, 0), kGrey, 30));
   EXPECT_TRUE(Near(PixelAt(-2, -0.3), Background, 0));  // spheres of the bond radius only
   ExpectBackgroundAwayFromTheMolecule();
 }
@@ -116,18 +116,18 @@ TEST_F(MolGLDraw, SticksDrawAtomsInBondColour) {
 TEST_F(MolGLDraw, WiresAreUnlitLinesAndLeaveLightingOn) {
   Molecule(WIRE).Draw();
   EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-  EXPECT_TRUE(Near(PixelAt(-1, 0), Grey, 2));
-  EXPECT_TRUE(Near(PixelAt(1, 0), Grey, 2));
-  EXPECT_TRUE(Near(PixelAt(-2, 1.5), Grey, 2));
+  EXPECT_TRUE(Near(PixelAt(-1, 0), kGrey, 2));
+  EXPECT_TRUE(Near(PixelAt(1, 0), kGrey, 2));
+  EXPECT_TRUE(Near(PixelAt(-2, 1.5), kGrey, 2));
   EXPECT_TRUE(Near(PixelAt(-2, -0.5), Background, 0));  // no sphere around the atom
   ExpectBackgroundAwayFromTheMolecule();
 
   BeginScene();
   Molecule(WIRE_COLORED).Draw();
   EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-  EXPECT_TRUE(Near(PixelAt(-1, 0), Red, 2));
-  EXPECT_TRUE(Near(PixelAt(1, 0), Green, 2));
-  EXPECT_TRUE(Near(PixelAt(-2, 2.5), Blue, 2));
+  EXPECT_TRUE(Near(PixelAt(-1, 0), kRed, 2));
+  EXPECT_TRUE(Near(PixelAt(1, 0), kGreen, 2));
+  EXPECT_TRUE(Near(PixelAt(-2, 2.5), kBlue, 2));
 }
 
 TEST_F(MolGLDraw, HiddenMoleculeDrawsNothing) {
@@ -161,16 +161,16 @@ TEST_F(MolGLDraw, PositionAndRotationPlaceTheMolecule) {
   double* m = model.RotMatrix.Element;
   m[0] = 0; m[1] = 1; m[4] = -1; m[5] = 0;
   model.Draw();
-  EXPECT_TRUE(Near(PixelAt(0, -4), Red));   // O at (-2, 0) -> (0, -2) -> (0, -4)
-  EXPECT_TRUE(Near(PixelAt(0, 0), Green));  // H at (2, 0) -> (0, 2) -> (0, 0)
+  EXPECT_TRUE(Near(PixelAt(0, -4), kRed));   // O at (-2, 0) -> (0, -2) -> (0, -4)
+  EXPECT_TRUE(Near(PixelAt(0, 0), kGreen));  // H at (2, 0) -> (0, 2) -> (0, 0)
 }
 
 TEST_F(MolGLDraw, AtomsAreDrawnWhereTheyVibrateTo) {
   MolGL model = Molecule(BALL_AND_STICK);
   model.Atoms[1].Position = {2.0, 2.0, 0.0, 1.0};
   model.Draw();
-  EXPECT_TRUE(Near(PixelAt(2, 2), Green));
-  EXPECT_FALSE(Near(PixelAt(2, 0), Green));
+  EXPECT_TRUE(Near(PixelAt(2, 2), kGreen));
+  EXPECT_FALSE(Near(PixelAt(2, 0), kGreen));
 }
 
 TEST_F(MolGLDraw, CoincidentAtomsGetLinesButNoCylinder) {
@@ -192,7 +192,7 @@ TEST_F(MolGLDraw, BondsReferringPastTheAtomsAreSkipped) {
   const Feedback drawn = Capture([&] { model.DrawBonds(); });
   EXPECT_FALSE(drawn.Polygons.empty());
   model.Draw();
-  EXPECT_TRUE(Near(PixelAt(-1, 0), Grey, 30));
+  EXPECT_TRUE(Near(PixelAt(-1, 0), kGrey, 30));
 }
 
 namespace {

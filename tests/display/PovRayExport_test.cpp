@@ -11,8 +11,8 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-const float Background[4] = {0.25f, 0.5f, 1.0f, 1.0f};
-const float NoRotation[4] = {0, 0, 0, 1};
+const float kBackground[4] = {0.25f, 0.5f, 1.0f, 1.0f};
+const float kNoRotation[4] = {0, 0, 0, 1};
 
 // Hydrogen at the origin bonded to oxygen at (1.2, 0, 0), with element data
 // of its own so that the numbers are plain.
@@ -33,7 +33,7 @@ MolGL HydroxylModel(std::int32_t type = BALL_AND_STICK) {
 }
 
 Lines Scene(std::vector<MolGL>& models, SceneExportChoice choice, bool animate = false) {
-  return BuildPovRayScene(models, choice, animate, 20.0f, Background, NoRotation);
+  return BuildPovRayScene(models, choice, animate, 20.0f, kBackground, kNoRotation);
 }
 
 SceneExportChoice Selecting(std::vector<MolGL>& models, std::size_t index = 0) {
@@ -107,7 +107,7 @@ TEST(PovRayScene, ModelRotationAndTrackballTakeTwelveElements) {
   std::vector<MolGL> models = {HydroxylModel()};
   for (int i = 0; i < 16; ++i) models[0].RotMatrix.Element[i] = i;
   const float quarterTurnAboutZ[4] = {0.0f, 0.0f, 0.70710678f, 0.70710678f};
-  const Lines lines = BuildPovRayScene(models, Selecting(models), false, 20.0f, Background, quarterTurnAboutZ);
+  const Lines lines = BuildPovRayScene(models, Selecting(models), false, 20.0f, kBackground, quarterTurnAboutZ);
   EXPECT_EQ(lines[lines.size() - 5],
             "matrix < 0.000000, 1.000000, 2.000000, 4.000000, 5.000000, 6.000000, 8.000000, 9.000000, "
             "10.000000, 12.000000, 13.000000, 14.000000 >");
