@@ -1,3 +1,5 @@
+// Drawing an animation project's frame: its molecules and its particles.
+
 #include <GL/gl.h>
 
 #include "MolAnimation.h"

@@ -1,3 +1,6 @@
+// Playback of an animation project: its first and last times, and advancing
+// the clock from frame to frame.
+
 #include "MolAnimation.h"
 
 namespace {

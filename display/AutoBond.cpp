@@ -1,3 +1,6 @@
+// The display model's automatic bonding: a bond between each pair of atoms
+// closer than 1.2 times the sum of their bond radii.
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

@@ -1,3 +1,6 @@
+// MolFile::ToMolGL: a display model from a file record's atoms, connections
+// and normal modes.
+
 #include <algorithm>
 #include <map>
 #include <string>

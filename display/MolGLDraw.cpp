@@ -1,3 +1,6 @@
+// Drawing the display model in GL: atoms, bonds in each model, and a mode's
+// displacement arrows.
+
 #include <GL/gl.h>
 
 #include "GLShapes.h"

@@ -1,3 +1,6 @@
+// The display model's vibration: atom positions at a time along the chosen
+// mode, and the phases of the modes.
+
 #include <cmath>
 
 #include "MolGL.h"

@@ -93,6 +93,8 @@ struct NormalModes {
 // when it is not known.
 std::string FormatModeValue(double value, const char* picture = "0.0000");
 
+// ToMolGL and the Gaussian-input writer build display models: they are
+// compiled into the display library (molfile/CMakeLists.txt).
 class MolGL;
 
 class MolFile {
