@@ -90,8 +90,9 @@ TEST_F(MoleculeStatements, FilePathsAreListedAbsoluteAndClean) {
   const std::filesystem::path before = std::filesystem::current_path();
   std::filesystem::current_path(folder.Root);
   animation.Clear();
-  animation.Load("sub/../sub/a.qva");
+  const bool loaded = animation.Load("sub/../sub/a.qva");
   std::filesystem::current_path(before);
+  ASSERT_TRUE(loaded);
   ASSERT_EQ(files.size(), 5u);
   EXPECT_EQ(files[3].Path, folder.PathOf("sub/a.gjf"));
   EXPECT_EQ(files[4].Path, folder.PathOf("sub/../sub/../link/../x.gjf"));
