@@ -99,6 +99,9 @@ class MolAnimation {
   // looked up in the animation file's folder. False only when the file
   // cannot be opened; nothing in it is ever reported.
   [[nodiscard]] bool Load(const std::string& path);
+  // Where a molecule file that the project names is read from: beside the
+  // animation file, unless the name is absolute.
+  std::string MoleculeFilePath(const std::string& name) const;
   // Splits one statement into tokens at blanks and tabs; quotes (either
   // kind) keep blanks and bytes above 0x7E, which are dropped outside them.
   static void Tokenize(std::string_view statement, std::vector<std::string>& tokens);

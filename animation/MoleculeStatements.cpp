@@ -51,6 +51,11 @@ void ReadTableColor(Elements& table, const std::vector<std::string>& tokens) {
 
 }  // namespace
 
+// Without moving the process's current folder.
+std::string MolAnimation::MoleculeFilePath(const std::string& name) const {
+  return (std::filesystem::path(FileName).parent_path() / name).string();
+}
+
 // %FILE id type file [x y z] [m11 ... m33]
 void MolAnimation::ReadFile(const Tokens& tokens) {
   const std::size_t n = tokens.size();
@@ -76,8 +81,7 @@ void MolAnimation::ReadFile(const Tokens& tokens) {
 
   MolFile file;
   file.FileType = static_cast<std::int32_t>(ModelTypes[id]);
-  // Beside the animation file, without moving the process's current folder.
-  const std::filesystem::path path = std::filesystem::path(FileName).parent_path() / tokens[3];
+  const std::filesystem::path path = MoleculeFilePath(tokens[3]);
   if (!file.Load(path.c_str())) {
     FileIndex[id] = -1;
     return;

@@ -1,6 +1,7 @@
 // Opening animation files: the project replaces the one loaded, its
 // molecules join the console's list, and the view turns to animation mode.
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QTabBar>
 
@@ -8,7 +9,27 @@
 #include "console/model/FileNames.h"
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/FileNameText.h"
+
+namespace {
+
+// What a project could not load, one line each: the project itself, its
+// frames, the molecule files it names. Empty when nothing is missing.
+QString LoadProblems(const MolAnimation& animation, const std::string& path, bool loaded) {
+  QStringList lines;
+  const QString project = FromFileName(path);
+  if (!loaded) lines << CouldNotReadText(project);
+  else if (animation.Frames.empty()) lines << project + QStringLiteral("には表示できるフレームがありません。");
+  for (const auto& [id, index] : animation.FileIndex) {
+    const auto name = animation.FileNames.find(id);
+    if (index < 0 && name != animation.FileNames.end())
+      lines << CouldNotReadText(QDir::cleanPath(FromFileName(animation.MoleculeFilePath(name->second))));
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
 
 void TFormMolecules::OpenAnimationFile(const std::string& path, bool distanceBonds) {
   // The vectors are emptied or grow below: nothing may point into them.
@@ -24,8 +45,7 @@ void TFormMolecules::OpenAnimationFile(const std::string& path, bool distanceBon
   Animation.MolGLs = &models;
   // Molecule files named in it are looked up beside it; the current folder
   // stays as it is.
-  // A project that cannot be read shows what it loaded: nothing.
-  (void)Animation.Load(path);
+  const bool loaded = Animation.Load(path);
   Animation.Title = ExtractFileName(path);
   setWindowTitle(QStringLiteral("Quivera: ") + FromFileName(Animation.Title));
 
@@ -60,4 +80,8 @@ void TFormMolecules::OpenAnimationFile(const std::string& path, bool distanceBon
     FormMoleculeEdit->ShowFileData();
     EnableEditorConversions();
   }
+
+  // Said once what it could load is in place and shown.
+  const QString problems = LoadProblems(Animation, path, loaded);
+  if (!problems.isEmpty()) ShowMessage(this, problems);
 }

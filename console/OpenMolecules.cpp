@@ -6,6 +6,7 @@
 #include "console/model/OpenRoads.h"
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/FileNameText.h"
 
 void TFormMolecules::ActionOpenMoleculeExecute() {
@@ -49,13 +50,17 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
 void TFormMolecules::OpenCommandLineFile(const QStringList& arguments) {
   if (arguments.size() < 2) return;
   const std::optional<OpenChoice> choice = ChoiceForArgument(ToFileName(arguments[1]));
-  if (!choice) return;
   // Absolute now, so that a later change of the current folder cannot send
   // the path, or a save through it, elsewhere.
-  const QFileInfo argument(arguments[1]);
-  const std::string path = ToFileName(argument.absoluteFilePath());
-  // A missing file still gives an (empty) molecule; a folder or device gives nothing.
-  if (argument.exists() && !argument.isFile()) return;
+  const QString name = QFileInfo(arguments[1]).absoluteFilePath();
+  const std::string path = ToFileName(name);
+  if (!choice || !PassesReadTest(path)) {
+    // Said, and the program starts empty.
+    ShowMessage(this, (choice ? CouldNotReadText(name) : name + QStringLiteral("はコマンドラインから開けません。")) +
+                          QStringLiteral("\nコマンドラインから開けるのは Gaussian の入力 (.gjf) と出力 (.out, .log)、"
+                                         "アニメーション (.qva) のファイルです。"));
+    return;
+  }
   if (choice->Road == OpenRoad::Animation) {
     OpenAnimationFile(path, true);
   } else {

@@ -20,7 +20,7 @@ OpenChoice ChoiceForFilter(int filterIndex) {
 std::optional<OpenChoice> ChoiceForArgument(std::string_view argument) {
   const std::string extension = ExtractFileExt(argument);
   if (extension == ".gjf") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_INPUT};
-  if (extension == ".out") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_OUTPUT};
+  if (extension == ".out" || extension == ".log") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_OUTPUT};
   if (extension == ".qva") return OpenChoice{OpenRoad::Animation};
   return std::nullopt;
 }

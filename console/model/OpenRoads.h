@@ -30,7 +30,8 @@ struct OpenChoice {
 OpenChoice ChoiceForFilter(int filterIndex);
 
 // The road of a command-line argument, from its extension compared exactly
-// (".gjf", ".out", ".qva"); none for any other.
+// (".gjf", ".out" or ".log" as Gaussian writes its output on Linux, ".qva");
+// none for any other.
 std::optional<OpenChoice> ChoiceForArgument(std::string_view argument);
 
 // True for an existing regular file that may be read; a directory, a device

@@ -103,6 +103,8 @@ QString CouldNotSaveText(const QString& name) { return name + QStringLiteral("�
 
 QString NotWritableText(const QString& name) { return name + QStringLiteral("は書き込みできません。"); }
 
+QString CouldNotReadText(const QString& name) { return name + QStringLiteral("を読み込めませんでした。"); }
+
 void ShowCouldNotSave(QWidget* parent, const QString& name) { ShowMessage(parent, CouldNotSaveText(name)); }
 
 void ShowNotWritable(QWidget* parent, const QString& name) { ShowMessage(parent, NotWritableText(name)); }

@@ -60,6 +60,7 @@ bool AskOkCancel(QWidget* parent, const QString& text);
 // user chose it, then what went wrong.
 QString CouldNotSaveText(const QString& name);
 QString NotWritableText(const QString& name);
+QString CouldNotReadText(const QString& name);
 void ShowCouldNotSave(QWidget* parent, const QString& name);
 void ShowNotWritable(QWidget* parent, const QString& name);
 

@@ -1,6 +1,13 @@
 // Parts of file names, and the roads that names and filters choose.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include "console/model/FileNames.h"
 #include "console/model/OpenRoads.h"
 #include "molfile/MolFile.h"
@@ -42,6 +49,30 @@ TEST(OpenRoads, PassesReadTestOnlyForRegularFiles) {
   EXPECT_FALSE(PassesReadTest("/dev/null"));
   EXPECT_FALSE(PassesReadTest("/no/such/file"));
   EXPECT_TRUE(PassesReadTest(QUIVERA_EXAMPLES "/water.out"));
+}
+
+TEST(OpenRoads, AFileTheUserMayNotReadFailsTheReadTest) {
+  // Root reads every file: the test runs as an ordinary user.
+  char folder[] = "/tmp/quivera-read-XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  ASSERT_EQ(chmod(folder, 0755), 0);
+  const std::string locked = std::string(folder) + "/locked.gjf";
+  const std::string open = std::string(folder) + "/open.gjf";
+  std::ofstream(locked) << "text";
+  std::ofstream(open) << "text";
+  ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+  ASSERT_EQ(chmod(open.c_str(), 0644), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    _exit((PassesReadTest(locked) ? 1 : 0) | (PassesReadTest(open) ? 0 : 2));
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  std::filesystem::remove_all(folder);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the locked file passed, 2: the open one failed, 3: no uid change";
 }
 
 }  // namespace

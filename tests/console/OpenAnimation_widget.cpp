@@ -64,7 +64,10 @@ TEST_F(OpenAnimation, TheProjectsMoleculesFollowThoseLoadedAndTheLastIsSelected)
   EXPECT_EQ(animation.Frames.size(), 2u);
   // The editor shows the molecule that its edits would now be written over.
   EXPECT_EQ(FormMoleculeEdit->EditedMolFile.Path, FormMolecules->MolFiles[2].Path);
-  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
+  // The file it could not read is named, once the rest is shown.
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, PathOf("missing.gjf") + QStringLiteral("を読み込めませんでした。"));
 
   // Opened again with the reset on: only its own molecules, from index 0.
   FormMolecules->ResetOnAnimationLoad = true;
@@ -103,10 +106,26 @@ TEST_F(OpenAnimation, AnEmptyOrMissingProjectSelectsNothingAndStillTurnsAnimatio
   EXPECT_TRUE(FormGL->AnimationMode);
   EXPECT_EQ(FormGL->CurrentTime, 42.0L);  // no first frame to go to
   EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: empty.qva"));
+  ASSERT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message).size(), 1u);
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message)[0].Text,
+            PathOf("empty.qva") + QStringLiteral("には表示できるフレームがありません。"));
 
-  // A missing file opens nothing through the dialog.
+  // A missing file opens nothing through the dialog, and says nothing.
   OpenThroughDialog(PathOf("missing.qva"), 6);
   EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: empty.qva"));
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message).size(), 1u);
+}
+
+TEST_F(OpenAnimation, AProjectWithoutFramesOrFilesSaysAllInOneMessage) {
+  Start();
+  QDir(folder.path()).mkdir("sub");
+  OpenThroughDialog(WriteFile("sub/p.qva", "%FILE 1 GJF ../gone.gjf\n%FILE 2 GJF sub\n%FILE 3 GJF\n"), 6);
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, PathOf("sub/p.qva") + QStringLiteral("には表示できるフレームがありません。\n") +
+                                  PathOf("gone.gjf") + QStringLiteral("を読み込めませんでした。\n") +
+                                  PathOf("sub/sub") + QStringLiteral("を読み込めませんでした。"));
+  EXPECT_TRUE(FormGL->AnimationMode);
 }
 
 TEST_F(OpenAnimation, ARelativeCommandLinePathWithAFolderOpensItsProject) {

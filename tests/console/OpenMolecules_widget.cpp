@@ -145,17 +145,52 @@ TEST_F(OpenMolecules, AGaussianOutputIsBondedByDistanceAsTheStoredSettingSays) {
 
 class CommandLine : public FormsFixture {};
 
-TEST_F(CommandLine, OnlyExactExtensionsOpen) {
+// What the message about a file that does not open names as openable.
+const QString kWhatOpens = QStringLiteral(
+    "\nコマンドラインから開けるのは Gaussian の入力 (.gjf) と出力 (.out, .log)、アニメーション (.qva) のファイルです。");
+
+TEST_F(CommandLine, AnyOtherExtensionIsSaidAndOpensNothing) {
   for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak"}) {
     WriteFile(name, CartesianInput);
   }
   QDir(folder.path()).mkdir("dir.gjf");
   WriteFile("dir.gjf/file", CartesianInput);
   Start();
-  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak", "dir.gjf/file", "dir.gjf"}) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak", "dir.gjf/file"}) {
     FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), PathOf(name)});
     EXPECT_TRUE(FormMolecules->MolFiles.empty()) << name;
+    const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+    ASSERT_FALSE(messages.empty()) << name;
+    EXPECT_EQ(messages.back().Text, PathOf(name) + QStringLiteral("はコマンドラインから開けません。") + kWhatOpens);
   }
+}
+
+TEST_F(CommandLine, AFileThatCannotBeReadIsSaidAndOpensNothing) {
+  QDir(folder.path()).mkdir("dir.gjf");
+  Start();
+  for (const char* name : {"missing.out", "missing.qva", "dir.gjf"}) {
+    FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), PathOf(name)});
+    EXPECT_TRUE(FormMolecules->MolFiles.empty()) << name;
+    EXPECT_FALSE(FormGL->AnimationMode) << name;
+    const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+    ASSERT_FALSE(messages.empty()) << name;
+    EXPECT_EQ(messages.back().Text, PathOf(name) + QStringLiteral("を読み込めませんでした。") + kWhatOpens);
+  }
+  // A relative argument is named by its full path.
+  const QString before = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder.path()));
+  FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), QStringLiteral("missing.gjf")});
+  QDir::setCurrent(before);
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).back().Text.startsWith(
+      QDir(folder.path()).canonicalPath() + QStringLiteral("/missing.gjf")));
+}
+
+TEST_F(CommandLine, ALogFileIsAGaussianOutput) {
+  Start({WriteFile("job.log", ExampleText("water.out"))});
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
+  EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
+  EXPECT_EQ(FormMolecules->MolFiles[0].ModeData.ModeNumbers.size(), 3u);
+  EXPECT_EQ(FormGL->MolGLs[0].Bonds.size(), 2u);  // bonds by distance
 }
 
 TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {
@@ -184,15 +219,6 @@ TEST_F(CommandLine, AZMatrixInputGetsDistanceBonds) {
   // The far hydrogen's Z-matrix bond is gone; only the near one is bonded.
   ASSERT_EQ(model.Bonds.size(), 1u);
   EXPECT_EQ(model.Atoms[model.Bonds[0].Atom1].Id + model.Atoms[model.Bonds[0].Atom2].Id, 2);
-}
-
-TEST_F(CommandLine, AMissingFileStillGivesAnEmptyMoleculeOfItsName) {
-  Start({PathOf("missing.out")});
-  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
-  EXPECT_EQ(FormMolecules->MolFiles[0].Name, "missing.out");
-  EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
-  EXPECT_TRUE(FormMolecules->MolFiles[0].Lines.empty());
-  EXPECT_TRUE(FormGL->MolGLs[0].Atoms.empty());
 }
 
 TEST_F(CommandLine, NoArgumentOpensNothing) {
