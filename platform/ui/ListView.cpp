@@ -60,6 +60,15 @@ QTreeWidgetItem* ListView::AddItem(const QString& caption, int imageIndex, const
   return item;
 }
 
+void ListView::doItemsLayout() {
+  QTreeWidget::doItemsLayout();
+  // The rows are often laid out while the window paints (the header sizes its
+  // columns to their contents then), and the repaint that the layout asks for
+  // is dropped there: the rows added would stay undrawn. Ask once more when
+  // the paint is over.
+  QMetaObject::invokeMethod(viewport(), qOverload<>(&QWidget::update), Qt::QueuedConnection);
+}
+
 QString ListView::Caption(int row) const {
   const QTreeWidgetItem* item = topLevelItem(row);
   return item ? item->text(0) : QString();

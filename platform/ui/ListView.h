@@ -35,6 +35,10 @@ class ListView : public QTreeWidget {
   // Selects a row as a click does, raising selectItem.
   void SelectRow(int row);
 
+  // Lays the rows out and sees that they are drawn, also when this runs
+  // while the window paints.
+  void doItemsLayout() override;
+
  signals:
   void selectItem(QTreeWidgetItem* item, bool selected);
   void dblClick();

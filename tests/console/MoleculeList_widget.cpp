@@ -3,9 +3,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "console/UnitMolecules.h"
@@ -35,6 +40,57 @@ class Console : public FormsFixture {
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, text);
+  }
+
+  // The molecule list's rows whose number, icon and name the window shows. It
+  // reads the window's stored picture: QWidget::grab would lay the rows out
+  // and paint them afresh, and so always look right.
+  static int RowsShown() {
+    ListView* list = FormMolecules->ListViewMolecules;
+    QWidget* viewport = list->viewport();
+    const QPoint at = viewport->mapTo(viewport->window(), QPoint(0, 0));
+    const QImage shown = viewport->screen()
+                             ->grabWindow(viewport->window()->winId(), at.x(), at.y(), viewport->width(),
+                                          viewport->height())
+                             .toImage();
+    const QRgb background = list->palette().color(QPalette::Base).rgb();
+    int rows = 0;
+    for (int row = 0; row < list->Count(); ++row) {
+      const QRect rect = list->visualItemRect(list->Item(row));
+      const int captionWidth = list->header()->sectionSize(0);
+      const bool caption = Inked(shown, rect.adjusted(0, 0, captionWidth - rect.width(), 0), background);
+      const bool name = Inked(shown, rect.adjusted(captionWidth, 0, 0, 0), background);
+      if (caption && name) ++rows;
+    }
+    return rows;
+  }
+
+  // A Gaussian output from the command line and a Gaussian input, shown, and
+  // a click into the Bonds tab's empty list; then the event loop runs dry.
+  // Tests then send the posted events at once, so that the window paints
+  // before the list's own timers run, as it does while the view's idle loop
+  // runs: the list lays out its rows within that paint.
+  void ShowTwoAndClickTheEmptyBondList() {
+    Start({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+    OpenThroughDialog(WriteFile("a.gjf", CartesianInput), 1);
+    FormMolecules->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormMolecules));
+    FormMolecules->PageControlSelected->setCurrentWidget(FormMolecules->TabSheetBonds);
+    QTest::mouseClick(FormMolecules->ListViewBonds->viewport(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return RowsShown() == 2; }));
+    for (int pass = 0; pass < 10; ++pass) QCoreApplication::processEvents();
+  }
+
+  // Whether `rect` of `image` holds enough pixels other than `background` for
+  // an icon and a digit, or for a word.
+  static bool Inked(const QImage& image, const QRect& rect, QRgb background) {
+    int inked = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+      for (int x = rect.left(); x <= rect.right(); ++x) {
+        if (image.valid(x, y) && image.pixel(x, y) != background) ++inked;
+      }
+    }
+    return inked >= 20;
   }
 
   static void TypeIntoCombo(QComboBox* combo, const QString& text) {
@@ -122,6 +178,20 @@ TEST_F(Console, SelectingTheRowAlreadySelectedOnlySetsTheEditorsControls) {
   EXPECT_EQ(FormMoleculeEdit->windowTitle(), QStringLiteral("kept"));
   EXPECT_TRUE(FormMoleculeEdit->LabelFileType->isEnabled());
   EXPECT_FALSE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
+}
+
+TEST_F(Console, EveryRowIsDrawnAfterNew) {
+  ShowTwoAndClickTheEmptyBondList();
+  FormMolecules->ActionNewMolecule->trigger();
+  QCoreApplication::sendPostedEvents();  // see ShowTwoAndClickTheEmptyBondList
+  EXPECT_TRUE(QTest::qWaitFor([] { return RowsShown() == 3; }));
+}
+
+TEST_F(Console, EveryRowIsDrawnAfterOpen) {
+  ShowTwoAndClickTheEmptyBondList();
+  OpenThroughDialog(PathOf("a.gjf"), 1);
+  QCoreApplication::sendPostedEvents();
+  EXPECT_TRUE(QTest::qWaitFor([] { return RowsShown() == 3; }));
 }
 
 TEST_F(Console, AUserPickingATabOfTheViewSelectsThatMolecule) {
