@@ -23,6 +23,7 @@
 #include "SpeedButtonGlyphs.h"
 #include "platform/Numbers.h"
 #include "platform/ui/Chart.h"
+#include "platform/ui/FormFont.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/PanelButton.h"
 #include "platform/ui/StringGrid.h"
@@ -44,9 +45,7 @@ QLabel* BoldLabel(const QString& caption, QWidget* parent) {
 TFormMolecules::TFormMolecules(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Quivera Console"));
   setGeometry(3, 0, 370, 475);
-  QFont formFont = font();
-  formFont.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"), formFont.family()});
-  setFont(formFont);
+  setFont(FormFont(font()));
 
   BuildActions();
   auto* central = new QWidget(this);

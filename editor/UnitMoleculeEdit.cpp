@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "console/UnitMolecules.h"
+#include "platform/ui/FormFont.h"
 #include "platform/ui/StringGrid.h"
 
 TFormMoleculeEdit* FormMoleculeEdit = nullptr;
@@ -55,6 +56,10 @@ StringGrid* Grid(int columns, int fixedColumns, std::initializer_list<const char
 TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Quivera Editor"));
   resize(490, 315);
+  // The console's face at the designed 12 pixels, for the form and its grids.
+  QFont formFont = FormFont(font());
+  formFont.setPixelSize(12);
+  setFont(formFont);
   setAttribute(Qt::WA_QuitOnClose, false);
   PageControl = new QTabWidget(this);
   setCentralWidget(PageControl);

@@ -1,16 +1,52 @@
 #include "StringGrid.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
-// Edits cells in a line edit that reports every keystroke.
+#include "FormFont.h"
+
+namespace {
+
+// Cell text begins this far into the cell.
+constexpr int kTextInset = 1;
+
+}  // namespace
+
+// Draws cells as the designed grid does and edits them in a line edit that
+// reports every keystroke.
 class StringGridDelegate : public QStyledItemDelegate {
  public:
   explicit StringGridDelegate(StringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  // A text wider than its cell is cut at the cell's edge, not shortened with
+  // dots, and begins close to the left: the designed widths hold whole numbers.
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    const QWidget* view = option.widget;
+    (view ? view->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &cell, painter, view);
+    const QPalette::ColorGroup group = cell.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    const QPalette::ColorRole role = cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setFont(cell.font);
+    painter->setPen(cell.palette.color(group, role));
+    const QRect room = option.rect.adjusted(kTextInset, 0, 0, 0);
+    Qt::Alignment alignment = cell.displayAlignment;
+    // A centred heading too wide for its cell shows its beginning.
+    if (painter->fontMetrics().horizontalAdvance(text) > room.width()) {
+      alignment = (alignment & ~Qt::AlignHorizontal_Mask) | Qt::AlignLeft;
+    }
+    painter->drawText(room, static_cast<int>(alignment | Qt::TextDontClip), text);
+    painter->restore();
+  }
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
@@ -43,6 +79,12 @@ class StringGridDelegate : public QStyledItemDelegate {
 
 StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, QWidget* parent)
     : QTableWidget(rows, columns, parent), fixedColumns_(fixedColumns), fixedRows_(fixedRows) {
+  // The forms' face, set a little closer: its free look-alike draws digits
+  // wider than the designed face does, and the designed column widths must
+  // hold whole numbers ("1234.5678" in 55 pixels). The size is the form's.
+  QFont cells = FormFont(QFont());
+  cells.setLetterSpacing(QFont::PercentageSpacing, 82);
+  setFont(cells);
   horizontalHeader()->setVisible(fixedRows_ > 0);
   verticalHeader()->setVisible(fixedColumns_ > 0);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -79,6 +121,7 @@ QTableView* StringGrid::MakeHeadingView(bool hideFixedColumns, bool hideFixedRow
   view->setFocusPolicy(Qt::NoFocus);
   view->setSelectionMode(QAbstractItemView::NoSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setItemDelegate(new StringGridDelegate(this));
   // Hidden like the grid's, so that both scroll by the same whole cells.
   if (hideFixedColumns) {
     for (int c = 0; c < fixedColumns_; ++c) view->setColumnHidden(c, true);
@@ -150,7 +193,7 @@ int StringGrid::FixedHeight() const {
 bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel) {
     for (QTableView* view : {corner_, fixedRowView_, fixedColumnView_}) {
-      if (view && watched == view->viewport()) return QCoreApplication::sendEvent(viewport(), event);
+      if (view && watched == view->viewport()) return QApplication::sendEvent(viewport(), event);
     }
   }
   return QTableWidget::eventFilter(watched, event);

@@ -125,6 +125,23 @@ TEST(StringGridWithoutFixedColumns, KeepsItsHeadingRowAndTheFullWidthForTheCells
   EXPECT_EQ(grid.grab().toImage().copy(heading), shown);
 }
 
+// Two texts that differ only in their last character look different in a
+// cell as wide as the designed frequency columns.
+TEST(StringGridCells, ANumberAsWideAsItsCellShowsWholeNotShortenedWithDots) {
+  StringGrid grid(1, 4, 0, 0);  // row 0 is left to the current cell's frame
+  grid.SetColWidth(0, 55);
+  grid.resize(100, 100);
+  grid.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+  grid.SetCell(0, 1, QStringLiteral("1411.3951"));
+  grid.SetCell(0, 2, QStringLiteral("1411.3958"));
+  grid.SetCell(0, 3, QStringLiteral("1411.3951"));
+  const QImage shown = grid.grab().toImage();
+  auto cell = [&](int row) { return shown.copy(grid.visualItemRect(grid.item(row, 0)).translated(grid.viewport()->pos())); };
+  EXPECT_NE(cell(1), cell(2));
+  EXPECT_EQ(cell(1), cell(3));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
