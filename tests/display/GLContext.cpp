@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "tests/support/StrictRun.h"
+
 namespace {
 
 bool ContextReady = false;
@@ -105,7 +107,7 @@ int main(int argc, char** argv) {
       ContextReady = frame->isValid() && frame->bind();
     }
   }
-  const int result = RUN_ALL_TESTS();
+  const int result = RunAllTestsStrictly();
   frame.reset();
   if (context) context->doneCurrent();
   return result;

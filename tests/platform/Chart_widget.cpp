@@ -9,6 +9,8 @@
 #include <cmath>
 #include <limits>
 
+#include "tests/support/StrictRun.h"
+
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -163,5 +165,5 @@ TEST_F(ChartTest, RightClickShowsThePopupMenu) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return RunAllTestsStrictly();
 }

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/ui/Application.h"
+#include "tests/support/StrictRun.h"
 
 int main(int argc, char** argv) {
   Application app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return RunAllTestsStrictly();
 }

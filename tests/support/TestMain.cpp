@@ -1,0 +1,9 @@
+// main of the test executables without a main of their own.
+#include <gtest/gtest.h>
+
+#include "tests/support/StrictRun.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  return RunAllTestsStrictly();
+}
