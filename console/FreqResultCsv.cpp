@@ -1,7 +1,6 @@
 // The vibration results of the selected molecule written as CSV.
-#include <unistd.h>
-
 #include "UnitMolecules.h"
+#include "console/SaveTarget.h"
 #include "console/model/FileNames.h"
 #include "console/model/ReplaceFile.h"
 #include "console/model/VibrationCsv.h"
@@ -16,13 +15,10 @@ void TFormMolecules::ActionSaveFreqResultExecute() {
   dialog.Filter = QStringLiteral("Comma Separated File (*.csv)|*.csv");
   if (dialog.Execute(this)) {
     const std::string path = ToFileName(dialog.FileName);
-    if (::access(path.c_str(), F_OK) == 0) {
-      if (::access(path.c_str(), W_OK) != 0)
-        return ShowNotWritable(this, dialog.FileName);
-      if (!AskOkCancel(this, dialog.FileName + QStringLiteral("を上書きしますか？"))) return;
-    }
-    if (!ReplaceFileWithBytes(path, VibrationCsvText(SelectedMolFile->ModeData, SelectedMolGL->ScalingFactor)))
-      ShowCouldNotSave(this, dialog.FileName);
+    if (!ConfirmSaveTarget(this, path, dialog.FileName, ReadOnlyTarget::RefuseFirst)) return;
+    const SaveResult saved =
+        ReplaceFileWithBytes(path, VibrationCsvText(SelectedMolFile->ModeData, SelectedMolGL->ScalingFactor));
+    if (!saved) ShowCouldNotSave(this, dialog.FileName, saved.Reason);
   }
   dialog.Title.clear();
   dialog.FileName.clear();

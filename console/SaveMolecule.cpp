@@ -5,22 +5,16 @@
 
 #include "UnitMolecules.h"
 #include "console/model/FileNames.h"
+#include "console/SaveTarget.h"
 #include "console/model/ReplaceFile.h"
 #include "platform/ui/FileNameText.h"
-
-namespace {
-
-bool WriteText(const MolFile& file, const std::string& path) {
-  return ReplaceFile(path, [&file](const std::string& temp) { return file.Save(temp.c_str()); });
-}
-
-}  // namespace
 
 // Writes the selected molecule's text to `path`; on success it becomes the
 // molecule's path, on failure a message says so.
 void TFormMolecules::SaveSelectedText(const std::string& path) {
-  if (WriteText(*SelectedMolFile, path)) SelectedMolFile->Path = path;
-  else ShowCouldNotSave(this, FromFileName(path));
+  const SaveResult saved = ReplaceFileWithBytes(path, SelectedMolFile->Text());
+  if (saved) SelectedMolFile->Path = path;
+  else ShowCouldNotSave(this, FromFileName(path), saved.Reason);
 }
 
 void TFormMolecules::ActionSaveMoleculeExecute() {
@@ -43,14 +37,8 @@ void TFormMolecules::ActionSaveMoleculeAsExecute() {
                                   : QString();
   if (SaveDialogMolecule.Execute(this)) {
     const std::string chosen = ToFileName(SaveDialogMolecule.FileName);
-    if (::access(chosen.c_str(), F_OK) != 0) {
+    if (ConfirmSaveTarget(this, chosen, SaveDialogMolecule.FileName, ReadOnlyTarget::RefuseFirst))
       SaveSelectedText(chosen);
-    } else if (::access(chosen.c_str(), R_OK | W_OK) == 0) {
-      if (AskOkCancel(this, SaveDialogMolecule.FileName + QStringLiteral("を上書きしますか？")))
-        SaveSelectedText(chosen);
-    } else {
-      ShowNotWritable(this, SaveDialogMolecule.FileName);
-    }
   }
   SaveDialogMolecule.Title.clear();
 }

@@ -69,15 +69,22 @@ bool MolFile::Load(const char* path) {
   return true;
 }
 
+std::string MolFile::Text() const {
+  // Line ends go between lines: a text that ended with a line end has an
+  // empty last line, so it keeps its end and gains nothing.
+  std::string text;
+  for (std::size_t i = 0; i < Lines.size(); ++i) {
+    if (i > 0) text += '\n';
+    text += Lines[i];
+  }
+  return text;
+}
+
 bool MolFile::Save(const char* path) const {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
-  // Line ends go between lines: a text that ended with a line end has an
-  // empty last line, so it keeps its end and gains nothing.
-  for (std::size_t i = 0; i < Lines.size(); ++i) {
-    if (i > 0) out.put('\n');
-    out.write(Lines[i].data(), static_cast<std::streamsize>(Lines[i].size()));
-  }
+  const std::string text = Text();
+  out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.flush();
   const bool written = out.good();
   out.close();

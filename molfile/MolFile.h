@@ -111,8 +111,10 @@ class MolFile {
   // Appends the file's lines, sets Path and parses. False, with the record
   // unchanged, when the file cannot be read (missing, a directory, a failed read).
   [[nodiscard]] bool Load(const char* path);
-  // Writes Lines separated by line ends; false when any write fails.
+  // Writes Text(); false when any write fails.
   [[nodiscard]] bool Save(const char* path) const;
+  // Lines separated by line ends, as they are saved.
+  std::string Text() const;
   void Parse();
   void Clear();
   bool HasZMatrixAtoms() const;

@@ -1,10 +1,6 @@
 // Saving what the view shows: one still image, a recording as an AVI file or
 // numbered images, and one period of the selected normal mode as images.
-#include <unistd.h>
-
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 
 #include <GL/gl.h>
 
@@ -12,8 +8,8 @@
 #include <QStatusBar>
 
 #include "UnitGL.h"
+#include "console/SaveTarget.h"
 #include "console/UnitMolecules.h"
-#include "console/model/ReplaceFile.h"
 #include "display/capture/CaptureNames.h"
 #include "platform/ui/FileNameText.h"
 #include "platform/ui/ListView.h"
@@ -21,26 +17,17 @@
 namespace {
 
 const QString kRecordingText = QStringLiteral("録画中");
+const QString kNoFramesText = QStringLiteral("アニメーションにフレームがないため、録画できません。");
+const QString kFullText = QStringLiteral("は最大の大きさ (1 GiB) に達したため、録画を終了しました。");
 
 std::string Encode(const CaptureImage& image, bool jpeg) { return jpeg ? EncodeJpeg(image, 100) : EncodeBmp(image); }
 
 // Writes one picture whole or not at all; says so when it cannot.
 bool SaveImage(QWidget* parent, const CaptureImage& image, bool jpeg, const std::string& name) {
   const std::string bytes = Encode(image, jpeg);
-  if (!bytes.empty() && ReplaceFileWithBytes(name, bytes)) return true;
-  ShowCouldNotSave(parent, FromFileName(name));
-  return false;
-}
-
-bool Exists(const std::string& name) {
-  std::error_code error;
-  return std::filesystem::exists(name, error);
-}
-
-// Whether a file there may be replaced: its folder takes new entries.
-bool Replaceable(const std::string& name) {
-  const std::filesystem::path folder = std::filesystem::path(name).parent_path();
-  return ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+  const SaveResult saved = bytes.empty() ? SaveResult{false, {}} : ReplaceFileWithBytes(name, bytes);
+  if (!saved) ShowCouldNotSave(parent, FromFileName(name), saved.Reason);
+  return saved.Ok;
 }
 
 }  // namespace
@@ -51,7 +38,7 @@ void TFormGL::SaveWindowImageExecute() {
   const bool jpeg = SaveDialog.FilterIndex == 2;
   const std::string name = WithExtension(ToFileName(SaveDialog.FileName), jpeg ? ".jpg" : ".bmp");
   // The dialog does not ask; a user's picture is not replaced unasked.
-  if (Exists(name) && !AskOkCancel(this, FromFileName(name) + QStringLiteral("を上書きしますか？"))) return;
+  if (!ConfirmSaveTarget(this, name, FromFileName(name), ReadOnlyTarget::RefuseAfterQuestion)) return;
   if (!MakeCurrent()) return;
   glFinish();
   // The frame is rendered here in both cases: after the idle pass's swap the
@@ -70,12 +57,12 @@ void TFormGL::SaveWindowImageExecute() {
 }
 
 void TFormGL::SaveWindowAnimationExecute() {
+  // A project without frames has no end time to record to.
+  const std::optional<long double> last = FormMolecules ? FormMolecules->Animation.Last() : std::nullopt;
+  if (AnimationMode && !last) return ShowMessage(this, kNoFramesText);
   SaveDialog.Filter = QStringLiteral(
       "AVI File (*.avi)|*.avi|連番BMPファイル(AAA?????.bmp)|*.bmp|連番JPEGファイル(AAA?????.jpg)|*.jpg");
   if (!SaveDialog.Execute(this)) return;
-  // A project without frames has no end time to record to.
-  const std::optional<long double> last = FormMolecules ? FormMolecules->Animation.Last() : std::nullopt;
-  if (AnimationMode && !last) return;
   const std::string chosen = ToFileName(SaveDialog.FileName);
   const int filter = SaveDialog.FilterIndex;
   const bool series = filter == 2 || filter == 3;
@@ -85,13 +72,7 @@ void TFormGL::SaveWindowAnimationExecute() {
     // The question is about the file that will be replaced: the name with
     // ".avi" ensured. The file itself stays until the new one is complete.
     aviName = WithExtension(chosen, ".avi");
-    if (Exists(aviName)) {
-      if (!AskOkCancel(this, FromFileName(aviName) + QStringLiteral("を上書きしますか？"))) return;
-      if (!Replaceable(aviName)) {
-        ShowMessage(this, FromFileName(aviName) + QStringLiteral("を消去できません。"));
-        return;
-      }
-    }
+    if (!ConfirmSaveTarget(this, aviName, FromFileName(aviName), ReadOnlyTarget::RefuseAfterQuestion)) return;
     // Cancelled, the recording goes on uncompressed.
     if (!ChooseCompressor(this, compressor)) compressor = VideoCompressor{};
   }
@@ -151,7 +132,9 @@ void TFormGL::ArmRecording() {
 
 void TFormGL::StartCapture() {
   if (!UseWindowSize && !MakeCaptureBuffer(RecordWidth, RecordHeight)) {
-    ShowMessage(this, QStringLiteral("Can not create AVI stream."));
+    // A series names the first image it could not make.
+    if (ImageSeries) ShowCouldNotSave(this, FromFileName(SeriesFileName(ImagePrefix, TimeStep, TimeStep, SeriesJpeg)));
+    else ShowMessage(this, QStringLiteral("Can not create AVI stream."));
     Recording = false;
     StopCapture();
     return;
@@ -161,13 +144,13 @@ void TFormGL::StartCapture() {
   FrameWidth = RenderWidth();
   FrameHeight = RenderHeight();
   FrameCount = 0;
-  AviTemporaryName = CreateTemporaryBeside(AviFileName);
+  AviReplacement = std::make_unique<FileReplacement>(AviFileName);
   AviFile = std::make_unique<AviWriter>();
   const AviCodec codec = CompressorVars.Kind == VideoCompressor::Codec::MotionJpeg ? AviCodec::MotionJpeg
                                                                                     : AviCodec::Uncompressed;
   QString failure;
-  if (AviTemporaryName.empty() || !AviFile->Open(AviTemporaryName)) {
-    failure = QStringLiteral("Unable to open avi file.");
+  if (AviReplacement->Path().empty() || !AviFile->Open(AviReplacement->Path())) {
+    failure = WithSystemReason(QStringLiteral("Unable to open avi file."), AviReplacement->Result().Reason);
   } else if (!AviFile->SetFormat(FrameWidth, FrameHeight, FrameRate, codec, CompressorVars.Quality)) {
     failure = QStringLiteral("Can not set format to AVI file.");
   }
@@ -187,7 +170,7 @@ void TFormGL::CaptureFrame() {
         break;
       case AviWriter::FrameResult::Full:
         // What is recorded so far is kept: the file ends below its size limit.
-        ShowMessage(this, QStringLiteral("The AVI file has reached its largest size; the recording ends."));
+        ShowMessage(this, FromFileName(AviFileName) + kFullText);
         StopCapture();
         break;
       case AviWriter::FrameResult::Failed:
@@ -206,9 +189,10 @@ void TFormGL::FinishAviFile() {
   const bool started = AviFile->HasFormat();
   const bool written = started && AviFile->Close();
   AviFile.reset();
-  if (written && CommitTemporary(AviTemporaryName, AviFileName)) return;
-  if (!written) std::remove(AviTemporaryName.c_str());
-  if (started) ShowCouldNotSave(this, FromFileName(AviFileName));
+  const SaveResult saved = written ? AviReplacement->Commit() : SaveResult{false, {}};
+  // An uncommitted temporary file goes with its replacement.
+  AviReplacement.reset();
+  if (!saved && started) ShowCouldNotSave(this, FromFileName(AviFileName), saved.Reason);
 }
 
 void TFormGL::StopCapture() {

@@ -1,9 +1,8 @@
 // The view's scene exports: the whole file is built first, then a save
 // dialog and, for an existing file, the overwrite question. A file is only
 // ever replaced whole, and a write that fails is reported.
-#include <unistd.h>
-
 #include "UnitGL.h"
+#include "console/SaveTarget.h"
 #include "console/UnitMolecules.h"
 #include "console/model/FileNames.h"
 #include "console/model/ReplaceFile.h"
@@ -43,17 +42,10 @@ void SaveLines(TFormGL& view, const std::vector<std::string>& lines, const QStri
   dialog.Filter = filter;
   if (dialog.Execute(&view)) {
     const std::string path = ToFileName(dialog.FileName);
-    bool write = true;
-    if (::access(path.c_str(), F_OK) == 0) {
-      if (::access(path.c_str(), R_OK | W_OK) != 0) {
-        ShowNotWritable(&view, dialog.FileName);
-        write = false;
-      } else {
-        write = AskOkCancel(&view, dialog.FileName + QStringLiteral("を上書きしますか？"));
-      }
+    if (ConfirmSaveTarget(&view, path, dialog.FileName, ReadOnlyTarget::RefuseFirst)) {
+      const SaveResult saved = ReplaceFileWithBytes(path, JoinLines(lines));
+      if (!saved) ShowCouldNotSave(&view, dialog.FileName, saved.Reason);
     }
-    if (write && !ReplaceFileWithBytes(path, JoinLines(lines)))
-      ShowCouldNotSave(&view, dialog.FileName);
   }
   dialog.Title.clear();
 }

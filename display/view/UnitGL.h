@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include "ViewClock.h"
+#include "console/model/ReplaceFile.h"
 #include "display/MolGL.h"
 #include "display/capture/AviWriter.h"
 #include "display/capture/CaptureImage.h"
@@ -115,7 +116,7 @@ class TFormGL : public QMainWindow {
   // The recording goes to a temporary file beside AviFileName, renamed over
   // it when the recording ends well: a user's file is never left half-written.
   std::unique_ptr<AviWriter> AviFile;
-  std::string AviTemporaryName;
+  std::unique_ptr<FileReplacement> AviReplacement;
   // While set, each render pass draws into it instead of the window: a
   // capture at a size other than the window's.
   std::unique_ptr<QOpenGLFramebufferObject> CaptureBuffer;

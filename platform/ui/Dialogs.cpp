@@ -99,12 +99,36 @@ bool AskOkCancel(QWidget* parent, const QString& text) {
   return CurrentDialogs().RunMessage(parent, text, Dialogs::Buttons::OkCancel);
 }
 
-QString CouldNotSaveText(const QString& name) { return name + QStringLiteral("を保存できませんでした。"); }
+QString WithSystemReason(const QString& text, const std::string& reason) {
+  return reason.empty() ? text : text + QLatin1Char('\n') + QString::fromLocal8Bit(reason);
+}
 
-QString NotWritableText(const QString& name) { return name + QStringLiteral("は書き込みできません。"); }
+QString CouldNotSaveText(const QString& name, const std::string& reason) {
+  return WithSystemReason(name + QStringLiteral("を保存できませんでした。"), reason);
+}
+
+QString NotWritableText(const QString& name, const std::string& reason) {
+  return WithSystemReason(name + QStringLiteral("は書き込みできません。"), reason);
+}
 
 QString CouldNotReadText(const QString& name) { return name + QStringLiteral("を読み込めませんでした。"); }
 
-void ShowCouldNotSave(QWidget* parent, const QString& name) { ShowMessage(parent, CouldNotSaveText(name)); }
+QString CannotDeleteText(const QString& name, const std::string& reason) {
+  return WithSystemReason(name + QStringLiteral("を消去できません。"), reason);
+}
 
-void ShowNotWritable(QWidget* parent, const QString& name) { ShowMessage(parent, NotWritableText(name)); }
+void ShowCouldNotSave(QWidget* parent, const QString& name, const std::string& reason) {
+  ShowMessage(parent, CouldNotSaveText(name, reason));
+}
+
+void ShowNotWritable(QWidget* parent, const QString& name, const std::string& reason) {
+  ShowMessage(parent, NotWritableText(name, reason));
+}
+
+void ShowCannotDelete(QWidget* parent, const QString& name, const std::string& reason) {
+  ShowMessage(parent, CannotDeleteText(name, reason));
+}
+
+bool AskOverwrite(QWidget* parent, const QString& name) {
+  return AskOkCancel(parent, name + QStringLiteral("を上書きしますか？"));
+}

@@ -2,6 +2,8 @@
 // dialogs directly and tests can answer them from a script.
 #pragma once
 
+#include <string>
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -57,12 +59,18 @@ void ShowMessage(QWidget* parent, const QString& text);
 bool AskOkCancel(QWidget* parent, const QString& text);
 
 // The recurring messages about a file, each text in one place: `name` as the
-// user chose it, then what went wrong.
-QString CouldNotSaveText(const QString& name);
-QString NotWritableText(const QString& name);
+// user chose it, what went wrong and, on a line of its own, the system's
+// reason when there is one ("Permission denied").
+QString WithSystemReason(const QString& text, const std::string& reason);
+QString CouldNotSaveText(const QString& name, const std::string& reason = {});
+QString NotWritableText(const QString& name, const std::string& reason = {});
+QString CannotDeleteText(const QString& name, const std::string& reason = {});
 QString CouldNotReadText(const QString& name);
-void ShowCouldNotSave(QWidget* parent, const QString& name);
-void ShowNotWritable(QWidget* parent, const QString& name);
+void ShowCouldNotSave(QWidget* parent, const QString& name, const std::string& reason = {});
+void ShowNotWritable(QWidget* parent, const QString& name, const std::string& reason = {});
+void ShowCannotDelete(QWidget* parent, const QString& name, const std::string& reason = {});
+// The overwrite question; true for OK.
+bool AskOverwrite(QWidget* parent, const QString& name);
 
 class Dialogs {
  public:

@@ -1,7 +1,12 @@
 // Captures of the view in a real GL context (Xvfb, Mesa): still images at
 // the window's size and at another, image series and AVI recordings driven
 // by the idle loop, and their failures.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,6 +23,7 @@
 #include "platform/ui/ListView.h"
 #include "tests/console/support/FormsFixture.h"
 #include "tests/console/support/ViewFrame.h"
+#include "tests/support/StrictRun.h"
 
 namespace {
 
@@ -143,7 +149,7 @@ TEST_F(Capture, AnExistingPictureIsReplacedOnlyWhenTheUserSaysSo) {
   // Into a folder that does not exist: said, and nothing else happens.
   dialogs.ChooseFile(PathOf("none/shot.bmp"), 1);
   FormGL->SaveWindowImage->trigger();
-  EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("none/shot.bmp")));
+  EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("none/shot.bmp"), std::strerror(ENOENT)));
 }
 
 TEST_F(Capture, ASeriesStoresOneImagePerPassWhileTheClockIsBelowTheEnd) {
@@ -244,14 +250,14 @@ TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
   StartWith();
   dialogs.ChooseFile(PathOf("none/movie.avi"), 1);
   FormGL->SaveWindowAnimation->trigger();
-  EXPECT_EQ(Messages(), std::vector<QString>({QStringLiteral("Unable to open avi file.")}));
+  EXPECT_EQ(Messages(), std::vector<QString>({QStringLiteral("Unable to open avi file.\n") + std::strerror(ENOENT)}));
   ExpectIdle();
 
   dialogs.ChooseFile(PathOf("none/run.jpg"), 3);
   FormGL->SaveWindowAnimation->trigger();
   ASSERT_TRUE(FormGL->Recording);
   EXPECT_EQ(RunRecording(), 1);
-  EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("none/run00001.jpg")));
+  EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("none/run00001.jpg"), std::strerror(ENOENT)));
   ExpectIdle();
 }
 
@@ -273,6 +279,59 @@ TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   EXPECT_EQ(RunRecording(), 5);
   EXPECT_EQ(Files(), QStringList({"mode00001.jpg", "mode00002.jpg", "mode00003.jpg", "mode00004.jpg"}));
   EXPECT_EQ(FormGL->TimeStep, 3.0L);
+  ExpectIdle();
+}
+
+// At 298.428 cm-1 the clock after 19 steps lies a rounding below 19 steps:
+// the end at 18.5 steps keeps the next period's first image out.
+TEST_F(Capture, OnePeriodIsEighteenImagesWhereTheClockFallsShortOfTheEnd) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormMolecules->ListViewNormalModes->SelectRow(0);
+  ASSERT_NE(FormMolecules->SelectedNormalMode(), nullptr);
+  FormMolecules->SelectedNormalMode()->Frequency = 298.428f;
+  ASSERT_EQ(FormGL->FramesPerPeriod, 18);
+  dialogs.ChooseFile(PathOf("slow.bmp"), 1);
+  FormGL->SaveWindowNormalMode->trigger();
+  RunRecording();
+  EXPECT_EQ(Files().size(), 18);
+  EXPECT_EQ(Files().back(), "slow00018.bmp");
+}
+
+// A picture the user may not write is asked about, then refused as a file
+// that cannot be deleted, and stays as it was.
+TEST_F(Capture, PicturesTheUserMayNotWriteStayAsTheyWere) {
+  StartWith();
+  const QString shot = WriteFile("shot.jpg", "mine");
+  const QString movie = WriteFile("movie.avi", "mine too");
+  for (const QString& path : {shot, movie}) ::chmod(path.toLocal8Bit().constData(), 0444);
+  ::chown(folder.path().toLocal8Bit().constData(), OrdinaryUserId(), static_cast<gid_t>(-1));
+  // Each is refused before anything is drawn: the child shares the display.
+  AsOrdinaryUser([&] {
+    dialogs.ChooseFile(shot, 2);
+    dialogs.AnswerMessage(true);
+    FormGL->SaveWindowImage->trigger();
+    dialogs.ChooseFile(movie, 1);
+    dialogs.AnswerMessage(true);
+    FormGL->SaveWindowAnimation->trigger();
+    EXPECT_FALSE(FormGL->Recording);
+    EXPECT_EQ(Messages(), std::vector<QString>({shot + QStringLiteral("を上書きしますか？"),
+                                                CannotDeleteText(shot, std::strerror(EACCES)),
+                                                movie + QStringLiteral("を上書きしますか？"),
+                                                CannotDeleteText(movie, std::strerror(EACCES))}));
+  });
+  EXPECT_EQ(ReadAll(shot), "mine");
+  EXPECT_EQ(ReadAll(movie), "mine too");
+  EXPECT_EQ(Files(), QStringList({"movie.avi", "shot.jpg"}));
+}
+
+// In animation mode a project without frames has no end to record to: it is
+// said at once, without a dialog.
+TEST_F(Capture, AProjectWithoutFramesIsNotRecorded) {
+  StartWith();
+  FormGL->AnimationMode = true;
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::File).empty());
+  EXPECT_EQ(Messages(), std::vector<QString>({QStringLiteral("アニメーションにフレームがないため、録画できません。")}));
   ExpectIdle();
 }
 

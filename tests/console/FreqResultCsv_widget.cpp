@@ -1,4 +1,7 @@
 // The vibration results saved as CSV from the console.
+#include <cerrno>
+#include <cstring>
+
 #include <QAction>
 #include <QLineEdit>
 
@@ -63,7 +66,7 @@ TEST_F(FreqResultCsv, FailureIsReported) {
   Save(path);
   const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
   ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].Text, CouldNotSaveText(path));
+  EXPECT_EQ(messages[0].Text, CouldNotSaveText(path, std::strerror(ENOENT)));
 }
 
 TEST_F(FreqResultCsv, NothingWithoutModes) {

@@ -1,14 +1,39 @@
 #include "console/model/ReplaceFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "tests/support/StrictRun.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What was flushed to the disk, in order: each file or folder by its path
+// at the time of the flush.
+std::vector<std::string> synced;
+
+}  // namespace
+
+// Stands in for the C library's fsync in this executable, to see what a save
+// flushes and when.
+extern "C" int fsync(int fd) {
+  std::error_code error;
+  synced.push_back(fs::read_symlink("/proc/self/fd/" + std::to_string(fd), error).string());
+  return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -18,8 +43,13 @@ class ReplaceFileTest : public testing::Test {
     folder = fs::path(testing::TempDir()) / ("replace_file_" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
+    // The ordinary user of the permission cases works in here.
+    ASSERT_EQ(::chown(folder.c_str(), OrdinaryUserId(), static_cast<gid_t>(-1)), 0);
   }
-  void TearDown() override { fs::remove_all(folder); }
+  void TearDown() override {
+    fs::permissions(folder, fs::perms::owner_all);
+    fs::remove_all(folder);
+  }
 
   static std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -27,8 +57,25 @@ class ReplaceFileTest : public testing::Test {
     text << in.rdbuf();
     return text.str();
   }
-  std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  static mode_t Mode(const fs::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 07777;
+  }
+  // A file the ordinary user owns.
+  fs::path OwnFile(const std::string& name, const std::string& text, mode_t mode) const {
+    const fs::path path = folder / name;
+    std::ofstream(path) << text;
+    EXPECT_EQ(::chown(path.c_str(), OrdinaryUserId(), static_cast<gid_t>(-1)), 0);
+    EXPECT_EQ(::chmod(path.c_str(), mode), 0);
+    return path;
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
   }
 
   fs::path folder;
@@ -42,39 +89,146 @@ TEST_F(ReplaceFileTest, WritesNewAndReplacesExistingFiles) {
   EXPECT_EQ(Contents(target), "one\r\n");
   ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "two"));
   EXPECT_EQ(Contents(target), "two");
-  EXPECT_EQ(FilesInFolder(), 1u) << "no temporary file stays";
+  EXPECT_EQ(Names(), std::vector<std::string>{"a.csv"}) << "no temporary file stays";
 }
 
-TEST_F(ReplaceFileTest, FailedWriteLeavesTheTargetAsItWas) {
+TEST_F(ReplaceFileTest, AnUncommittedReplacementLeavesTheTargetAsItWas) {
   const fs::path target = folder / "keep.gjf";
   std::ofstream(target) << "old text";
-  EXPECT_FALSE(ReplaceFile(target.string(), [](const std::string& temp) {
-    std::ofstream(temp) << "half";
-    return false;
-  }));
+  {
+    FileReplacement replacement(target.string());
+    ASSERT_FALSE(replacement.Path().empty());
+    std::ofstream(replacement.Path()) << "half";
+  }
   EXPECT_EQ(Contents(target), "old text");
-  EXPECT_EQ(FilesInFolder(), 1u);
+  EXPECT_EQ(Names(), std::vector<std::string>{"keep.gjf"});
 }
 
-TEST_F(ReplaceFileTest, ImpossibleTargetsFail) {
-  EXPECT_FALSE(ReplaceFileWithBytes((folder / "missing/x.csv").string(), "x"));
-  EXPECT_FALSE(ReplaceFileWithBytes(folder.string(), "x")) << "a folder is not replaced";
+TEST_F(ReplaceFileTest, ImpossibleTargetsFailAndSayWhy) {
+  const SaveResult missing = ReplaceFileWithBytes((folder / "missing/x.csv").string(), "x");
+  EXPECT_FALSE(missing);
+  EXPECT_EQ(missing.Reason, std::strerror(ENOENT));
+  const SaveResult intoFolder = ReplaceFileWithBytes(folder.string(), "x");
+  EXPECT_FALSE(intoFolder) << "a folder is not replaced";
+  EXPECT_EQ(intoFolder.Reason, std::strerror(EISDIR));
   EXPECT_TRUE(fs::is_directory(folder));
   EXPECT_FALSE(ReplaceFileWithBytes("", "x"));
 }
 
-TEST_F(ReplaceFileTest, KeepsPermissionsAndFollowsLinks) {
+// A FIFO or a device, named or reached through a link, is never replaced by
+// a regular file; a link to a regular file is followed.
+TEST_F(ReplaceFileTest, OnlyRegularFilesAreReplaced) {
+  const fs::path fifo = folder / "pipe.pov";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const fs::path toFifo = folder / "to_pipe.pov";
+  const fs::path toDevice = folder / "to_null.bmp";
+  fs::create_symlink(fifo, toFifo);
+  fs::create_symlink("/dev/null", toDevice);
+  for (const fs::path& target : {fifo, toFifo, toDevice}) {
+    std::string reason;
+    EXPECT_EQ(InspectTarget(target.string(), &reason), TargetState::NotRegular) << target;
+    EXPECT_EQ(reason, "Not a regular file");
+    const SaveResult saved = ReplaceFileWithBytes(target.string(), "x");
+    EXPECT_FALSE(saved) << target;
+    EXPECT_EQ(saved.Reason, "Not a regular file");
+  }
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_symlink(toFifo));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
   const fs::path target = folder / "mode.txt";
   std::ofstream(target) << "old";
-  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "new"));
-  struct stat info {};
-  ASSERT_EQ(::stat(target.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0640u);
-
   const fs::path link = folder / "link.txt";
   fs::create_symlink(target, link);
+  EXPECT_EQ(InspectTarget(link.string()), TargetState::Replaceable);
   ASSERT_TRUE(ReplaceFileWithBytes(link.string(), "through"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(Contents(target), "through");
+}
+
+// The new contents are never readable by more users than the old ones, not
+// even while they are being written.
+TEST_F(ReplaceFileTest, TheTemporaryFileHasTheTargetsPermissionsFromTheStart) {
+  const fs::path target = folder / "private.gjf";
+  std::ofstream(target) << "old";
+  ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
+  FileReplacement replacement(target.string());
+  ASSERT_FALSE(replacement.Path().empty());
+  EXPECT_NE(replacement.Path(), target.string());
+  EXPECT_EQ(fs::file_size(replacement.Path()), 0u);
+  EXPECT_EQ(Mode(replacement.Path()), 0600u);
+  std::ofstream(replacement.Path()) << "new";
+  ASSERT_TRUE(replacement.Commit());
+  EXPECT_EQ(Mode(target), 0600u);
+  EXPECT_EQ(Contents(target), "new");
+
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "newer"));
+  EXPECT_EQ(Mode(target), 0640u);
+}
+
+// A power cut right after a save leaves the new file, not an empty one: the
+// file reaches the disk before the rename, the folder after it.
+TEST_F(ReplaceFileTest, FlushesTheFileBeforeTheRenameAndTheFolderAfterIt) {
+  const fs::path target = folder / "flushed.mqo";
+  std::ofstream(target) << "old";
+  synced.clear();
+  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "new"));
+  ASSERT_EQ(synced.size(), 2u);
+  EXPECT_EQ(synced[0].rfind((folder / ".flushed.mqo.tmp").string(), 0), 0u) << synced[0];
+  EXPECT_EQ(synced[1], folder.string());
+}
+
+// A save killed halfway (kill -9 of a recording) leaves its temporary file;
+// the next save of the same target removes it, but not one still in use.
+TEST_F(ReplaceFileTest, LeftoversOfEarlierSavesAreRemoved) {
+  for (const char* name : {".movie.avi.tmp4194999-0", ".movie.avi.tmp12-3", ".movie.avi.tmp1", ".other.avi.tmp12-3"})
+    std::ofstream(folder / name) << "left";
+  const int held = ::open((folder / ".movie.avi.tmp12-3").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+  const fs::path target = folder / "movie.avi";
+  FileReplacement first(target.string());
+  FileReplacement second(target.string());
+  EXPECT_NE(first.Path(), second.Path()) << "two saves never share a temporary file";
+  EXPECT_TRUE(fs::exists(first.Path())) << "the second save left the first one's file alone";
+  std::ofstream(second.Path()) << "second";
+  ASSERT_TRUE(second.Commit());
+  EXPECT_EQ(Contents(target), "second");
+  ::close(held);
+
+  std::vector<std::string> kept{fs::path(first.Path()).filename().string(), ".movie.avi.tmp1", ".movie.avi.tmp12-3",
+                                ".other.avi.tmp12-3", "movie.avi"};
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(Names(), kept);
+}
+
+TEST_F(ReplaceFileTest, AFileTheUserMayNotWriteIsLeftAlone) {
+  const fs::path target = OwnFile("locked.bmp", "kept", 0444);
+  AsOrdinaryUser([&] {
+    std::string reason;
+    EXPECT_EQ(InspectTarget(target.string(), &reason), TargetState::NotWritable);
+    EXPECT_EQ(reason, std::strerror(EACCES));
+    const SaveResult saved = ReplaceFileWithBytes(target.string(), "new");
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(saved.Reason, std::strerror(EACCES));
+  });
+  EXPECT_EQ(Contents(target), "kept");
+  EXPECT_EQ(Mode(target), 0444u);
+  EXPECT_EQ(Names(), std::vector<std::string>{"locked.bmp"});
+}
+
+// In a folder the user may not write, no temporary file can be made: a file
+// the user may write is written in place, a new one cannot be made.
+TEST_F(ReplaceFileTest, AWritableFileInALockedFolderIsWrittenInPlace) {
+  const fs::path target = OwnFile("in_place.csv", "old, and longer than the new text", 0644);
+  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  AsOrdinaryUser([&] {
+    EXPECT_TRUE(ReplaceFileWithBytes(target.string(), "new"));
+    const SaveResult created = ReplaceFileWithBytes((folder / "new.csv").string(), "x");
+    EXPECT_FALSE(created);
+    EXPECT_EQ(created.Reason, std::strerror(EACCES));
+  });
+  EXPECT_EQ(Contents(target), "new");
+  EXPECT_EQ(Names(), std::vector<std::string>{"in_place.csv"});
 }

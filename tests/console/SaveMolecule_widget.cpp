@@ -1,4 +1,7 @@
 // New molecules and saving the molecule text with Save and Save As.
+#include <cerrno>
+#include <cstring>
+
 #include <QAction>
 #include <QTabBar>
 
@@ -101,7 +104,7 @@ TEST_F(SaveMolecule, FailedWriteIsReportedAndKeepsThePath) {
   dialogs.ChooseFile(target);
   FormMolecules->ActionSaveMoleculeAs->trigger();
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, CouldNotSaveText(target));
+  EXPECT_EQ(Messages()[0].Text, CouldNotSaveText(target, std::strerror(ENOENT)));
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, PathOf("in.gjf").toStdString());
 }
 

@@ -3,13 +3,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
 #include "platform/ui/ListView.h"
 #include "tests/console/support/FormsFixture.h"
+#include "tests/support/StrictRun.h"
 
 namespace {
 
@@ -91,16 +96,30 @@ TEST_F(SceneExport, FailedWritesAreReported) {
   const QString missing = PathOf("missing/water.pov");
   Export(FormGL->ExportPovRay, missing);
   ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, CouldNotSaveText(missing));
+  EXPECT_EQ(Messages()[0].Text, CouldNotSaveText(missing, std::strerror(ENOENT)));
   EXPECT_FALSE(QFile::exists(missing));
   EXPECT_TRUE(FormGL->SaveDialog.Title.isEmpty());
 
-  if (::geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the superuser";
+  // A file the user may not write, and a link to a FIFO: refused, named,
+  // and left as they are.
   const QString locked = WriteFile("locked.pov", "kept");
   ::chmod(locked.toLocal8Bit().constData(), 0444);
-  dialogs.Calls.clear();
-  Export(FormGL->ExportPovRay, locked);
+  const QString pipe = PathOf("pipe.mqo");
+  const QString toPipe = PathOf("to_pipe.mqo");
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0666), 0);
+  ASSERT_TRUE(QFile::link(pipe, toPipe));
+  ::chown(folder.path().toLocal8Bit().constData(), OrdinaryUserId(), static_cast<gid_t>(-1));
+  AsOrdinaryUser([&] {
+    dialogs.Calls.clear();
+    Export(FormGL->ExportPovRay, locked);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].Text, NotWritableText(locked, std::strerror(EACCES)));
+    dialogs.Calls.clear();
+    Export(FormGL->ExportMetasequoiaObject, toPipe);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].Text, NotWritableText(toPipe, "Not a regular file"));
+  });
   EXPECT_EQ(ReadFile(locked), "kept");
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].Text, NotWritableText(locked));
+  EXPECT_TRUE(QFileInfo(toPipe).isSymLink());
+  EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
