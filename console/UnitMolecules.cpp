@@ -2,6 +2,8 @@
 // of their events to the handlers.
 #include "UnitMolecules.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +18,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -31,6 +34,14 @@
 TFormMolecules* FormMolecules = nullptr;
 
 namespace {
+
+// The designed width of `column`, or what the list's face needs for its
+// caption or for `widest`, the widest text it holds.
+int FittedWidth(const ListView* list, int column, const QString& widest) {
+  const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+  const int text = list->fontMetrics().horizontalAdvance(widest) + 2 * margin;
+  return std::max({list->columnWidth(column), text, list->header()->sectionSizeHint(column)});
+}
 
 QLabel* BoldLabel(const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
@@ -83,6 +94,13 @@ TFormMolecules::TFormMolecules(QWidget* parent) : QMainWindow(parent) {
   PageControlSelected->addTab(TabSheetBonds, QStringLiteral("Bonds"));
   PageControlSelected->addTab(TabSheetNormalModes, QStringLiteral("NormalModes"));
   PageControlSelected->setCurrentWidget(TabSheetInfo);
+  // The mode list's columns grow where the console's face (in effect now that
+  // the tabs have their place) needs it for the captions and for values below
+  // 10000 in the "0.0000" picture.
+  for (int column = 1; column <= 4; ++column) {
+    const QString widest = column == 1 ? QString() : QStringLiteral("0000.0000");
+    ListViewNormalModes->setColumnWidth(column, FittedWidth(ListViewNormalModes, column, widest));
+  }
 
   SplitterTop = new QSplitter(Qt::Vertical, central);
   SplitterTop->setChildrenCollapsible(false);
