@@ -4,8 +4,10 @@
 #include <functional>
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -39,6 +41,23 @@ QString SymbolOf(std::uint32_t number) {
   return found == ElementTable.NumberToSymbol.end() ? QString() : QString::fromStdString(found->second);
 }
 
+// `page` at the largest size up to its own at which every element symbol fits
+// `room` pixels: the designed panels are too narrow for "Mg" or "Sm" in most
+// faces at the page's size.
+QFont SymbolFont(const QFont& page, int room) {
+  QFont font = page;
+  for (int size = page.pixelSize(); size > 1; --size) {
+    font.setPixelSize(size);
+    const QFontMetrics metrics(font);
+    bool fits = true;
+    for (std::uint32_t number = 1; number <= LastElementNumber && fits; ++number) {
+      fits = metrics.horizontalAdvance(SymbolOf(number)) <= room;
+    }
+    if (fits) break;
+  }
+  return font;
+}
+
 QLabel* PlacedLabel(const QString& caption, int left, int top, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
   label->move(left, top);
@@ -54,10 +73,15 @@ QWidget* TFormSetting::BuildRadiusColorPage() {
   page->setFont(small);
   page->setMinimumSize(17 + PanelWidth * 18 + 8, 212 + PanelHeight + 8);
 
+  QFont symbols;
   for (std::uint32_t number = 1; number <= LastElementNumber; ++number) {
     PanelPlace place;
     PanelPlaceOf(number, place);
     auto* panel = new ElementPanelButton(SymbolOf(number), page);
+    // The symbol is centred in the whole panel inside its bevel, without padding.
+    panel->layout()->setContentsMargins(0, 0, 0, 0);
+    if (number == 1) symbols = SymbolFont(small, PanelWidth - 2 * panel->frameWidth());
+    panel->setFont(symbols);
     panel->setGeometry(place.Left, place.Top, PanelWidth, PanelHeight);
     panel->DoubleClicked = [this] { PanelElementColorDblClick(); };
     connect(panel, &PanelButton::released, this, [this, number] { ElementPanelMouseUp(number); });
