@@ -213,7 +213,11 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   connect(PageControl, &QTabWidget::currentChanged, this, [this] {
     if (PageControl->currentWidget() == TabSheetFile) TabSheetFileShow();
   });
+  // Keys move the current cell; a click selects a cell even when it is the
+  // current one already (its mode may not be the one shown since a refill).
   connect(StringGridNormalModes, &QTableWidget::currentCellChanged, this,
+          [this](int row, int column) { StringGridNormalModesSelectCell(column, row); });
+  connect(StringGridNormalModes, &QTableWidget::cellPressed, this,
           [this](int row, int column) { StringGridNormalModesSelectCell(column, row); });
   connect(StringGridCartesianData, &StringGrid::setEditText, this,
           &TFormMoleculeEdit::StringGridCartesianDataSetEditText);

@@ -10,6 +10,7 @@
 #include "console/UnitMolecules.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/Numbers.h"
+#include "platform/ui/ListView.h"
 #include "platform/ui/StringGrid.h"
 
 namespace {
@@ -128,6 +129,32 @@ TEST_F(EditorGrids, NormalModesOfAGaussianOutputAndTheChosenModesDisplacements) 
   EXPECT_TRUE(Edit()->PanelNormalModes->isHidden());
   EXPECT_EQ(Edit()->LabelNormalModeDisplacements->text(), QStringLiteral("Mode"));
   ExpectOneEmptyRow(shown);
+}
+
+TEST_F(EditorGrids, ClickingTheCurrentModeRowAfterAnotherMoleculeShowsItsDisplacements) {
+  const QString path = QStringLiteral(QUIVERA_EXAMPLES "/water.out");
+  Start();
+  OpenThroughDialog(path, 2);
+  OpenThroughDialog(path, 2);
+  StringGrid* modes = Edit()->StringGridNormalModes;
+  const auto clickRow = [modes](int row) {
+    const QRect cell = modes->visualRect(modes->model()->index(row, 1));
+    QTest::mouseClick(modes->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+  };
+  clickRow(2);
+  ASSERT_EQ(Edit()->LabelNormalModeDisplacements->text(), QStringLiteral("Mode 2"));
+  // The other molecule resets the displacements; row 2 stays the current row.
+  FormMolecules->ListViewMolecules->SelectRow(0);
+  ASSERT_EQ(Edit()->LabelNormalModeDisplacements->text(), QStringLiteral("Mode"));
+  ASSERT_EQ(modes->currentRow(), 2);
+  clickRow(2);
+  EXPECT_EQ(Edit()->LabelNormalModeDisplacements->text(), QStringLiteral("Mode 2"));
+  StringGrid* shown = Edit()->StringGridNormalModeDisplacements;
+  ASSERT_EQ(shown->rowCount(), 4);
+  EXPECT_EQ(shown->Cell(0, 3), QStringLiteral("3"));
+  // Keys still move through the modes.
+  QTest::keyClick(modes, Qt::Key_Down);
+  EXPECT_EQ(Edit()->LabelNormalModeDisplacements->text(), QStringLiteral("Mode 3"));
 }
 
 TEST_F(EditorGrids, AnOutputCutInADisplacementRowWithAValueOfStars) {
