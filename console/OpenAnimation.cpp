@@ -73,12 +73,15 @@ void TFormMolecules::OpenAnimationFile(const std::string& path, bool distanceBon
   FormGL->TabControlGL->hide();
 
   // The editor writes its copy back over the selected molecule, which is now
-  // another one: it must show that one.
+  // another one, or none when the reset left the list empty: it must show
+  // that one, or nothing.
   if (SelectedMolFile) {
     CopySelectedToEditor();
     FormMoleculeEdit->ShowFileControls();
     FormMoleculeEdit->ShowFileData();
     EnableEditorConversions();
+  } else {
+    FormMoleculeEdit->ShowNoMolecule();
   }
 
   // Said once what it could load is in place and shown.

@@ -27,6 +27,7 @@ TFormMoleculeEdit* FormMoleculeEdit = nullptr;
 namespace {
 
 constexpr int kRowHeight = 18;
+constexpr char kCaption[] = "Quivera Editor";
 
 QVBoxLayout* Column(QWidget* owner) {
   auto* layout = new QVBoxLayout(owner);
@@ -54,7 +55,7 @@ StringGrid* Grid(int columns, int fixedColumns, std::initializer_list<const char
 }  // namespace
 
 TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Quivera Editor"));
+  setWindowTitle(QLatin1String(kCaption));
   resize(490, 315);
   // The console's face at the designed 12 pixels, for the form and its grids.
   QFont formFont = FormFont(font());
@@ -227,6 +228,15 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   connect(SplitterZMatrix, &QSplitter::splitterMoved, this, &TFormMoleculeEdit::SplitterZMatrixMoved);
   connect(SplitterNormalModeDisplacements, &QSplitter::splitterMoved, this,
           &TFormMoleculeEdit::SplitterNormalModeDisplacementsMoved);
+}
+
+void TFormMoleculeEdit::ShowNoMolecule() {
+  EditedMolFile = MolFile();
+  UpdateGrids();
+  ShowFileData();  // a copy of no file type turns the file page off
+  setWindowTitle(QLatin1String(kCaption));
+  FileConvertToGJF->setEnabled(false);
+  CoordinateConvertToXYZ->setEnabled(false);
 }
 
 void TFormMoleculeEdit::showEvent(QShowEvent* event) {

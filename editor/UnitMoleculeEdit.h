@@ -26,6 +26,9 @@ class TFormMoleculeEdit : public QMainWindow {
  public:
   explicit TFormMoleculeEdit(QWidget* parent = nullptr);
 
+  // Shows no molecule, as at start: the console has none selected.
+  void ShowNoMolecule();
+
   // --- Components -----------------------------------------------------------
   QTabWidget* PageControl;
   QWidget* TabSheetCartesianData;

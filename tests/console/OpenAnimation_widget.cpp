@@ -1,13 +1,18 @@
 // Opening animation files through the Open dialog's sixth filter and the
 // command line.
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/ListView.h"
+#include "platform/ui/StringGrid.h"
 #include "tests/console/support/FormsFixture.h"
 
 namespace {
@@ -114,6 +119,27 @@ TEST_F(OpenAnimation, AnEmptyOrMissingProjectSelectsNothingAndStillTurnsAnimatio
   OpenThroughDialog(PathOf("missing.qva"), 6);
   EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: empty.qva"));
   EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message).size(), 1u);
+}
+
+TEST_F(OpenAnimation, AResetThatLeavesNoMoleculeEmptiesTheEditor) {
+  Start();
+  OpenThroughDialog(WriteFile("first.gjf", ZMatrixInput), 1);
+  TFormMoleculeEdit* editor = FormMoleculeEdit;
+  ASSERT_TRUE(editor->CoordinateConvertToXYZ->isEnabled());
+  FormMolecules->ResetOnAnimationLoad = true;
+  OpenThroughDialog(WriteFile("empty.qva", "%SHOW TIME\n"), 6);
+  ASSERT_TRUE(FormMolecules->MolFiles.empty());
+  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Quivera Editor"));
+  EXPECT_EQ(editor->EditedMolFile.FileType, 0);
+  EXPECT_TRUE(editor->EditedMolFile.Lines.empty());
+  EXPECT_EQ(editor->StringGridZMatrixData->rowCount(), 2);
+  EXPECT_EQ(editor->StringGridZMatrixData->Cell(2, 1), QString());
+  EXPECT_FALSE(editor->CoordinateConvertToXYZ->isEnabled());
+  EXPECT_FALSE(editor->FileConvertToGJF->isEnabled());
+  // The file page stays empty and off when shown: there is nothing to import.
+  editor->PageControl->setCurrentWidget(editor->TabSheetFile);
+  EXPECT_FALSE(editor->ButtonImportData->isEnabled());
+  EXPECT_TRUE(editor->RichEditFileData->toPlainText().isEmpty());
 }
 
 TEST_F(OpenAnimation, AProjectWithoutFramesOrFilesSaysAllInOneMessage) {
