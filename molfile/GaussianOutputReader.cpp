@@ -7,6 +7,7 @@
 
 #include "AtomLabels.h"
 #include "MolFile.h"
+#include "ReaderSupport.h"
 #include "platform/Numbers.h"
 
 namespace {
@@ -52,16 +53,17 @@ void AppendValues(const Tokens& tokens, std::size_t from, std::vector<float>& va
 void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tokens& tokens,
                             Identifier& atoms) {
   if (tokens.size() != 5 && tokens.size() != 6) return;
-  const auto id = static_cast<std::int32_t>(atoms.Ids.size());
-  atoms.Ids.push_back(id);
-  ++cartesian.Count;
-  atoms.LineIndexes[static_cast<std::uint32_t>(id)] = index;
-  atoms.Kinds[id] = CARTESIAN;
-  atoms.Labels[id] = tokens[0];
-  atoms.AtomicNumbers[id] = AtomicNumberFromLabel(tokens[1]);
+  const std::int32_t id = AddAtom(atoms, index, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[1]));
   const std::size_t x = tokens.size() - 3;
-  cartesian.Positions[id] = {ReadDouble(tokens[x]), ReadDouble(tokens[x + 1]),
-                             ReadDouble(tokens[x + 2]), 1.0};
+  SetPosition(cartesian, id, tokens[x], tokens[x + 1], tokens[x + 2]);
+}
+
+// The first character of the line's first token, or 0 when it has none;
+// found without splitting the line.
+char FirstTokenCharacter(const std::string& line) {
+  for (const unsigned char c : line)
+    if (IsTokenByte(c)) return static_cast<char>(c);
+  return 0;
 }
 
 // One displacement row of a block of `modes` modes (1 or 3) into the last
@@ -83,6 +85,16 @@ void AppendDisplacementRow(NormalModes& data, const Tokens& tokens, std::size_t 
 
 }  // namespace
 
+// A three-mode block of the frequency section (one-mode blocks have 5 tokens
+// in the displacement rows and header instead of 11):
+//                       1                      2                      3
+//                      A1                     A1                     B2
+//  Frequencies --   1827.1596              4070.2237              4188.6013
+//  Red. masses --      1.0825                 1.0453                 1.0816
+//  ...
+//   Atom  AN      X      Y      Z        X      Y      Z        X      Y      Z
+//      1   8     0.00   0.00   0.07     0.00   0.00  -0.05     0.00   0.07   0.00
+//      2   1     0.00  -0.43  -0.56     0.00   0.58   0.40     0.00  -0.56   0.43
 void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std::string>& tokens,
                                       bool& afterModeNumbers) {
   const std::size_t n = tokens.size();
@@ -115,6 +127,16 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   }
 }
 
+// A geometry table as the chain below reads it (rows of 5 tokens where the
+// "Type" column is missing):
+//                          Standard orientation:
+//  ---------------------------------------------------------------------
+//  Center     Atomic      Atomic             Coordinates (Angstroms)
+//  Number     Number       Type             X           Y           Z
+//  ---------------------------------------------------------------------
+//       1          8           0        0.000000    0.000000    0.119262
+//       2          1           0        0.000000    0.763239   -0.477047
+//  ---------------------------------------------------------------------
 void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int32_t fileType) {
   bool FreqHeader1 = false, FreqHeader2 = false, InFreqSection = false;
   bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
@@ -123,14 +145,23 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
 
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
-    tokens.clear();
-    Tokenize(line, tokens);
 
     // Only an empty line is blank here; a line of blanks is not.
     if (line.empty() || line[0] == '\r' || line[0] == '\n') {
       FreqHeader1 = FreqHeader2 = InFreqSection = false;
       OrientSeen = RuleSeen = CenterSeen = NumberSeen = InRows = false;
     }
+    // Waiting for nothing, a line can only start a header ("Harmonic",
+    // "activities") or a table ("Standard"): almost every line of a long job
+    // is passed over without being split.
+    const bool waiting = FreqHeader1 || FreqHeader2 || InFreqSection || OrientSeen || RuleSeen ||
+                         CenterSeen || NumberSeen || InRows;
+    if (!waiting) {
+      const char first = FirstTokenCharacter(line);
+      if (first != 'H' && first != 'a' && first != 'S') continue;
+    }
+    tokens.clear();
+    Tokenize(line, tokens);
 
     if (InFreqSection) ReadGaussianFrequencies(ModeData, tokens, afterModeNumbers);
 
@@ -157,6 +188,10 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
         (tokens.size() >= 3 && tokens[0] == "activities" && tokens[2] == "depolarization"))
       FreqHeader1 = true;
 
+    // The geometry chain runs from its last step to its first, each step
+    // testing its flag before the step above sets it: one line moves the
+    // chain by one step at most, and the closing rule line of the rows is
+    // never read as the rule that opens them.
     const bool rule = IsRuleLine(tokens);
     if (InRows && rule) InRows = false;
     if (InRows) ParseOutputOrientation(CartesianData, static_cast<std::uint32_t>(i), tokens, AtomIds);

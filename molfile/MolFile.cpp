@@ -1,10 +1,38 @@
 #include "MolFile.h"
 
-#include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <string_view>
 
 #include "platform/Files.h"
 #include "platform/Numbers.h"
+
+namespace {
+
+// Appends the lines of `text` (split at LF, every CR dropped), each string
+// made once at its final size.
+void AppendLines(std::string_view text, std::vector<std::string>& lines) {
+  std::size_t count = 1;
+  const char* const end = text.data() + text.size();
+  for (const char* p = text.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) ++count;
+  lines.reserve(lines.size() + count);
+  for (const char* p = text.data();;) {
+    const char* stop = static_cast<const char*>(std::memchr(p, '\n', end - p));
+    const std::string_view line(p, (stop ? stop : end) - p);
+    if (line.find('\r') == std::string_view::npos) {
+      lines.emplace_back(line);
+    } else {
+      std::string& kept = lines.emplace_back();
+      kept.reserve(line.size());
+      for (const char c : line)
+        if (c != '\r') kept += c;
+    }
+    if (!stop) break;
+    p = stop + 1;
+  }
+}
+
+}  // namespace
 
 void Cartesian::Clear() {
   Count = 0;
@@ -40,30 +68,20 @@ bool MolFile::Load(const char* path) {
   if (!IsRegularFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-
-  // Read in blocks: outputs reach hundreds of megabytes. The lines go
-  // straight into Lines (no second copy at the peak) and are taken back out
-  // when the read fails.
-  const std::size_t held = Lines.size();
-  std::string current;
+  // One block, read to the end whatever size the file claimed: outputs reach
+  // hundreds of megabytes, and a file may grow while it is read.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.clear();  // a file that cannot seek to its end is still read
+  in.seekg(0);
+  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
   char buf[1 << 16];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-    const char* p = buf;
-    const char* end = buf + in.gcount();
-    while (p < end) {
-      const char* stop = p;
-      while (stop < end && *stop != '\n' && *stop != '\r') ++stop;
-      current.append(p, stop);
-      if (stop == end) break;
-      if (*stop == '\n') Lines.push_back(std::move(current)), current.clear();
-      p = stop + 1;  // a CR is dropped wherever it stands
-    }
-  }
-  if (in.bad()) {
-    Lines.resize(held);
-    return false;
-  }
-  Lines.push_back(std::move(current));
+  while (in.read(buf, sizeof buf) || in.gcount() > 0) text.append(buf, static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) return false;
+  in.close();
+  AppendLines(text, Lines);
   Path = path;
   Parse();
   return true;
@@ -146,7 +164,7 @@ bool MolFile::HasZMatrixAtoms() const {
 void Tokenize(const std::string& line, std::vector<std::string>& tokens) {
   std::string current;
   for (unsigned char c : line) {
-    if ((c >= 0x21 && c <= 0x2B) || (c >= 0x2D && c <= 0x7E)) {
+    if (IsTokenByte(c)) {
       current += static_cast<char>(c);
     } else if (c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r' || c == '\0') {
       if (!current.empty()) tokens.push_back(std::move(current)), current.clear();

@@ -151,3 +151,6 @@ class MolFile {
 // Splits a line at blanks, tabs, commas, CR, LF and NUL; drops other control
 // and non-ASCII bytes; appends the tokens to `tokens`.
 void Tokenize(const std::string& line, std::vector<std::string>& tokens);
+
+// The bytes a token is made of: printable ASCII but the blank and the comma.
+inline bool IsTokenByte(unsigned char c) { return (c >= 0x21 && c <= 0x2B) || (c >= 0x2D && c <= 0x7E); }

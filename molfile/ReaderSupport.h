@@ -1,4 +1,4 @@
-// Pieces the input readers share: appending an atom to the per-atom tables,
+// Pieces the readers share: appending an atom to the per-atom tables,
 // its position, and the normalised text of a number as the readers store it.
 #pragma once
 

@@ -1,21 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "molfile/MolFile.h"
+#include "ParseText.h"
 
 namespace {
-
-MolFile Read(const std::string& text, std::int32_t type = GAUSSIAN_OUTPUT) {
-  MolFile file;
-  file.FileType = type;
-  for (std::size_t start = 0;;) {
-    const std::size_t end = text.find('\n', start);
-    file.Lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  file.Parse();
-  return file;
-}
 
 const std::string kRule = " ---------------------------------------------------------------------\n";
 
@@ -85,14 +73,14 @@ TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
       "      3          1           0        1.000000   -0.763239   -0.477047\n";
   const std::string text = " Entering\n" + Table(kWaterRows) + " SCF Done\n" + Table(moved);
 
-  const MolFile last = Read(text);
+  const MolFile last = ParseText(GAUSSIAN_OUTPUT, text);
   ASSERT_EQ(last.AtomIds.Ids, (std::vector<std::int32_t>{0, 1, 2}));
   EXPECT_EQ(last.CartesianData.Count, 3);
   EXPECT_EQ(last.CartesianData.Positions.at(2).x, 1.0);
   EXPECT_EQ(last.CartesianData.Positions.at(2).y, -0.763239);
   EXPECT_EQ(last.AtomIds.LineIndexes.at(0), 16u);  // the row of the second table
 
-  const MolFile every = Read(text, GAUSSIAN_OUTPUT_ANIMATION);
+  const MolFile every = ParseText(GAUSSIAN_OUTPUT_ANIMATION, text);
   ASSERT_EQ(every.AtomIds.Ids.size(), 6u);
   EXPECT_EQ(every.CartesianData.Count, 6);
   for (int id = 0; id < 6; ++id) {
@@ -106,11 +94,25 @@ TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
 }
 
 TEST(GaussianOutputGeometry, OnlyStandardOrientationTables) {
-  EXPECT_TRUE(Read(Table(kWaterRows, "Input orientation:")).AtomIds.Ids.empty());
-  EXPECT_TRUE(Read(Table(kWaterRows, "Z-Matrix orientation:")).AtomIds.Ids.empty());
-  EXPECT_EQ(Read(Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
+  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Input orientation:")).AtomIds.Ids.empty());
+  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Z-Matrix orientation:")).AtomIds.Ids.empty());
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
   // A later input orientation does not replace the standard one.
-  EXPECT_EQ(Read(Table(kWaterRows) + Table(kWaterRows, "Input orientation:")).CartesianData.Count, 3);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + Table(kWaterRows, "Input orientation:")).CartesianData.Count, 3);
+}
+
+// The reader passes over lines without splitting them unless their first
+// token may start a marker: that token is what the tokenizer makes of the
+// line, after separators and dropped bytes.
+TEST(GaussianOutputGeometry, MarkersAfterSeparatorsAndDroppedBytes) {
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "\x93,\t\x01Standard\x93 orientation:")).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Stan\xE9\x7F" "dard orientation:")).AtomIds.Ids.size(), 3u);
+  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "-Standard orientation:")).AtomIds.Ids.empty());
+  const std::string header = "\x81\t Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
+                             ",activities (A**4/AMU), depolarization ratios for plane and unpolarized\n"
+                             " incident light, reduced masses (AMU), force constants (mDyne/A),\n"
+                             " and normal coordinates:\n";
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(header)).ModeData, 3, 3, 0);
 }
 
 TEST(GaussianOutputGeometry, RowWidths) {
@@ -119,7 +121,7 @@ TEST(GaussianOutputGeometry, RowWidths) {
       "      2          1           0        0.000000\n"                           // 4 tokens
       "      3          1           0        0.0    0.1   -0.4   7\n"               // 7 tokens
       "      4         Cl           0        1.5         2.5         3.5\n";        // 6 tokens
-  const MolFile f = Read(Table(rows));
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, Table(rows));
   ASSERT_EQ(f.AtomIds.Ids.size(), 2u);
   EXPECT_EQ(f.AtomIds.Labels.at(0), "1");
   EXPECT_EQ(f.CartesianData.Positions.at(0).z, 0.119262);
@@ -132,32 +134,32 @@ TEST(GaussianOutputGeometry, RowWidths) {
 TEST(GaussianOutputGeometry, RuleLines) {
   const std::string hyphens17 = " -----------------\n";
   const std::string hyphens18 = " ------------------\n";
-  EXPECT_TRUE(Read(Table(kWaterRows, "Standard orientation:", hyphens17)).AtomIds.Ids.empty());
-  EXPECT_EQ(Read(Table(kWaterRows, "Standard orientation:", hyphens18)).AtomIds.Ids.size(), 3u);
+  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard orientation:", hyphens17)).AtomIds.Ids.empty());
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard orientation:", hyphens18)).AtomIds.Ids.size(), 3u);
   // Inside the rows a short run does not close the table; the run may stand
   // inside a longer token, but two tokens are never a rule.
-  EXPECT_EQ(Read(Table(hyphens17 + kWaterRows)).AtomIds.Ids.size(), 3u);
-  EXPECT_EQ(Read(Table(" ------------------ ------------------\n" + kWaterRows)).AtomIds.Ids.size(), 3u);
-  EXPECT_EQ(Read(Table(" x------------------x\n" + kWaterRows)).AtomIds.Ids.size(), 0u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(hyphens17 + kWaterRows)).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(" ------------------ ------------------\n" + kWaterRows)).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(" x------------------x\n" + kWaterRows)).AtomIds.Ids.size(), 0u);
 }
 
 TEST(GaussianOutputGeometry, BlankLines) {
   const std::string heading = "                         Standard orientation:\n";
   const std::string rest = Table(kWaterRows).substr(heading.size());
-  EXPECT_TRUE(Read(heading + "\n" + rest).AtomIds.Ids.empty());
-  EXPECT_EQ(Read(heading + "    \n" + rest).AtomIds.Ids.size(), 3u);  // blanks are not blank
+  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, heading + "\n" + rest).AtomIds.Ids.empty());
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, heading + "    \n" + rest).AtomIds.Ids.size(), 3u);  // blanks are not blank
   // A table cut off by an empty line keeps the rows read so far.
   const std::string cut = Table(kWaterRows).substr(0, Table(kWaterRows).size() - kRule.size());
   const std::size_t secondRow = cut.find("      2 ");
-  EXPECT_EQ(Read(cut.substr(0, secondRow) + "\n" + cut.substr(secondRow)).AtomIds.Ids.size(), 1u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut.substr(0, secondRow) + "\n" + cut.substr(secondRow)).AtomIds.Ids.size(), 1u);
   // The old geometry goes only when a new table opens its rows.
   const std::string table = Table(kWaterRows);
   const std::string unopened = table.substr(0, table.find(kRule + kWaterRows)) + "\n";
-  EXPECT_EQ(Read(table + unopened).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, table + unopened).AtomIds.Ids.size(), 3u);
 }
 
 TEST(GaussianOutputFrequencies, BlockOfThree) {
-  const MolFile f = Read(WaterJob());
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, WaterJob());
   ASSERT_EQ(f.AtomIds.Ids.size(), 3u);
   const NormalModes& m = f.ModeData;
   ExpectModes(m, 3, 3, 0);  // "Depolar (P)" is not read
@@ -205,7 +207,7 @@ TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
       "     1   6     0.00   0.00   0.88\n"
       "     2   8     0.00   0.00  -0.33\n"
       "     3   8     0.00   0.00  -0.33\n";
-  const MolFile f = Read(Table(co2) + "\n" + kHeader4 + modes + "\n");
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, Table(co2) + "\n" + kHeader4 + modes + "\n");
   const NormalModes& m = f.ModeData;
   ExpectModes(m, 4, 0, 0);
   EXPECT_EQ(m.ModeNumbers.back(), 4u);
@@ -217,26 +219,26 @@ TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
 }
 
 TEST(GaussianOutputFrequencies, HeaderLayouts) {
-  ExpectModes(Read(WaterJob(kHeader4)).ModeData, 3, 3, 0);
-  const MolFile three = Read(WaterJob(kHeader3, kWaterRaman + " Depolar     --  0.64  0.16  0.75\n"));
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4)).ModeData, 3, 3, 0);
+  const MolFile three = ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader3, kWaterRaman + " Depolar     --  0.64  0.16  0.75\n"));
   ExpectModes(three.ModeData, 3, 3, 3);
   EXPECT_EQ(three.ModeData.Depolarizations[1], static_cast<float>(0.16));
 
   // The header lines must follow each other; one or two of them read nothing.
   const std::string firstLine = kHeader3.substr(0, kHeader3.find('\n') + 1);
   const std::string lastTwo = kHeader3.substr(firstLine.size());
-  ExpectModes(Read(WaterJob(firstLine + " Low frequencies --- 1\n" + lastTwo)).ModeData, 0, 0, 0);
-  ExpectModes(Read(WaterJob(lastTwo)).ModeData, 0, 0, 0);
-  ExpectModes(Read(WaterJob(firstLine)).ModeData, 0, 0, 0);
-  ExpectModes(Read(WaterJob(kHeader4.substr(0, kHeader4.rfind(" and")))).ModeData, 0, 0, 0);
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(firstLine + " Low frequencies --- 1\n" + lastTwo)).ModeData, 0, 0, 0);
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(lastTwo)).ModeData, 0, 0, 0);
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(firstLine)).ModeData, 0, 0, 0);
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4.substr(0, kHeader4.rfind(" and")))).ModeData, 0, 0, 0);
 }
 
 TEST(GaussianOutputFrequencies, IrOnlyAndDepolarizationColumns) {
-  ExpectModes(Read(WaterJob(kHeader4, "")).ModeData, 3, 0, 0);
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4, "")).ModeData, 3, 0, 0);
   const std::string pu = kWaterRaman +
                          " Depolar (P) --      0.6431                 0.1632                 0.7500\n"
                          " Depolar (U) --      0.7828                 0.2806                 0.8571\n";
-  ExpectModes(Read(WaterJob(kHeader4, pu)).ModeData, 3, 3, 0);
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4, pu)).ModeData, 3, 3, 0);
 }
 
 TEST(GaussianOutputFrequencies, HighPrecisionSectionBeforeTheNormalOne) {
@@ -248,7 +250,7 @@ TEST(GaussianOutputFrequencies, HighPrecisionSectionBeforeTheNormalOne) {
       " Coord Atom Element:\n"
       "   1     1     8          0.00000   0.00000   0.00000\n"
       "   2     1     8          0.00000   0.00000   0.06988\n";
-  const MolFile f = Read(Table(kWaterRows) + "\n" + kHeader4 + hp + kHeader4 + kWaterModes +
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + "\n" + kHeader4 + hp + kHeader4 + kWaterModes +
                          kWaterRaman + kWaterDisplacements + "\n");
   ExpectModes(f.ModeData, 3, 3, 0);
   EXPECT_EQ(f.ModeData.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
@@ -264,12 +266,12 @@ TEST(GaussianOutputFrequencies, TheLastFrequencyJobWins) {
       " Red. masses --      1.0                    1.0                    1.0\n"
       " Frc consts  --      2.0                   10.0                   11.0\n"
       " IR Inten    --     90.0                   10.0                   50.0\n";
-  const MolFile f = Read(WaterJob() + " Link1:  Proceeding to internal job step number  2.\n\n" +
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, WaterJob() + " Link1:  Proceeding to internal job step number  2.\n\n" +
                          kHeader4 + second + kWaterDisplacements + "\n");
   ExpectModes(f.ModeData, 3, 0, 0);
   EXPECT_EQ(f.ModeData.Frequencies[0], 1600.0f);
   // Also when the first section runs straight into the second, rows and all.
-  const MolFile g = Read(Table(kWaterRows) + "\n" + kHeader4 + kWaterModes + kWaterDisplacements +
+  const MolFile g = ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + "\n" + kHeader4 + kWaterModes + kWaterDisplacements +
                          kHeader4 + second + kWaterDisplacements);
   ExpectModes(g.ModeData, 3, 0, 0);
   EXPECT_EQ(g.ModeData.Displacements[0].Vectors.size(), 3u);
@@ -283,7 +285,7 @@ TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
                            "  Atom  AN      X      Y      Z\n"
                            "     1   8     0.00   0.00   0.07     0.00   0.00  -0.05     0.00   0.07   0.00\n"
                            "     2   1     0.00  -0.43  -0.56\n";
-  const MolFile f = Read(text);
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, text);
   ASSERT_EQ(f.ModeData.Displacements.size(), 1u);
   ASSERT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
   EXPECT_EQ(f.ModeData.Displacements[0].AtomNumbers[0], 2u);
@@ -292,23 +294,23 @@ TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
 TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
   const std::string text = WaterJob();
   const std::string cut = text.substr(0, text.find("     2   1") + std::string("     2   1     0.00").size());
-  const MolFile f = Read(cut);
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, cut);
   EXPECT_EQ(f.ModeData.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
   EXPECT_EQ(f.ModeData.Frequencies.size(), 3u);
   ASSERT_EQ(f.ModeData.Displacements.size(), 3u);
   EXPECT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
   // Mode numbers are whole numbers only, one or three of them.
-  EXPECT_EQ(Read(cut + "\n 4 5 6\n").ModeData.ModeNumbers.size(), 6u);
-  EXPECT_EQ(Read(cut + "\n 4 5 +6\n").ModeData.ModeNumbers.size(), 3u);
-  EXPECT_EQ(Read(cut + "\n 7\n").ModeData.ModeNumbers.size(), 4u);
-  EXPECT_EQ(Read(cut + "\n 7.0\n").ModeData.ModeNumbers.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5 6\n").ModeData.ModeNumbers.size(), 6u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5 +6\n").ModeData.ModeNumbers.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 7\n").ModeData.ModeNumbers.size(), 4u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 7.0\n").ModeData.ModeNumbers.size(), 3u);
 }
 
 TEST(GaussianOutputFrequencies, WithoutAnEmptyLineLaterRowsAreRead) {
   const std::string text = WaterJob();
   const std::string noBlank = text.substr(0, text.size() - 1) +
                               " Thermochemistry\n     4   1     0.10   0.20   0.30     0.0 0.0 0.0     0.0 0.0 0.0\n";
-  const MolFile f = Read(noBlank);
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, noBlank);
   ASSERT_EQ(f.ModeData.Displacements[0].Vectors.size(), 4u);
   EXPECT_EQ(f.ModeData.Displacements[0].Vectors[3].z, 0.3);
 }
@@ -322,7 +324,7 @@ TEST(GaussianOutputFrequencies, Precision) {
       " Frequencies --   1234.56789012\n"
       "  Atom  AN      X      Y      Z\n"
       "     1   8     0.123456789012   0.00   -1.000000000001\n";
-  const MolFile f = Read(Table(rows) + "\n" + kHeader4 + modes);
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, Table(rows) + "\n" + kHeader4 + modes);
   EXPECT_EQ(f.CartesianData.Positions.at(0).x, 0.123456789012);
   EXPECT_EQ(f.CartesianData.Positions.at(0).y, -1.000000000001);
   EXPECT_EQ(f.ModeData.Frequencies[0], static_cast<float>(1234.56789012));
@@ -332,12 +334,12 @@ TEST(GaussianOutputFrequencies, Precision) {
 
 TEST(GaussianOutputFrequencies, StarsAreNotKnownOtherTextReadsAsZero) {
   // Gaussian prints a value too wide for its column as stars.
-  const MolFile f = Read(WaterJob(kHeader4, " Raman Activ --   ***********   1.5   x*\n"));
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4, " Raman Activ --   ***********   1.5   x*\n"));
   ASSERT_EQ(f.ModeData.RamanActivities.size(), 3u);
   EXPECT_FALSE(NormalModes::IsKnown(f.ModeData.RamanActivities[0]));
   EXPECT_EQ(f.ModeData.RamanActivities[1], 1.5f);
   EXPECT_EQ(f.ModeData.RamanActivities[2], 0.0f);
-  const MolFile ir = Read(Table(kWaterRows) + "\n" + kHeader4 + kWaterModes.substr(0, kWaterModes.rfind(" IR")) +
+  const MolFile ir = ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + "\n" + kHeader4 + kWaterModes.substr(0, kWaterModes.rfind(" IR")) +
                           " IR Inten    --     ******     *          -*\n");
   ASSERT_EQ(ir.ModeData.IRIntensities.size(), 3u);
   EXPECT_FALSE(NormalModes::IsKnown(ir.ModeData.IRIntensities[0]));
@@ -346,7 +348,7 @@ TEST(GaussianOutputFrequencies, StarsAreNotKnownOtherTextReadsAsZero) {
   EXPECT_EQ(FormatModeValue(ir.ModeData.IRIntensities[0]), "**********");
   EXPECT_EQ(FormatModeValue(99.7386f), "99.7386");
   // Narrowed, 1e39 would be an infinite bar in the chart.
-  const MolFile huge = Read(WaterJob(kHeader4, " Raman Activ --   1e39   -1e300   2.5\n"));
+  const MolFile huge = ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4, " Raman Activ --   1e39   -1e300   2.5\n"));
   EXPECT_EQ(huge.ModeData.RamanActivities, (std::vector<float>{0.0f, 0.0f, 2.5f}));
 }
 
