@@ -2,6 +2,8 @@
 // the frequency section. Line by line with a few flags; lines that match no
 // rule are skipped, and the reader never fails.
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string_view>
 
@@ -59,10 +61,16 @@ void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tok
 }
 
 // The first character of the line's first token, or 0 when it has none;
-// found without splitting the line.
+// found without splitting the line. Output lines open with long runs of
+// blanks, passed over eight at a time.
 char FirstTokenCharacter(const std::string& line) {
-  for (const unsigned char c : line)
-    if (IsTokenByte(c)) return static_cast<char>(c);
+  std::size_t i = 0;
+  for (std::uint64_t eight; i + 8 <= line.size(); i += 8) {
+    std::memcpy(&eight, line.data() + i, 8);
+    if (eight != 0x2020202020202020u) break;
+  }
+  for (; i < line.size(); ++i)
+    if (IsTokenByte(static_cast<unsigned char>(line[i]))) return line[i];
   return 0;
 }
 

@@ -9,27 +9,16 @@
 
 namespace {
 
-// Appends the lines of `text` (split at LF, every CR dropped), each string
-// made once at its final size.
-void AppendLines(std::string_view text, std::vector<std::string>& lines) {
-  std::size_t count = 1;
-  const char* const end = text.data() + text.size();
-  for (const char* p = text.data(); (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) ++count;
-  lines.reserve(lines.size() + count);
-  for (const char* p = text.data();;) {
-    const char* stop = static_cast<const char*>(std::memchr(p, '\n', end - p));
-    const std::string_view line(p, (stop ? stop : end) - p);
-    if (line.find('\r') == std::string_view::npos) {
-      lines.emplace_back(line);
-    } else {
-      std::string& kept = lines.emplace_back();
-      kept.reserve(line.size());
-      for (const char c : line)
-        if (c != '\r') kept += c;
-    }
-    if (!stop) break;
-    p = stop + 1;
+// Appends `line` without its CRs, made once at its final size.
+void AppendLine(std::vector<std::string>& lines, std::string_view line) {
+  if (line.find('\r') == std::string_view::npos) {
+    lines.emplace_back(line);
+    return;
   }
+  std::string& kept = lines.emplace_back();
+  kept.reserve(line.size());
+  for (const char c : line)
+    if (c != '\r') kept += c;
 }
 
 }  // namespace
@@ -68,20 +57,36 @@ bool MolFile::Load(const char* path) {
   if (!IsRegularFile(path)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  // One block, read to the end whatever size the file claimed: outputs reach
-  // hundreds of megabytes, and a file may grow while it is read.
+  // Lines go straight into Lines (taken back out when the read fails), so
+  // the text is never held twice: outputs reach hundreds of megabytes. Lines
+  // rarely average under 32 bytes, and capacity never used costs no memory.
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   in.clear();  // a file that cannot seek to its end is still read
   in.seekg(0);
-  std::string text(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  char buf[1 << 16];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0) text.append(buf, static_cast<std::size_t>(in.gcount()));
-  if (in.bad()) return false;
-  in.close();
-  AppendLines(text, Lines);
+  const std::size_t held = Lines.size();
+  if (size > 0) Lines.reserve(held + static_cast<std::size_t>(size) / 32);
+  std::string cut;  // the start of a line that the end of a block cut off
+  char block[1 << 16];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    const char* p = block;
+    const char* const end = block + in.gcount();
+    for (const char* stop; (stop = static_cast<const char*>(std::memchr(p, '\n', end - p))); p = stop + 1) {
+      if (cut.empty()) {
+        AppendLine(Lines, std::string_view(p, stop - p));
+      } else {
+        cut.append(p, stop);
+        AppendLine(Lines, cut);
+        cut.clear();
+      }
+    }
+    cut.append(p, end);
+  }
+  if (in.bad()) {
+    Lines.resize(held);
+    return false;
+  }
+  AppendLine(Lines, cut);
   Path = path;
   Parse();
   return true;
