@@ -5,7 +5,7 @@
 TEST(TextCodec, RoundTripsJapaneseText) {
   const std::string utf8 = "構造最適化アニメーション";
   const std::string cp932 = Utf8ToCp932(utf8);
-  EXPECT_NE(cp932, utf8);
+  EXPECT_EQ(cp932, "\x8D\x5C\x91\xA2\x8D\xC5\x93\x4B\x89\xBB\x83\x41\x83\x6A\x83\x81\x81\x5B\x83\x56\x83\x87\x83\x93");
   EXPECT_EQ(Cp932ToUtf8(cp932), utf8);
 }
 
@@ -19,8 +19,37 @@ TEST(TextCodec, HalfWidthKatakanaIsOneByte) {
   EXPECT_EQ(Cp932ToUtf8("\xB1"), "ｱ");
 }
 
-TEST(TextCodec, BadBytesDoNotStopTheRest) {
-  EXPECT_EQ(Cp932ToUtf8("a\x81"), "a\xEF\xBF\xBD");
+// Text shown and imported unedited must keep bytes that are not code page
+// 932: Latin-1 and UTF-8 letters, lone lead bytes, bytes that mean nothing.
+TEST(TextCodec, EveryByteStringComesBack) {
+  for (int b = 1; b < 0x100; ++b) {
+    const std::string one(1, static_cast<char>(b));
+    EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(one)), one) << "byte " << b;
+  }
+  for (int pair = 0; pair < 0x10000; ++pair) {
+    const std::string two{static_cast<char>(pair >> 8), static_cast<char>(pair & 0xFF)};
+    ASSERT_EQ(Utf8ToCp932(Cp932ToUtf8(two)), two) << "bytes " << std::hex << pair;
+  }
+  const std::string mixed = "caf\xE9 \xC3\x85ngstr\xF6m \x80\xA0\xFD\xFE\xFF \x81";
+  EXPECT_EQ(Utf8ToCp932(Cp932ToUtf8(mixed)), mixed);
+}
+
+TEST(TextCodec, BytesThatAreNoCharacterShowAsPrivateCharacters) {
+  EXPECT_EQ(Cp932ToUtf8("a\x80z"), "a\uF780z");
+  EXPECT_EQ(Cp932ToUtf8("\xA0\xFD"), "\uF7A0\uF7FD");
+  EXPECT_EQ(Cp932ToUtf8("\x81"), "\uF781");   // a lead byte cut off by the end
+  EXPECT_EQ(Cp932ToUtf8("\x81 "), "\uF781 ");  // or followed by no trail byte
+  // A pair that code page 932 holds twice decodes only where the character
+  // encodes back to: the other pair comes back as its bytes.
+  EXPECT_EQ(Utf8ToCp932("\u7E8A"), "\xFA\x5C");
+  EXPECT_EQ(Cp932ToUtf8("\xFA\x5C"), "\u7E8A");
+  EXPECT_EQ(Cp932ToUtf8("\xED\x40"), "\uF7ED@");
+}
+
+TEST(TextCodec, WhatCodePage932CannotHoldBecomesAQuestionMark) {
   EXPECT_EQ(Utf8ToCp932("a\xFF" "b"), "a?b");
   EXPECT_EQ(Utf8ToCp932("a😀b"), "a?b");
+  EXPECT_EQ(Utf8ToCp932("a\xE6\x97" "b"), "a?b");  // cut off
+  EXPECT_EQ(Utf8ToCp932("\xC0\xAF"), "?");         // overlong
+  EXPECT_EQ(Utf8ToCp932("é"), "?");
 }
