@@ -188,16 +188,16 @@ void TFormMolecules::StringGridRotMatrixSetEditText(int column, int row, const Q
   SelectedMolGL->RotMatrix.Element[RotMatrixElement(column, row)] = ReadDouble(text.toStdString());
 }
 
-void TFormMolecules::AppendMolecule(const MolFile& file, const MolGL& model) {
+void TFormMolecules::AppendMolecule(MolFile file, const MolGL& model) {
   // Both vectors may move: nothing may point into them until a molecule is shown again.
   SelectedMolFile = nullptr;
   SelectedMolGL = nullptr;
-  MolFiles.push_back(file);
+  MolFiles.push_back(std::move(file));
   FormGL->MolGLs.push_back(model);
 }
 
-void TFormMolecules::AppendAndSelectMolecule(const MolFile& file, const MolGL& model) {
-  AppendMolecule(file, model);
+void TFormMolecules::AppendAndSelectMolecule(MolFile file, const MolGL& model) {
+  AppendMolecule(std::move(file), model);
   RefreshMoleculeList();
   SelectedIndex = static_cast<int>(MolFiles.size()) - 1;
   ShowSelectedMolecule();

@@ -11,5 +11,5 @@ void TFormMolecules::ActionNewMoleculeExecute() {
   file.Lines = {"#T HF/STO-3G", "", "A comment by Quivera", "", "0 1", "", ""};
   MolGL model;
   model.Name = file.Name;
-  AppendAndSelectMolecule(file, model);
+  AppendAndSelectMolecule(std::move(file), model);
 }

@@ -43,7 +43,7 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
     model.Bonds.clear();
     model.AutoBond();
   }
-  AppendAndSelectMolecule(file, model);
+  AppendAndSelectMolecule(std::move(file), model);
   EnableEditorConversions();
 }
 

@@ -168,10 +168,12 @@ class TFormMolecules : public QMainWindow {
 
   // Appends a molecule to both vectors. The selection pointers are cleared,
   // since the vectors may move; callers select and show a molecule after.
-  void AppendMolecule(const MolFile& file, const MolGL& model);
+  // The file model is taken by value: a caller that hands it over with
+  // std::move spares a copy of a text that may run to hundreds of megabytes.
+  void AppendMolecule(MolFile file, const MolGL& model);
   // Appends a molecule, lists it, selects and shows it, and hands it to the
   // editor with its text shown.
-  void AppendAndSelectMolecule(const MolFile& file, const MolGL& model);
+  void AppendAndSelectMolecule(MolFile file, const MolGL& model);
   // Hands a copy of the selected file model to the editor and refreshes it,
   // with the caption "n: name".
   void CopySelectedToEditor();

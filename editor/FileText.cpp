@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "UnitMoleculeEdit.h"
 #include "console/UnitMolecules.h"
@@ -44,6 +45,7 @@ void TFormMoleculeEdit::ShowFileControls() {
 
 void TFormMoleculeEdit::ShowFileData() {
   RichEditFileData->clear();
+  fileTextPending_ = false;
   const FileTypeText* shown = nullptr;
   for (const FileTypeText& type : kFileTypeTexts) {
     if (type.Code == EditedMolFile.FileType) shown = &type;
@@ -56,9 +58,37 @@ void TFormMoleculeEdit::ShowFileData() {
     return;
   }
   ComboBoxFileType->setEditText(QLatin1String(shown->Text));
-  QStringList lines;
-  for (const std::string& line : EditedMolFile.Lines) lines.append(QString::fromStdString(Cp932ToUtf8(line)));
-  RichEditFileData->setPlainText(lines.join(QLatin1Char('\n')));
+  // Laying out the text of a long output takes seconds and a few times its
+  // memory: it goes into the page when the page is seen, and the user sees
+  // the same text whenever they look.
+  if (RichEditFileData->isVisible()) FillFileText();
+  else fileTextPending_ = true;
+}
+
+void TFormMoleculeEdit::FillFileText() {
+  fileTextPending_ = false;
+  QString text;
+  {
+    std::size_t size = EditedMolFile.Lines.size();
+    for (const std::string& line : EditedMolFile.Lines) size += line.size();
+    std::string utf8;
+    utf8.reserve(size + size / 8);
+    for (std::size_t i = 0; i < EditedMolFile.Lines.size(); ++i) {
+      if (i > 0) utf8 += '\n';
+      AppendCp932AsUtf8(EditedMolFile.Lines[i], utf8);
+    }
+    text = QString::fromStdString(utf8);
+  }  // the UTF-8 copy goes before the widget builds its own
+  RichEditFileData->setPlainText(text);
+}
+
+void TFormMoleculeEdit::FillFileTextWhenShown() {
+  // Queued: when the page itself was chosen, its show handler fills it
+  // first, and this finds nothing left to do.
+  if (fileTextPending_)
+    QTimer::singleShot(0, this, [this] {
+      if (fileTextPending_ && RichEditFileData->isVisible()) FillFileText();
+    });
 }
 
 void TFormMoleculeEdit::TabSheetFileShow() {
@@ -67,6 +97,7 @@ void TFormMoleculeEdit::TabSheetFileShow() {
 }
 
 void TFormMoleculeEdit::ImportFileText() {
+  if (fileTextPending_) FillFileText();  // the page's text, though the page was never seen
   const std::string name = EditedMolFile.Name;
   const std::string path = EditedMolFile.Path;
   const std::int32_t type = EditedMolFile.FileType;
@@ -75,11 +106,12 @@ void TFormMoleculeEdit::ImportFileText() {
   EditedMolFile.Path = path;
   EditedMolFile.FileType = type;
   // An empty page holds no lines at all.
-  const QString text = RichEditFileData->toPlainText();
-  if (!text.isEmpty()) {
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-      EditedMolFile.Lines.push_back(Utf8ToCp932(line.toStdString()));
-    }
+  const std::string bytes = Utf8ToCp932(RichEditFileData->toPlainText().toStdString());
+  for (std::size_t start = 0; !bytes.empty();) {
+    const std::size_t end = bytes.find('\n', start);
+    EditedMolFile.Lines.emplace_back(bytes, start, end == std::string::npos ? end : end - start);
+    if (end == std::string::npos) break;
+    start = end + 1;
   }
   EditedMolFile.Parse();
   UpdateGrids();

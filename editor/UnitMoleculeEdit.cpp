@@ -191,6 +191,7 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
                            StringGridZMatrixVariables, StringGridNormalModeDisplacements}) {
     grid->installEventFilter(this);
   }
+  RichEditFileData->installEventFilter(this);
 
   FileConvertToGJF = new QAction(QStringLiteral("Gaussian 入力ファイルに変換"), this);
   CoordinateConvertToXYZ = new QAction(QStringLiteral("Cartesian座標に変換"), this);
@@ -256,8 +257,9 @@ void TFormMoleculeEdit::resizeEvent(QResizeEvent* event) {
 
 // Layouts settle the grids' widths after the window's own resize event, and
 // pages not shown get theirs when shown: each grid fits its columns whenever
-// its width really changes.
+// its width really changes. The file page's text waits for its show event.
 bool TFormMoleculeEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched == RichEditFileData) FillFileTextWhenShown();
   if (event->type() == QEvent::Resize) {
     if (watched == StringGridCartesianData) FitCartesianColumns();
     if (watched == StringGridZMatrixData) FitZMatrixColumns();

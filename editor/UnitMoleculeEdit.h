@@ -119,6 +119,10 @@ class TFormMoleculeEdit : public QMainWindow {
   // Copies EditedMolFile over the selected molecule (its connections stay),
   // rebuilds the selected display model and lets the console show it.
   void CopyBackToSelected();
+  // Puts the copy's text into the file page.
+  void FillFileText();
+  // The page has come into sight: fills it if ShowFileData left it empty.
+  void FillFileTextWhenShown();
   // Sets the conversion action for the selected molecule's Z-matrix.
   void EnableCartesianConversion();
   // Rewrites atom `id`'s line for a Gaussian input (and, with `mopacToo`,
@@ -127,6 +131,9 @@ class TFormMoleculeEdit : public QMainWindow {
   // Atom `id` is now labelled `label`: rows of the Z-matrix grid whose atom
   // names it by label show the label, and their lines are rewritten.
   void ShowLabelInReferences(std::int32_t id, const std::string& label, bool mopacToo);
+
+  // ShowFileData's text waits for the file page to come into sight.
+  bool fileTextPending_ = false;
 };
 
 extern TFormMoleculeEdit* FormMoleculeEdit;

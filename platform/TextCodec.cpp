@@ -109,10 +109,21 @@ char32_t NextCharacter(std::string_view utf8, std::size_t& i) {
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view bytes) {
-  const Cp932Tables& tables = Tables();
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
+  AppendCp932AsUtf8(bytes, out);
+  return out;
+}
+
+void AppendCp932AsUtf8(std::string_view bytes, std::string& utf8) {
+  const Cp932Tables& tables = Tables();
   for (std::size_t i = 0; i < bytes.size();) {
+    // Runs of ASCII, most of a file's text, go over whole.
+    std::size_t ascii = i;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    utf8.append(bytes.data() + i, ascii - i);
+    if (ascii == bytes.size()) break;
+    i = ascii;
     const auto byte = static_cast<unsigned char>(bytes[i]);
     char32_t c = tables.Single[byte];
     if (c == kNone && i + 1 < bytes.size()) {
@@ -120,9 +131,8 @@ std::string Cp932ToUtf8(std::string_view bytes) {
       if (c != kNone) ++i;
     }
     ++i;
-    AppendUtf8(out, c == kNone ? kByteCharacters + byte : c);
+    AppendUtf8(utf8, c == kNone ? kByteCharacters + byte : c);
   }
-  return out;
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {

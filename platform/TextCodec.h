@@ -14,6 +14,9 @@
 #include <string_view>
 
 std::string Cp932ToUtf8(std::string_view bytes);
+// Cp932ToUtf8 appending to `utf8`: a long text made of many pieces is
+// converted without a string per piece.
+void AppendCp932AsUtf8(std::string_view bytes, std::string& utf8);
 // Characters that code page 932 cannot hold, and bytes that are not UTF-8,
 // become '?'.
 std::string Utf8ToCp932(std::string_view utf8);

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "EditorFixture.h"
 #include "console/UnitMolecules.h"
@@ -45,6 +46,53 @@ TEST_F(FileTextAndConversions, ThePageShowsTheTextAndTypeAndAnImportReplacesTheS
   EXPECT_EQ(SelectedModel().ModelType, BALL_AND_STICK);
   EXPECT_EQ(Edit()->StringGridCartesianData->Cell(2, 2), QStringLiteral("O"));
   EXPECT_FALSE(Edit()->CoordinateConvertToXYZ->isEnabled());
+}
+
+// A long output's text is laid out only when the page comes into sight; the
+// user sees the same text whenever they look.
+TEST_F(FileTextAndConversions, ThePageTakesItsTextWhenItComesIntoSight) {
+  OpenText(WaterZMatrix);
+  ASSERT_NE(Edit()->PageControl->currentWidget(), Edit()->TabSheetFile);
+  EXPECT_TRUE(Edit()->RichEditFileData->toPlainText().isEmpty());
+  EXPECT_EQ(Edit()->ComboBoxFileType->currentText(), QStringLiteral("Gaussian Input"));
+
+  // Chosen while the window is hidden, the page waits for the window.
+  Edit()->hide();
+  Edit()->PageControl->setCurrentWidget(Edit()->TabSheetFile);
+  EXPECT_TRUE(Edit()->RichEditFileData->toPlainText().isEmpty());
+  Edit()->show();
+  QTRY_COMPARE(Edit()->RichEditFileData->toPlainText(), QString::fromLatin1(WaterZMatrix));
+
+  // In sight, a newly opened molecule shows at once.
+  OpenThroughDialog(WriteFile(QStringLiteral("c.gjf"), CartesianInput), 1);
+  EXPECT_EQ(Edit()->RichEditFileData->toPlainText(), QString::fromLatin1(CartesianInput));
+}
+
+TEST_F(FileTextAndConversions, AnImportOfAPageNeverSeenReadsTheCopysText) {
+  OpenText(WaterZMatrix);
+  Edit()->ComboBoxFileType->setEditText(QStringLiteral("Gaussian Input"));
+  Edit()->ButtonImportData->click();
+  EXPECT_EQ(SelectedFile().AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(SelectedFile().Lines.size(), 9u);
+}
+
+// Bytes that are not code page 932 (Latin-1, UTF-8, bytes that mean nothing
+// alone) survive showing the text, importing it unedited and saving it.
+TEST_F(FileTextAndConversions, AnUneditedImportAndSaveKeepTheBytes) {
+  std::string stray;
+  for (int b = 1; b < 0x100; ++b)
+    if (b != '\n' && b != '\r') stray += static_cast<char>(b);
+  const std::string text = std::string("#T HF/STO-3G\n\ncaf\xE9 \xC3\x85ngstr\xF6m \x80\xA0\xFD\n") +
+                           "\x8D\x5C\x91\xA2\x8D\xC5\x93\x4B\x89\xBB \x83\x41\x83\x6A\x83\x81\n" + stray +
+                           "\n\n0 1\nO 0 0 0\nH 0 0 0.96\n\n";
+  OpenText(text);
+  Edit()->PageControl->setCurrentWidget(Edit()->TabSheetFile);
+  EXPECT_TRUE(Edit()->RichEditFileData->toPlainText().contains(QStringLiteral("構造最適化 アニメ")));
+  Edit()->ButtonImportData->click();
+  EXPECT_EQ(SelectedFile().AtomIds.Ids.size(), 2u);
+  dialogs.AnswerMessage(true);
+  FormMolecules->ActionSaveMolecule->trigger();
+  EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), text);
 }
 
 TEST_F(FileTextAndConversions, TheImportButtonShowsItsWholeCaption) {
