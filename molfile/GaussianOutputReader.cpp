@@ -2,6 +2,7 @@
 // the frequency section. Line by line with a few flags; lines that match no
 // rule are skipped, and the reader never fails.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -60,18 +61,28 @@ void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tok
   SetPosition(cartesian, id, tokens[x], tokens[x + 1], tokens[x + 2]);
 }
 
-// The first character of the line's first token, or 0 when it has none;
-// found without splitting the line. Output lines open with long runs of
-// blanks, passed over eight at a time.
-char FirstTokenCharacter(const std::string& line) {
+// The line's first token as Tokenize makes it, found without splitting the
+// line; empty when it is longer than any marker word. Output lines open with
+// long runs of blanks, passed over eight at a time.
+constexpr std::size_t kLongestMarker = 10;  // "activities"
+
+std::string_view ShortFirstToken(const std::string& line, std::array<char, kLongestMarker>& buffer) {
   std::size_t i = 0;
   for (std::uint64_t eight; i + 8 <= line.size(); i += 8) {
     std::memcpy(&eight, line.data() + i, 8);
     if (eight != 0x2020202020202020u) break;
   }
-  for (; i < line.size(); ++i)
-    if (IsTokenByte(static_cast<unsigned char>(line[i]))) return line[i];
-  return 0;
+  std::size_t length = 0;
+  for (; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (IsTokenByte(c)) {
+      if (length == buffer.size()) return {};
+      buffer[length++] = static_cast<char>(c);
+    } else if (length > 0 && IsTokenSeparator(c)) {
+      break;
+    }
+  }
+  return {buffer.data(), length};
 }
 
 // One displacement row of a block of `modes` modes (1 or 3) into the last
@@ -150,6 +161,7 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
   bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
   bool afterModeNumbers = false;
   Tokens tokens;  // one vector for all lines keeps its storage
+  std::array<char, kLongestMarker> firstToken;
 
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
@@ -165,8 +177,8 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     const bool waiting = FreqHeader1 || FreqHeader2 || InFreqSection || OrientSeen || RuleSeen ||
                          CenterSeen || NumberSeen || InRows;
     if (!waiting) {
-      const char first = FirstTokenCharacter(line);
-      if (first != 'H' && first != 'a' && first != 'S') continue;
+      const std::string_view first = ShortFirstToken(line, firstToken);
+      if (first != "Harmonic" && first != "activities" && first != "Standard") continue;
     }
     tokens.clear();
     Tokenize(line, tokens);

@@ -9,9 +9,10 @@
 
 namespace {
 
-// Appends `line` without its CRs, made once at its final size.
-void AppendLine(std::vector<std::string>& lines, std::string_view line) {
-  if (line.find('\r') == std::string_view::npos) {
+// Appends `line` without its CRs, made once at its final size; `mayHoldCR`
+// false says it has none.
+void AppendLine(std::vector<std::string>& lines, std::string_view line, bool mayHoldCR = true) {
+  if (!mayHoldCR || line.find('\r') == std::string_view::npos) {
     lines.emplace_back(line);
     return;
   }
@@ -71,9 +72,10 @@ bool MolFile::Load(const char* path) {
   while (in.read(block, sizeof block) || in.gcount() > 0) {
     const char* p = block;
     const char* const end = block + in.gcount();
+    const bool carriageReturns = std::memchr(block, '\r', end - block) != nullptr;  // most files have none
     for (const char* stop; (stop = static_cast<const char*>(std::memchr(p, '\n', end - p))); p = stop + 1) {
       if (cut.empty()) {
-        AppendLine(Lines, std::string_view(p, stop - p));
+        AppendLine(Lines, std::string_view(p, stop - p), carriageReturns);
       } else {
         cut.append(p, stop);
         AppendLine(Lines, cut);
@@ -171,7 +173,7 @@ void Tokenize(const std::string& line, std::vector<std::string>& tokens) {
   for (unsigned char c : line) {
     if (IsTokenByte(c)) {
       current += static_cast<char>(c);
-    } else if (c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r' || c == '\0') {
+    } else if (IsTokenSeparator(c)) {
       if (!current.empty()) tokens.push_back(std::move(current)), current.clear();
     }
     // any other byte is dropped

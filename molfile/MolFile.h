@@ -154,3 +154,7 @@ void Tokenize(const std::string& line, std::vector<std::string>& tokens);
 
 // The bytes a token is made of: printable ASCII but the blank and the comma.
 inline bool IsTokenByte(unsigned char c) { return (c >= 0x21 && c <= 0x2B) || (c >= 0x2D && c <= 0x7E); }
+// The bytes that end a token; every other byte is dropped.
+inline bool IsTokenSeparator(unsigned char c) {
+  return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r' || c == '\0';
+}

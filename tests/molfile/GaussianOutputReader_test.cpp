@@ -107,7 +107,9 @@ TEST(GaussianOutputGeometry, OnlyStandardOrientationTables) {
 TEST(GaussianOutputGeometry, MarkersAfterSeparatorsAndDroppedBytes) {
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "\x93,\t\x01Standard\x93 orientation:")).AtomIds.Ids.size(), 3u);
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Stan\xE9\x7F" "dard orientation:")).AtomIds.Ids.size(), 3u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard,orientation:")).AtomIds.Ids.size(), 3u);
   EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "-Standard orientation:")).AtomIds.Ids.empty());
+  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standardorientation:")).AtomIds.Ids.empty());
   const std::string header = "\x81\t Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
                              ",activities (A**4/AMU), depolarization ratios for plane and unpolarized\n"
                              " incident light, reduced masses (AMU), force constants (mDyne/A),\n"
