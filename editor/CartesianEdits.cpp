@@ -73,5 +73,7 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
     if (column == 5) position.z = number;
   }
   RegenerateLine(static_cast<std::uint32_t>(id), false);
+  // A TINKER file's coordinates are its own text: a move rewrites them.
+  if (coordinate && type == TINKER_XYZ) EditedMolFile.UpdateTinkerAtomLine(static_cast<std::uint32_t>(id));
   CopyBackToSelected();
 }

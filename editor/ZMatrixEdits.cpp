@@ -118,6 +118,8 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
         if (pair.Text == "-" + name) pair.Value = -number;
       }
     }
+    // The value as typed goes into the variable's own line, so Save keeps it.
+    if (EditedMolFile.FileType == GAUSSIAN_INPUT) EditedMolFile.UpdateVariableLine(variable->first, text);
   }
   TakeSelectedNames();
   CopyBackToSelected();

@@ -34,28 +34,6 @@ bool IsVariablesKeyword(const std::vector<std::string>& tokens) {
   return t == "Variables:" || t == "variables:" || t == "Variables" || t == "variables";
 }
 
-// A variable line: the name, then the value, separated by '=', blanks, tabs
-// or commas. The value ends at the first separator after it, so the scan form
-// "R 1.0 4 0.1" (start, points, step) and a trailing flag give the start value.
-void SplitVariableLine(const std::string& line, std::string& name, double& value) {
-  name.clear();
-  std::string text;
-  enum { BeforeName, InName, BeforeValue, InValue } state = BeforeName;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const unsigned char c = Byte(line, i);
-    const bool separator = c == '=' || c == ' ' || c == '\t' || c == ',';
-    const bool counting = c > 0x20 && c < 0x7F && !separator;
-    if (separator) {
-      if (state == InName) state = BeforeValue;
-      else if (state == InValue) break;
-    } else if (counting) {
-      if (state == BeforeName || state == InName) name += static_cast<char>(c), state = InName;
-      else text += static_cast<char>(c), state = InValue;
-    }
-  }
-  value = ReadDouble(text);
-}
-
 class GaussianInputReader {
  public:
   GaussianInputReader(Identifier& atoms, Cartesian& cartesian, ZMatrix& zmatrix)
@@ -69,7 +47,7 @@ class GaussianInputReader {
   void ParseGaussianInputAtoms(std::uint32_t i, std::vector<std::string>& tokens);
   void ReadZMatrixLine(std::uint32_t i, const std::vector<std::string>& tokens);
   ZMatrix::Pair Entry(std::int32_t id, const std::string& reference, const std::string& value);
-  void ReadVariableLine(const std::string& line);
+  void ReadVariableLine(std::uint32_t i, const std::string& line);
   std::int32_t Add(std::uint32_t i, CoordinateKind kind, const std::string& label,
                    std::uint32_t atomicNumber);
 
@@ -98,7 +76,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InVariables = false;
       blank = false;
     } else if (StartsVariableName(tokens[0][0])) {
-      ReadVariableLine(line);
+      ReadVariableLine(i, line);
     } else {
       InVariables = false;
     }
@@ -187,11 +165,14 @@ ZMatrix::Pair GaussianInputReader::Entry(std::int32_t id, const std::string& ref
   return entry;
 }
 
-void GaussianInputReader::ReadVariableLine(const std::string& line) {
+void GaussianInputReader::ReadVariableLine(std::uint32_t i, const std::string& line) {
   const auto key = static_cast<std::int32_t>(ZMatrixData.Variables.size());
   ZMatrix::Pair& variable = ZMatrixData.Variables[key];
   variable.Reference = key;
-  SplitVariableLine(line, variable.Text, variable.Value);
+  VariableLineParts parts = SplitVariableLine(line);
+  variable.Text = std::move(parts.Name);
+  variable.Value = ReadDouble(parts.Value);
+  ZMatrixData.VariableLineIndexes[key] = i;
 }
 
 // An entry naming a variable takes the value of the first variable of that

@@ -1,10 +1,12 @@
-// After the editor changes an atom in the tables, its one line of text is
-// written again from them, in Gaussian input or MOPAC form, so that Save and
-// the text view say what the tables say. Only the line the atom owns changes.
+// After the editor changes an atom or a variable in the tables, its one line
+// of text is written again from them, in Gaussian input, MOPAC or TINKER
+// form, so that Save and the text view say what the tables say. Only the
+// line the atom or variable owns changes.
 #include <cstdint>
 #include <string>
 
 #include "MolFile.h"
+#include "ReaderSupport.h"
 #include "platform/Numbers.h"
 
 namespace {
@@ -88,4 +90,39 @@ void MolFile::UpdateMopacAtomLine(std::uint32_t id) {
     references += present ? ReferenceNumber(entry->second.Reference) : "0";
   }
   *owned = values + references;
+}
+
+void MolFile::UpdateTinkerAtomLine(std::uint32_t id) {
+  std::int32_t key = 0;
+  std::string* owned = OwnedLine(*this, id, key);
+  if (!owned || AtomIds.Kinds.at(key) != CARTESIAN) return;
+  const auto position = CartesianData.Positions.find(key);
+  const auto spans = TokenSpans(*owned);
+  if (position == CartesianData.Positions.end() || spans.size() < 5) return;
+
+  // Serial, symbol, x, y, z, type, connections. Each coordinate field runs
+  // from the token before it to the coordinate's last byte; right to left,
+  // so that the spans still to be written stay where they are.
+  const double values[] = {position->second.x, position->second.y, position->second.z};
+  for (std::size_t k = 4; k >= 2; --k) {
+    const std::size_t fieldBegin = spans[k - 1].second;
+    const auto [tokenBegin, tokenEnd] = spans[k];
+    const std::string number = FormatFixed(values[k - 2], 6);
+    if (owned->find_first_not_of(' ', fieldBegin) == tokenBegin) {
+      // Blanks only before it: right-aligned at the same column, as TINKER writes.
+      const std::size_t width = tokenEnd - fieldBegin;
+      const std::size_t pad = width > number.size() ? width - number.size() : 1;
+      owned->replace(fieldBegin, width, std::string(pad, ' ') + number);
+    } else {
+      owned->replace(tokenBegin, tokenEnd - tokenBegin, number);  // tabs or commas stay
+    }
+  }
+}
+
+void MolFile::UpdateVariableLine(std::int32_t key, const std::string& text) {
+  const auto index = ZMatrixData.VariableLineIndexes.find(key);
+  if (index == ZMatrixData.VariableLineIndexes.end() || index->second >= Lines.size()) return;
+  std::string& line = Lines[index->second];
+  const VariableLineParts parts = SplitVariableLine(line);
+  line.replace(parts.ValueBegin, parts.ValueEnd - parts.ValueBegin, parts.Separated ? text : ' ' + text);
 }

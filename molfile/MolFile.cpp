@@ -35,6 +35,7 @@ void ZMatrix::Clear() {
   Angles.clear();
   Dihedrals.clear();
   Variables.clear();
+  VariableLineIndexes.clear();
   ReferenceStyles.clear();
 }
 

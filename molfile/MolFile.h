@@ -56,6 +56,7 @@ struct ZMatrix {
   std::map<std::int32_t, Pair> Angles;     // degrees
   std::map<std::int32_t, Pair> Dihedrals;  // degrees
   std::map<std::int32_t, Pair> Variables;  // key: ordinal of the variable line
+  std::map<std::int32_t, std::uint32_t> VariableLineIndexes;  // key as Variables; into MolFile::Lines
 
   void Clear();
 };
@@ -133,6 +134,12 @@ class MolFile {
   // Rewrite the line that defined atom `id` from the tables, after an edit.
   void UpdateAtomLine(std::uint32_t id);
   void UpdateMopacAtomLine(std::uint32_t id);
+  // Writes the three coordinates into a TINKER atom's line (six decimals,
+  // right-aligned where the old ones ended); the rest of the line stays.
+  void UpdateTinkerAtomLine(std::uint32_t id);
+  // Writes `text` as the value in variable `key`'s line; its name, the
+  // separator and the rest of the line stay.
+  void UpdateVariableLine(std::int32_t key, const std::string& text);
 
   // Builds `model` from this record (defined with the display model).
   void ToMolGL(MolGL& model);

@@ -24,3 +24,45 @@ std::string WithLeadingZero(const std::string& text) {
   if (text.size() >= 2 && text[0] == '-' && text[1] == '.') return "-0" + text.substr(1);
   return text;
 }
+
+std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& line) {
+  std::vector<std::pair<std::size_t, std::size_t>> spans;
+  bool open = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (IsTokenByte(c)) {
+      if (!open) spans.emplace_back(i, i);
+      open = true;
+      spans.back().second = i + 1;
+    } else if (IsTokenSeparator(c)) {
+      open = false;
+    }
+  }
+  return spans;
+}
+
+VariableLineParts SplitVariableLine(const std::string& line) {
+  VariableLineParts parts;
+  parts.ValueBegin = parts.ValueEnd = line.size();
+  enum { BeforeName, InName, BeforeValue, InValue } state = BeforeName;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    const bool separator = c == '=' || c == ' ' || c == '\t' || c == ',';
+    const bool counting = c > 0x20 && c < 0x7F && !separator;
+    if (separator) {
+      if (state == InName) state = BeforeValue, parts.Separated = true;
+      if (state == InValue) {
+        parts.ValueEnd = i;
+        break;
+      }
+    } else if (counting && (state == BeforeName || state == InName)) {
+      parts.Name += static_cast<char>(c);
+      state = InName;
+    } else if (counting) {
+      if (state == BeforeValue) parts.ValueBegin = i;
+      parts.Value += static_cast<char>(c);
+      state = InValue;
+    }
+  }
+  return parts;
+}

@@ -1,9 +1,14 @@
-// Pieces the readers share: appending an atom to the per-atom tables,
-// its position, and the normalised text of a number as the readers store it.
+// Pieces the readers share, some with the line regeneration: appending
+// an atom to the per-atom tables, its position, the normalised text of a
+// number as the readers store it, where tokens stand in a line, and the
+// parts of a variable line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "MolFile.h"
 
@@ -22,3 +27,21 @@ void SetPosition(Cartesian& cartesian, std::int32_t id, const std::string& x, co
 std::string WithLeadingZero(const std::string& text);
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Where each token of Tokenize stands in `line`: [first, second), dropped
+// bytes inside a token included.
+std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& line);
+
+// A variable line of a Gaussian input: the name, then the value, separated
+// by '=', blanks, tabs or commas. The value ends at the first separator after
+// it, so the scan form "R 1.0 4 0.1" (start, points, step) and a trailing
+// flag give the start value. Bytes outside printable ASCII belong to neither.
+struct VariableLineParts {
+  std::string Name;
+  std::string Value;
+  // Where the value stands in the line; both at the line's end without one.
+  std::size_t ValueBegin = 0;
+  std::size_t ValueEnd = 0;
+  bool Separated = false;  // a separator follows the name
+};
+VariableLineParts SplitVariableLine(const std::string& line);

@@ -74,7 +74,7 @@ TEST_F(CartesianEdits, LabelsSetTheAtomicNumberAndReachTheReferencesWrittenAsLab
   EXPECT_EQ(SelectedFile().AtomIds.AtomicNumbers.at(1), 8u);
 }
 
-TEST_F(CartesianEdits, AnOutputsLabelsAreReadOnlyAndOtherTypesKeepTheirText) {
+TEST_F(CartesianEdits, AnOutputsLabelsAreReadOnlyAndItsTextStays) {
   Start();
   OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
   const std::string label = SelectedFile().AtomIds.Labels.at(0);
@@ -86,6 +86,26 @@ TEST_F(CartesianEdits, AnOutputsLabelsAreReadOnlyAndOtherTypesKeepTheirText) {
   EXPECT_EQ(Stored(0).y, 3.0);
   EXPECT_EQ(SelectedModel().Atoms.at(0).BasePosition.y, 3.0);
   EXPECT_EQ(SelectedFile().Lines, lines);
+}
+
+TEST_F(CartesianEdits, AMovedTinkerAtomIsSavedInItsOwnLineAlone) {
+  OpenText(
+      "     3  water\n"
+      "     1  O      0.000000    0.000000    0.119262     1     2     3\n"
+      "     2  H      0.000000    0.763239   -0.477047     2     1\n"
+      "     3  H      0.000000   -0.763239   -0.477047     2     1\n",
+      5, QStringLiteral("w.xyz"));
+  const std::vector<std::string> lines = SelectedFile().Lines;
+  TypeIntoCell(Grid(), 3, 2, QStringLiteral("1.25"));
+  TypeIntoCell(Grid(), 5, 2, QStringLiteral("-10.5"));
+  // A new label is not this edit's to write.
+  TypeIntoCell(Grid(), 2, 3, QStringLiteral("C"));
+  EXPECT_EQ(SelectedFile().Lines.at(3), lines.at(3));
+  const MolFile saved = SaveAndReload();
+  EXPECT_EQ(saved.Lines.at(2), "     2  H      1.250000    0.763239  -10.500000     2     1");
+  EXPECT_EQ(saved.CartesianData.Positions.at(1).x, 1.25);
+  EXPECT_EQ(saved.CartesianData.Positions.at(1).z, -10.5);
+  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{2}));
 }
 
 TEST_F(CartesianEdits, AnEditDropsBondsFoundByDistance) {

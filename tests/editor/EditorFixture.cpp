@@ -1,5 +1,8 @@
 #include "EditorFixture.h"
 
+#include <algorithm>
+
+#include <QAction>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -36,6 +39,24 @@ void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QS
   editor->selectAll();
   QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
+}
+
+MolFile EditorFixture::SaveAndReload() {
+  dialogs.AnswerMessage(true);
+  FormMolecules->ActionSaveMolecule->trigger();
+  MolFile saved;
+  saved.FileType = SelectedFile().FileType;
+  EXPECT_TRUE(saved.Load(SelectedFile().Path.c_str()));
+  return saved;
+}
+
+std::vector<std::size_t> EditorFixture::ChangedLines(const std::vector<std::string>& a,
+                                                     const std::vector<std::string>& b) {
+  std::vector<std::size_t> changed;
+  for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+    if (i >= a.size() || i >= b.size() || a[i] != b[i]) changed.push_back(i);
+  }
+  return changed;
 }
 
 MolFile& EditorFixture::SelectedFile() { return *FormMolecules->SelectedMolFile; }

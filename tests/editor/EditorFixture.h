@@ -2,7 +2,9 @@
 // the editor's grids as a user does.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "display/MolGL.h"
 #include "molfile/MolFile.h"
@@ -21,6 +23,12 @@ class EditorFixture : public FormsFixture {
   static QLineEdit* OpenCellEditor(StringGrid* grid, int column, int row);
   // Each keystroke of `text` reaches the grid's handler; the editor is then closed.
   static void TypeIntoCell(StringGrid* grid, int column, int row, const QString& text);
+
+  // Saves the selected molecule in place through the console's Save action
+  // and reads the file back as the same type.
+  MolFile SaveAndReload();
+  // The indexes of the lines in which `a` and `b` differ.
+  static std::vector<std::size_t> ChangedLines(const std::vector<std::string>& a, const std::vector<std::string>& b);
 
   // The console's selected file model and the view's selected display model.
   static MolFile& SelectedFile();

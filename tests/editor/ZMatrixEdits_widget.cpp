@@ -91,20 +91,42 @@ TEST_F(ZMatrixEdits, ARelabelledAtomIsNamedAnewWhereverItIsAReference) {
   EXPECT_EQ(Grid()->Cell(1, 1), QStringLiteral("7"));
 }
 
-TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItButNotTheText) {
+TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItAndItsOwnLine) {
   OpenText(LabelledZMatrix);
   const std::vector<std::string> lines = SelectedFile().Lines;
   TypeIntoCell(Variables(), 1, 3, QStringLiteral("90"));
   EXPECT_EQ(Stored().Variables.at(2).Value, 90.0);
   EXPECT_EQ(Stored().Dihedrals.at(3).Value, -90.0);
+  EXPECT_EQ(SelectedFile().Lines.at(12), "D 90");
+  // The exponent's letter is dropped as the value is typed, here as in the line.
   TypeIntoCell(Variables(), 1, 1, QStringLiteral("1.5e-3"));
   EXPECT_EQ(Stored().Bonds.at(1).Value, 1.5);
   EXPECT_NEAR(Distance(1, 0), 1.5, 1e-9);
-  EXPECT_EQ(SelectedFile().Lines, lines);
+  EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5-3");
+  EXPECT_EQ(ChangedLines(lines, SelectedFile().Lines), (std::vector<std::size_t>{10, 12}));
+  EXPECT_EQ(FormMoleculeEdit->EditedMolFile.Lines, SelectedFile().Lines);
   // Names are read-only.
   TypeIntoCell(Variables(), 0, 1, QStringLiteral("Q"));
   EXPECT_EQ(Variables()->Cell(0, 1), QStringLiteral("R"));
   EXPECT_EQ(Stored().Variables.at(0).Text, "R");
+  EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5-3");
+}
+
+TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
+  const char* const text =
+      "#p opt\n\nseparators\n\n0 1\nO\nH 1 R1\nH 1 R2 2 A1\n\n"
+      "R1=0.99\nR2,0.99 ! kept\nA1\t104.5\n";
+  OpenText(text);
+  const std::vector<std::string> lines = SelectedFile().Lines;
+  TypeIntoCell(Variables(), 1, 2, QStringLiteral("1.05"));
+  TypeIntoCell(Variables(), 1, 3, QStringLiteral("120"));
+  const MolFile saved = SaveAndReload();
+  EXPECT_EQ(saved.ZMatrixData.Variables.at(1).Value, 1.05);
+  EXPECT_EQ(saved.ZMatrixData.Variables.at(2).Value, 120.0);
+  EXPECT_EQ(saved.ZMatrixData.Bonds.at(2).Value, 1.05);
+  EXPECT_EQ(saved.Lines.at(10), "R2,1.05 ! kept");
+  EXPECT_EQ(saved.Lines.at(11), "A1\t120");
+  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{10, 11}));
 }
 
 TEST_F(ZMatrixEdits, AMopacAtomIsWrittenAgainInItsOwnLayout) {

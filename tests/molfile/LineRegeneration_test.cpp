@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -164,6 +165,75 @@ TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianNumbered);
   ExpectRoundTrip(MOPAC_INPUT, kMopac);
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
+}
+
+// Every way of writing a variable line: only the value's bytes change.
+TEST(UpdateVariableLine, NameSeparatorAndRestOfTheLineStay) {
+  MolFile f = ParseText(GAUSSIAN_INPUT,
+                        "#p\n\nt\n\n0 1\nC\nH 1 R1\n\n"
+                        "R1=0.99\nR2 0.99\nR3,0.99\n A4\t104.5\t! bent\nR5 = 1.0 4 0.1\nR6\nR7=\n");
+  const std::vector<std::string> before = f.Lines;
+  for (std::int32_t key = 0; key < 7; ++key) f.UpdateVariableLine(key, "1.05");
+  const std::vector<std::string> expected = {
+      "R1=1.05", "R2 1.05", "R3,1.05", " A4\t1.05\t! bent", "R5 = 1.05 4 0.1", "R6 1.05", "R7=1.05", ""};
+  EXPECT_EQ(std::vector<std::string>(f.Lines.begin() + 8, f.Lines.end()), expected);
+  EXPECT_TRUE(std::equal(before.begin(), before.begin() + 8, f.Lines.begin()));
+
+  // The saved text reads back the new values under the same names.
+  f.Parse();
+  ASSERT_EQ(f.ZMatrixData.Variables.size(), 7u);
+  for (const auto& [key, variable] : f.ZMatrixData.Variables) EXPECT_EQ(variable.Value, 1.05) << key;
+  EXPECT_EQ(f.ZMatrixData.Variables.at(3).Text, "A4");
+  EXPECT_EQ(f.ZMatrixData.Bonds.at(1).Value, 1.05);
+}
+
+TEST(UpdateVariableLine, AVariableWithoutALineChangesNothing) {
+  MolFile f = ParseText(GAUSSIAN_INPUT, "#p\n\nt\n\n0 1\nC\nH 1 R1\n\nR1=0.99\n");
+  const std::vector<std::string> before = f.Lines;
+  f.UpdateVariableLine(1, "2");
+  f.ZMatrixData.VariableLineIndexes.at(0) = 99;
+  f.UpdateVariableLine(0, "2");
+  EXPECT_EQ(f.Lines, before);
+}
+
+// TINKER's layout: six decimals, right-aligned where the old field ended;
+// serial, symbol, type and connections as they were.
+TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
+  MolFile f = ParseText(TINKER_XYZ,
+                        "     3  water\n"
+                        "     1  O      0.000000    0.000000    0.119262     1     2     3\n"
+                        "     2  H\t0.0\t0.763239\t-0.477047\t2\t1\n"
+                        "     3  H,  -0.757200,   0.000000,  -0.469200,  2,  1\n");
+  const std::vector<std::string> before = f.Lines;
+  f.CartesianData.Positions.at(0) = {1.5, -12.25, 123456.5, 1};
+  f.UpdateTinkerAtomLine(0);
+  EXPECT_EQ(f.Lines[1], "     1  O      1.500000  -12.250000 123456.500000     1     2     3");
+  f.CartesianData.Positions.at(1) = {2, -0.0, 1e-7, 1};
+  f.UpdateTinkerAtomLine(1);
+  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t0.000000\t2\t1");
+  f.CartesianData.Positions.at(2).x = 0.5;
+  f.UpdateTinkerAtomLine(2);
+  EXPECT_EQ(f.Lines[3], "     3  H,  0.500000,   0.000000,  -0.469200,  2,  1");
+  EXPECT_EQ(f.Lines[0], before[0]);
+
+  const MolFile moved = f;
+  f.Parse();
+  EXPECT_EQ(f.CartesianData.Positions.at(0).z, 123456.5);
+  EXPECT_EQ(f.CartesianData.Positions.at(2).x, 0.5);
+  EXPECT_EQ(f.AtomIds.Labels, moved.AtomIds.Labels);
+  EXPECT_EQ(f.AtomIds.AtomicNumbers, moved.AtomIds.AtomicNumbers);
+  EXPECT_EQ(f.AtomIds.Connections, moved.AtomIds.Connections);
+}
+
+TEST(UpdateTinkerAtomLine, ALineWithoutThreeCoordinatesOrAZMatrixAtomStays) {
+  MolFile f = ParseText(TINKER_XYZ, "1 t\n     1  O      0.000000    0.000000    0.119262\n");
+  f.Lines[1] = "     1  O      0.000000";
+  f.UpdateTinkerAtomLine(0);
+  EXPECT_EQ(f.Lines[1], "     1  O      0.000000");
+  MolFile g = ParseText(GAUSSIAN_INPUT, kGaussianZMatrix);
+  const std::vector<std::string> before = g.Lines;
+  for (std::uint32_t id : {1u, 3u, 9u}) g.UpdateTinkerAtomLine(id);
+  EXPECT_EQ(g.Lines, before);
 }
 
 TEST(UpdateAtomLine, SameBytesInACommaLocale) {
