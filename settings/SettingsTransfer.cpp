@@ -137,9 +137,6 @@ void TFormSetting::SpeedButtonTimeFontClick() { ChooseFont(LabelTimeFont); }
 void TFormSetting::SpeedButtonFreqFontClick() { ChooseFont(LabelFreqFont); }
 
 void TFormSetting::ButtonSetWindowSizeClick() {
-  // A recording at the window's size has fixed its frame size: frames of
-  // another size would end it and lose the file.
-  if (FormGL->Recording && FormGL->UseWindowSize) return;
   const int width = ReadImageSide(TextOf(EditAVIwidth));
   const int height = ReadImageSide(TextOf(EditAVIheight));
   // The drawing area takes the size; the window around it grows or shrinks

@@ -131,7 +131,10 @@ void TFormGL::ArmRecording() {
 }
 
 void TFormGL::StartCapture() {
-  if (!UseWindowSize && !MakeCaptureBuffer(RecordWidth, RecordHeight)) {
+  // Every frame is rendered at the size the recording starts with, the
+  // window's too: a resized window changes nothing in the recording.
+  const QSize size = UseWindowSize ? WindowRenderSize() : QSize(RecordWidth, RecordHeight);
+  if (!MakeCaptureBuffer(size.width(), size.height())) {
     // A series names the first image it could not make.
     if (ImageSeries) ShowCouldNotSave(this, FromFileName(SeriesFileName(ImagePrefix, TimeStep, TimeStep, SeriesJpeg)));
     else ShowMessage(this, QStringLiteral("Can not create AVI stream."));

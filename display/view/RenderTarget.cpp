@@ -10,15 +10,14 @@
 #include "UnitGL.h"
 #include "ViewSurface.h"
 
-int TFormGL::RenderWidth() const {
-  if (CaptureBuffer) return CaptureBuffer->width();
-  return std::max(1, static_cast<int>(ClientWidth() * Surface->devicePixelRatio()));
+QSize TFormGL::WindowRenderSize() const {
+  const qreal ratio = Surface->devicePixelRatio();
+  return {std::max(1, static_cast<int>(ClientWidth() * ratio)), std::max(1, static_cast<int>(ClientHeight() * ratio))};
 }
 
-int TFormGL::RenderHeight() const {
-  if (CaptureBuffer) return CaptureBuffer->height();
-  return std::max(1, static_cast<int>(ClientHeight() * Surface->devicePixelRatio()));
-}
+int TFormGL::RenderWidth() const { return CaptureBuffer ? CaptureBuffer->width() : WindowRenderSize().width(); }
+
+int TFormGL::RenderHeight() const { return CaptureBuffer ? CaptureBuffer->height() : WindowRenderSize().height(); }
 
 void TFormGL::BindRenderTarget() {
   if (CaptureBuffer) {
@@ -61,8 +60,9 @@ CaptureImage TFormGL::ReadRenderTarget() {
 
 void TFormGL::ShowCaptureBuffer() {
   if (!CaptureBuffer || !MakeCurrent()) return;
-  const int width = std::max(1, static_cast<int>(ClientWidth() * Surface->devicePixelRatio()));
-  const int height = std::max(1, static_cast<int>(ClientHeight() * Surface->devicePixelRatio()));
+  const QSize window = WindowRenderSize();
+  const int width = window.width();
+  const int height = window.height();
   const double scale = std::min(static_cast<double>(width) / CaptureBuffer->width(),
                                 static_cast<double>(height) / CaptureBuffer->height());
   const int shownWidth = static_cast<int>(CaptureBuffer->width() * scale);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <QMainWindow>
+#include <QSize>
 
 #include "ViewClock.h"
 #include "console/model/ReplaceFile.h"
@@ -176,8 +177,10 @@ class TFormGL : public QMainWindow {
   void Toggle(QAction* action, bool& flag);
   void BuildMenus();
   void DrawText(const std::string& text, const float position[3], unsigned listBase, bool visible);
+  // The client area's size in device pixels.
+  QSize WindowRenderSize() const;
   // The size a render pass draws at: the capture buffer's while there is
-  // one, else the client area's in device pixels.
+  // one, else the window's.
   int RenderWidth() const;
   int RenderHeight() const;
   // Binds where the render pass draws and sets the viewport to it.

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QImage>
 #include <QStatusBar>
+#include <QTest>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
@@ -203,6 +204,38 @@ TEST_F(Capture, AnAviRecordingOfMotionJpegFrames) {
   EXPECT_EQ(U32(avi, 32 + 32), 320u);
   EXPECT_EQ(U32(avi, 32 + 36), 240u);
   EXPECT_EQ(avi.substr(112, 4), "MJPG");
+}
+
+TEST_F(Capture, ARecordingAtTheWindowsSizeKeepsThatSizeWhenTheWindowIsResized) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->UseWindowSize = true;
+  FormGL->RecordTime = 30.0L;
+  const ViewFrame window = RenderFrame();
+  dialogs.ChooseFile(PathOf("movie.avi"), 1);
+  dialogs.ChooseCompressor(VideoCompressor{});
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  RunRecording(3);
+  const int width = FormGL->ClientWidth();
+  FormGL->resize(FormGL->width() + 40, FormGL->height() + 30);
+  ASSERT_TRUE(QTest::qWaitFor([width] { return FormGL->ClientWidth() == width + 40; }));
+  EXPECT_EQ(RunRecording(), 7);
+  ExpectIdle();
+  EXPECT_TRUE(Messages().empty());
+  // All nine frames, every one of the size the recording began with.
+  const std::string avi = ReadAll(PathOf("movie.avi"));
+  ASSERT_GT(avi.size(), 232u);
+  EXPECT_EQ(U32(avi, 32 + 16), 9u) << "frames in the header";
+  EXPECT_EQ(U32(avi, 32 + 32), static_cast<std::uint32_t>(window.Width));
+  EXPECT_EQ(U32(avi, 32 + 36), static_cast<std::uint32_t>(window.Height));
+  const std::uint32_t frameBytes = ((window.Width * 3 + 3) & ~3) * window.Height;
+  const std::size_t index = avi.rfind("idx1");
+  ASSERT_NE(index, std::string::npos);
+  int framesOfThatSize = 0;
+  for (std::size_t entry = index + 8; entry + 16 <= avi.size(); entry += 16) {
+    if (U32(avi, entry + 12) == frameBytes) ++framesOfThatSize;
+  }
+  EXPECT_EQ(framesOfThatSize, 9);
 }
 
 TEST_F(Capture, AnExistingAviIsAskedAboutAndKeptWhenTheAnswerIsNo) {

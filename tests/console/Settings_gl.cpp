@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <QAction>
+#include <QImage>
 #include <QLineEdit>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -105,17 +107,21 @@ TEST_F(SettingsInView, WindowSizeButtonSizesTheDrawingAreaAtOnce) {
   EXPECT_EQ(frame.Width, 1);
 }
 
-TEST_F(SettingsInView, WindowSizeButtonLeavesARecordingAtTheWindowsSize) {
+TEST_F(SettingsInView, WindowSizeButtonSizesTheWindowDuringARecordingAtItsSize) {
   FormGL->UseWindowSize = true;
-  FormGL->Recording = true;  // its frames have the window's size
-  const int width = FormGL->ClientWidth();
+  const ViewFrame window = RenderFrame();
+  dialogs.ChooseFile(PathOf("run.bmp"), 2);
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
   RunSettings([] {
     FormSetting->EditAVIwidth->setText("200");
     FormSetting->ButtonSetWindowSize->click();
   }, false);
-  QTest::qWait(50);
-  EXPECT_EQ(FormGL->ClientWidth(), width);
-  FormGL->Recording = false;
+  QTRY_COMPARE(FormGL->ClientWidth(), 200);
+  // The recording goes on at the size it began with.
+  FormGL->ApplicationIdle();
+  EXPECT_EQ(QImage(PathOf("run00001.bmp")).size(), QSize(window.Width, window.Height));
+  FormGL->StopCapture();
 }
 
 }  // namespace
