@@ -34,8 +34,12 @@ TEST_F(ModeListColumns, CaptionsStayAndWidthsGrowOnlyWhereTheFaceNeedsIt) {
   for (int c = 0; c < 5; ++c) {
     EXPECT_EQ(list.headerItem()->text(c), captions[c]);
     EXPECT_GE(list.columnWidth(c), designed[c]) << c;
-    if (c >= 1) EXPECT_GE(list.columnWidth(c), list.header()->sectionSizeHint(c)) << c;
-    if (c >= 2) EXPECT_GE(list.columnWidth(c), metrics.horizontalAdvance(QStringLiteral("3549.7034")) + margins) << c;
+    if (c >= 1) {
+      EXPECT_GE(list.columnWidth(c), list.header()->sectionSizeHint(c)) << c;
+    }
+    if (c >= 2) {
+      EXPECT_GE(list.columnWidth(c), metrics.horizontalAdvance(QStringLiteral("3549.7034")) + margins) << c;
+    }
   }
   // Applied Freq. had room to spare and keeps its designed width.
   EXPECT_EQ(list.columnWidth(2), 85);
