@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "UnitMoleculeEdit.h"
@@ -79,7 +80,10 @@ void TFormMoleculeEdit::FillFileText() {
     }
     text = QString::fromStdString(utf8);
   }  // the UTF-8 copy goes before the widget builds its own
-  RichEditFileData->setPlainText(text);
+  // The document's own fill: the widget's would set the character format of
+  // every line once more. The cursor then goes back to the top.
+  RichEditFileData->document()->setPlainText(text);
+  RichEditFileData->moveCursor(QTextCursor::Start);
 }
 
 void TFormMoleculeEdit::FillFileTextWhenShown() {
