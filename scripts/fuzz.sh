@@ -1,10 +1,17 @@
 #!/bin/sh
 # Builds the libFuzzer targets (clang, AddressSanitizer, UBSan) into
-# build-fuzz/ and runs each file type's target for a bounded number of runs, seeded with
-# fuzz/seeds and the shared sample files. Fails when any target finds a crash,
-# a hang or runaway memory; the input that did it is kept in build-fuzz/artifacts.
-# QUIVERA_FUZZ_RUNS, QUIVERA_FUZZ_SEED and QUIVERA_FUZZ_SECONDS change the runs
-# per target, the seed and the time cap.
+# build-fuzz/ and runs each target twice, seeded with fuzz/seeds and the
+# shared sample files: first with a fixed seed and number of runs, so that
+# what CI finds a run here finds too, then briefly with a seed that changes
+# from run to run, to reach further over time. Fails when any run finds a
+# crash, a hang or runaway memory; the input that did it is kept in
+# build-fuzz/artifacts and printed in base64 into the log, with the seed, so
+# that it can be replayed from the log alone (base64 -d > input; then
+# build-fuzz/fuzz/fuzz_TARGET input).
+# QUIVERA_FUZZ_BUDGET is the time of the whole run in seconds (two thirds
+# for the fixed runs, a third for the changing ones, shared by the targets);
+# QUIVERA_FUZZ_SEED sets the fixed seed and QUIVERA_FUZZ_RANDOM_SEED the
+# other one.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -12,58 +19,109 @@ scripts/install-packages.sh clang-14 libclang-rt-14-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIVERA_FUZZ=ON -DQUIVERA_GUI=OFF -DQUIVERA_TESTS=OFF >/dev/null
-targets="gaussian_input gaussian_output gaussian_output_animation mopac_input tinker_xyz animation"
+targets="gaussian_input gaussian_output gaussian_output_animation mopac_input tinker_xyz road animation"
 # Only the targets and what they link: the rest of the tree is not built here.
 cmake --build build-fuzz --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
 
-# A fixed seed and a fixed number of runs make the run the same each time:
-# what CI can find, a run here finds first. The time only caps a slow machine.
-runs="${QUIVERA_FUZZ_RUNS:-150000}"
+budget="${QUIVERA_FUZZ_BUDGET:-900}"
+count=$(echo $targets | wc -w)
+fixed_seconds=$((budget * 2 / 3 / count))
+random_seconds=$((budget / 3 / count))
 seed="${QUIVERA_FUZZ_SEED:-1}"
-seconds="${QUIVERA_FUZZ_SECONDS:-300}"
+random_seed="${QUIVERA_FUZZ_RANDOM_SEED:-$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')}"
 testdata="${QUIVERA_TESTDATA:-../shared/testdata}"
-mkdir -p build-fuzz/artifacts
+artifacts=build-fuzz/artifacts
+rm -rf "$artifacts"
+mkdir -p "$artifacts"
 failed=""
 
-# target, its folder of fuzz/seeds, then the sample folders (of the shared
-# test data) or the example files that seed it
+# corpus folder, folder of fuzz/seeds, prefix of every file (may be empty),
+# then the sample folders (of the shared test data) or example files.
+add_seeds() {
+  corpus="$1"
+  prefix="$3"
+  sources="fuzz/seeds/$2"
+  shift 3
+  for source in $sources "$@"; do
+    if [ -f "$source" ]; then
+      files="$source"
+    elif [ -d "$source" ]; then
+      files="$source/*"
+    elif [ -d "$testdata/$source" ]; then
+      files="$testdata/$source/*"
+    else
+      echo "fuzz: $testdata/$source is missing; not seeding with it"
+      continue
+    fi
+    for file in $files; do
+      { printf '%s' "$prefix"; cat "$file"; } >"$corpus/$prefix$(basename "$file")"
+    done
+  done
+}
+
+# target, runs of the fixed-seed run, longest input, corpus folder
 run() {
   target="$1"
-  seeds="$2"
-  shift 2
-  corpus="$(mktemp -d)"
-  cp fuzz/seeds/"$seeds"/* "$corpus"/
-  for folder in "$@"; do
-    if [ -f "$folder" ]; then
-      cp "$folder" "$corpus"/
-    elif [ -d "$testdata/$folder" ]; then
-      cp "$testdata/$folder"/* "$corpus"/
+  runs="$2"
+  max_len="$3"
+  corpus="$4"
+  for pass in fixed random; do
+    if [ "$pass" = fixed ]; then
+      this_seed="$seed"; limits="-runs=$runs -max_total_time=$fixed_seconds"
     else
-      echo "fuzz: $testdata/$folder is missing; seeding $target with fuzz/seeds only"
+      this_seed="$random_seed"; limits="-max_total_time=$random_seconds"
+    fi
+    log="$artifacts/$target-$pass.log"
+    echo "fuzz: $target, $pass seed $this_seed ($limits)"
+    # shellcheck disable=SC2086
+    if build-fuzz/fuzz/fuzz_"$target" -seed="$this_seed" $limits -rss_limit_mb=2048 -timeout=10 \
+        -max_len="$max_len" -print_final_stats=1 -artifact_prefix="$artifacts/$target-$pass-" \
+        "$corpus" >"$log" 2>&1; then
+      grep -E "^stat::(number_of_executed_units|peak_rss_mb)" "$log" || true
+    else
+      tail -n 60 "$log"
+      for input in "$artifacts/$target-$pass-"*; do
+        [ -f "$input" ] || continue
+        echo "fuzz: $target failed with seed $this_seed on this input (base64):"
+        base64 -w 0 "$input"
+        echo
+      done
+      failed="$failed $target($pass)"
     fi
   done
-  echo "fuzz: $target, $runs runs from seed $seed, at most ${seconds} s"
-  if ! build-fuzz/fuzz/fuzz_"$target" -seed="$seed" -runs="$runs" -max_total_time="$seconds" \
-      -rss_limit_mb=2048 -timeout=10 \
-      -max_len=16384 -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/"$target"- \
-      "$corpus" >build-fuzz/artifacts/"$target".log 2>&1; then
-    tail -n 60 build-fuzz/artifacts/"$target".log
-    failed="$failed $target"
-  else
-    grep -E "^stat::(number_of_executed_units|peak_rss_mb)" build-fuzz/artifacts/"$target".log || true
-  fi
   rm -rf "$corpus"
 }
 
-run gaussian_input gaussian_input gaussian_in
-run gaussian_output gaussian_output gaussian_out
-run gaussian_output_animation gaussian_output gaussian_out
-run mopac_input mopac_input mopac
-run tinker_xyz tinker_xyz tinker
-run animation animation examples/water.qva
+# The Gaussian-output targets and the whole road take real outputs whole:
+# their frequency sections lie 147 to 242 KB into the file.
+small=16384
+large=262144
+
+for spec in gaussian_input:gaussian_input:gaussian_in:150000:$small \
+            gaussian_output:gaussian_output:gaussian_out:8000:$large \
+            gaussian_output_animation:gaussian_output:gaussian_out:8000:$large \
+            mopac_input:mopac_input:mopac:150000:$small \
+            tinker_xyz:tinker_xyz:tinker:150000:$small \
+            animation:animation:examples/water.qva:150000:$small; do
+  IFS=: read -r target seeds samples runs max_len <<EOF
+$spec
+EOF
+  corpus="$(mktemp -d)"
+  add_seeds "$corpus" "$seeds" "" "$samples"
+  run "$target" "$runs" "$max_len" "$corpus"
+done
+
+# The road target reads its file type from the first byte (0 to 3: Gaussian
+# input, Gaussian output, MOPAC input, TINKER XYZ).
+corpus="$(mktemp -d)"
+add_seeds "$corpus" gaussian_input 0 gaussian_in
+add_seeds "$corpus" gaussian_output 1 gaussian_out
+add_seeds "$corpus" mopac_input 2 mopac
+add_seeds "$corpus" tinker_xyz 3 tinker
+run road 2000 "$large" "$corpus"
 
 if [ -n "$failed" ]; then
-  echo "fuzz: failures in:$failed (inputs in build-fuzz/artifacts)"
+  echo "fuzz: failures in:$failed (inputs in $artifacts)"
   exit 1
 fi
 echo "fuzz: no failures"
