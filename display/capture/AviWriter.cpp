@@ -1,6 +1,7 @@
 #include "AviWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "LittleEndian.h"
 
@@ -33,6 +34,7 @@ bool AviWriter::Open(const std::string& path) {
   Close();
   file_ = std::fopen(path.c_str(), "wb");
   failed_ = false;
+  error_ = file_ ? 0 : errno;
   end_ = 0;
   moviCode_ = 0;
   largestFrame_ = 0;
@@ -101,7 +103,7 @@ bool AviWriter::SetFormat(int width, int height, int frameRate, AviCodec codec, 
   PutU32(head, 0);  // patched
   PutFourCC(head, "movi");
   if (!WriteBytes(head) || std::fflush(file_) != 0) {
-    failed_ = true;
+    NoteFailure();
     return false;
   }
   moviCode_ = static_cast<std::uint32_t>(head.size()) - 4;
@@ -134,7 +136,7 @@ AviWriter::FrameResult AviWriter::WriteFrame(const CaptureImage& frame) {
   const std::uint32_t offset = end_ - moviCode_;
   // Flushed at once, so that a full disk is noticed on the frame that met it.
   if (!WriteBytes(chunk) || std::fflush(file_) != 0) {
-    failed_ = true;
+    NoteFailure();
     return FrameResult::Failed;
   }
   index_.push_back({offset, static_cast<std::uint32_t>(data.size())});
@@ -164,7 +166,10 @@ bool AviWriter::Close() {
          PatchU32(kAvihTotalFramesAt, frames) && PatchU32(kAvihSuggestedBufferAt, buffer) &&
          PatchU32(kStrhLengthAt, frames) && PatchU32(kStrhSuggestedBufferAt, buffer);
   }
-  if (std::fclose(file_) != 0) ok = false;
+  if (std::fclose(file_) != 0) {
+    NoteFailure();
+    ok = false;
+  }
   file_ = nullptr;
   return ok;
 }
@@ -172,11 +177,16 @@ bool AviWriter::Close() {
 bool AviWriter::WriteBytes(const std::string& bytes) {
   if (failed_) return false;
   if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-    failed_ = true;
+    NoteFailure();
     return false;
   }
   end_ += static_cast<std::uint32_t>(bytes.size());
   return true;
+}
+
+void AviWriter::NoteFailure() {
+  if (!failed_) error_ = errno != 0 ? errno : EIO;
+  failed_ = true;
 }
 
 bool AviWriter::PatchU32(std::uint32_t position, std::uint32_t value) {
@@ -184,7 +194,7 @@ bool AviWriter::PatchU32(std::uint32_t position, std::uint32_t value) {
   PutU32(bytes, value);
   if (std::fseek(file_, static_cast<long>(position), SEEK_SET) != 0 ||
       std::fwrite(bytes.data(), 1, 4, file_) != 4) {
-    failed_ = true;
+    NoteFailure();
     return false;
   }
   return true;

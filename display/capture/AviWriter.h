@@ -48,6 +48,8 @@ class AviWriter {
   bool Close();
 
   bool IsOpen() const { return file_ != nullptr; }
+  // The system's error of the first open or write that failed; 0 when none.
+  int Error() const { return error_; }
   bool HasFormat() const { return moviCode_ != 0; }
   int FrameCount() const { return static_cast<int>(index_.size()); }
 
@@ -58,12 +60,14 @@ class AviWriter {
   };
 
   bool WriteBytes(const std::string& bytes);
+  void NoteFailure();
   bool PatchU32(std::uint32_t position, std::uint32_t value);
   std::string FrameData(const CaptureImage& frame) const;
 
   std::uint64_t limit_;
   std::FILE* file_ = nullptr;
   bool failed_ = false;
+  int error_ = 0;
   AviCodec codec_ = AviCodec::Uncompressed;
   int quality_ = 100;
   int width_ = 0;

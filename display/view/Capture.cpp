@@ -191,8 +191,11 @@ void TFormGL::FinishAviFile() {
   // A file that never got its format has said so already.
   const bool started = AviFile->HasFormat();
   const bool written = started && AviFile->Close();
+  const int error = AviFile->Error();
   AviFile.reset();
-  const SaveResult saved = written ? AviReplacement->Commit() : SaveResult{false, {}};
+  const SaveResult saved = written ? AviReplacement->Commit()
+                           : error != 0 ? SaveResult::Failed(error)
+                                        : SaveResult{false, {}};
   // An uncommitted temporary file goes with its replacement.
   AviReplacement.reset();
   if (!saved && started) ShowCouldNotSave(this, FromFileName(AviFileName), saved.Reason);

@@ -1,5 +1,6 @@
 // The AVI writer, read back chunk by chunk, and the BMP and JPEG encoders,
 // decoded back.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -231,6 +232,9 @@ TEST_F(AviWriterTest, AWriteThatFailsIsReported) {
   EXPECT_FALSE(writer.SetFormat(4, 4, 15, AviCodec::Uncompressed));
   EXPECT_EQ(writer.WriteFrame(Pattern(4, 4, 0)), AviWriter::FrameResult::Failed);
   EXPECT_FALSE(writer.Close());
+  EXPECT_EQ(writer.Error(), ENOSPC) << "the reason a message can give";
+  EXPECT_FALSE(writer.Open("/no/such/folder/x.avi"));
+  EXPECT_EQ(writer.Error(), ENOENT);
 }
 
 TEST_F(AviWriterTest, TheRiffStaysBelowItsLimit) {
