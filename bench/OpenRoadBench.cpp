@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <iostream>
+
 #include "LargeOutput.h"
 #include "PeakMemory.h"
 #include "console/Forms.h"
@@ -48,7 +50,7 @@ void Run(Step step, Road& road) {
     case kRead:
       road.File.FileType = GAUSSIAN_OUTPUT;
       road.File.Name = road.File.Path = road.Path;
-      road.File.Load(road.Path.c_str());
+      if (!road.File.Load(road.Path.c_str())) std::cerr << "could not read " << road.Path << "\n";
       break;
     case kDisplayModel:
       road.Model.Name = road.File.Name;

@@ -68,18 +68,18 @@ void TFormMoleculeEdit::ShowFileData() {
 
 void TFormMoleculeEdit::FillFileText() {
   fileTextPending_ = false;
-  QString text;
-  {
-    std::size_t size = EditedMolFile.Lines.size();
-    for (const std::string& line : EditedMolFile.Lines) size += line.size();
-    std::string utf8;
-    utf8.reserve(size + size / 8);
-    for (std::size_t i = 0; i < EditedMolFile.Lines.size(); ++i) {
-      if (i > 0) utf8 += '\n';
-      AppendCp932AsUtf8(EditedMolFile.Lines[i], utf8);
-    }
-    text = QString::fromStdString(utf8);
-  }  // the UTF-8 copy goes before the widget builds its own
+  // Decoded straight into the string's storage: one unit per byte at most.
+  const std::vector<std::string>& lines = EditedMolFile.Lines;
+  std::size_t size = lines.size();
+  for (const std::string& line : lines) size += line.size();
+  QString text(static_cast<qsizetype>(size), Qt::Uninitialized);
+  char16_t* const begin = reinterpret_cast<char16_t*>(text.data());
+  char16_t* end = begin;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) *end++ = u'\n';
+    end += Cp932ToUtf16(lines[i], end);
+  }
+  text.truncate(end - begin);
   // The document's own fill: the widget's would set the character format of
   // every line once more. The cursor then goes back to the top.
   RichEditFileData->document()->setPlainText(text);

@@ -75,6 +75,18 @@ const Cp932Tables& Tables() {
   return tables;
 }
 
+// The character that starts at bytes[i], advancing i past its one or two
+// bytes; every character of code page 932 lies in the BMP.
+char32_t NextCharacter(const Cp932Tables& tables, std::string_view bytes, std::size_t& i) {
+  const auto byte = static_cast<unsigned char>(bytes[i++]);
+  char32_t c = tables.Single[byte];
+  if (c == kNone && i < bytes.size()) {
+    c = tables.Pair[byte << 8 | static_cast<unsigned char>(bytes[i])];
+    if (c != kNone) ++i;
+  }
+  return c == kNone ? kByteCharacters + byte : c;
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -109,30 +121,32 @@ char32_t NextCharacter(std::string_view utf8, std::size_t& i) {
 }  // namespace
 
 std::string Cp932ToUtf8(std::string_view bytes) {
+  const Cp932Tables& tables = Tables();
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
-  AppendCp932AsUtf8(bytes, out);
+  for (std::size_t i = 0; i < bytes.size();) {
+    // Runs of ASCII, most of a file's text, go over whole.
+    const std::size_t start = i;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    out.append(bytes.data() + start, i - start);
+    if (i < bytes.size()) AppendUtf8(out, NextCharacter(tables, bytes, i));
+  }
   return out;
 }
 
-void AppendCp932AsUtf8(std::string_view bytes, std::string& utf8) {
+std::size_t Cp932ToUtf16(std::string_view bytes, char16_t* utf16) {
   const Cp932Tables& tables = Tables();
+  char16_t* out = utf16;
   for (std::size_t i = 0; i < bytes.size();) {
-    // Runs of ASCII, most of a file's text, go over whole.
-    std::size_t ascii = i;
-    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
-    utf8.append(bytes.data() + i, ascii - i);
-    if (ascii == bytes.size()) break;
-    i = ascii;
     const auto byte = static_cast<unsigned char>(bytes[i]);
-    char32_t c = tables.Single[byte];
-    if (c == kNone && i + 1 < bytes.size()) {
-      c = tables.Pair[byte << 8 | static_cast<unsigned char>(bytes[i + 1])];
-      if (c != kNone) ++i;
+    if (byte < 0x80) {
+      *out++ = byte;
+      ++i;
+    } else {
+      *out++ = static_cast<char16_t>(NextCharacter(tables, bytes, i));
     }
-    ++i;
-    AppendUtf8(utf8, c == kNone ? kByteCharacters + byte : c);
   }
+  return static_cast<std::size_t>(out - utf16);
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {

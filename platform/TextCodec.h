@@ -14,9 +14,10 @@
 #include <string_view>
 
 std::string Cp932ToUtf8(std::string_view bytes);
-// Cp932ToUtf8 appending to `utf8`: a long text made of many pieces is
-// converted without a string per piece.
-void AppendCp932AsUtf8(std::string_view bytes, std::string& utf8);
+// The same characters as UTF-16 into `utf16`, which has room for
+// bytes.size() units (no byte gives more than one); returns the units written.
+// A long text goes into a QString's own storage with no copy between.
+std::size_t Cp932ToUtf16(std::string_view bytes, char16_t* utf16);
 // Characters that code page 932 cannot hold, and bytes that are not UTF-8,
 // become '?'.
 std::string Utf8ToCp932(std::string_view utf8);

@@ -53,3 +53,11 @@ TEST(TextCodec, WhatCodePage932CannotHoldBecomesAQuestionMark) {
   EXPECT_EQ(Utf8ToCp932("\xC0\xAF"), "?");         // overlong
   EXPECT_EQ(Utf8ToCp932("é"), "?");
 }
+
+TEST(TextCodec, Utf16HasTheSameCharactersInNoMoreUnitsThanBytes) {
+  const std::string bytes = "\x8D\x5C\x91\xA2 a\xB1\x80\x81";
+  std::u16string utf16(bytes.size(), u'#');
+  utf16.resize(Cp932ToUtf16(bytes, utf16.data()));
+  EXPECT_EQ(utf16, u"構造 aｱ\uF780\uF781");
+  EXPECT_EQ(Cp932ToUtf16("", utf16.data()), 0u);
+}
