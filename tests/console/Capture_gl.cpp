@@ -279,6 +279,26 @@ TEST_F(Capture, AStopCutsARecordingShortAndTheFileIsWhole) {
   EXPECT_EQ(U32(avi, 32 + 16), 3u);
 }
 
+// A file at its size limit ends the recording with a message in the
+// language of the others, and keeps what was recorded. The writer is swapped
+// for one of a small limit: the real one takes a gibibyte.
+TEST_F(Capture, AFullAviEndsTheRecordingAndKeepsItsFrames) {
+  StartWith();
+  dialogs.ChooseFile(PathOf("long.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  ASSERT_TRUE(FormGL->Recording);
+  FormGL->AviFile = std::make_unique<AviWriter>(1u << 20);
+  ASSERT_TRUE(FormGL->AviFile->Open(FormGL->AviReplacement->Path()));
+  ASSERT_TRUE(FormGL->AviFile->SetFormat(FormGL->FrameWidth, FormGL->FrameHeight, 15, AviCodec::Uncompressed));
+  RunRecording();
+  ExpectIdle();
+  EXPECT_EQ(Messages(), std::vector<QString>({PathOf("long.avi") + QStringLiteral(
+                                                  "は最大の大きさ (1 GiB) に達したため、録画を終了しました。")}));
+  const std::string avi = ReadAll(PathOf("long.avi"));
+  ASSERT_GT(avi.size(), 232u);
+  EXPECT_EQ(U32(avi, 32 + 16), 4u) << "four frames of 320 x 240 fit in a mebibyte";
+}
+
 TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
   StartWith();
   dialogs.ChooseFile(PathOf("none/movie.avi"), 1);
