@@ -1,7 +1,6 @@
 #include "tests/support/StrictRun.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,16 +44,4 @@ TEST(StrictRun, ASkippedCaseIsReportedAsSkippedAndFailsUnderCi) {
             std::string::npos)
       << ci.Output;
   EXPECT_EQ(ci.Output.find("Skipper.Passes was skipped"), std::string::npos);
-}
-
-TEST(StrictRun, TheOrdinaryUserIsBoundByPermissions) {
-  const std::string path = testing::TempDir() + "not_yours_" + std::to_string(::getpid());
-  std::ofstream(path) << "kept";
-  ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-  AsOrdinaryUser([&] {
-    EXPECT_EQ(::geteuid(), OrdinaryUserId());
-    EXPECT_NE(::geteuid(), 0u);
-    EXPECT_NE(::access(path.c_str(), W_OK), 0);
-  });
-  std::remove(path.c_str());
 }
