@@ -1,6 +1,6 @@
 // The vibration results of the selected molecule written as CSV.
+#include "SaveTarget.h"
 #include "UnitMolecules.h"
-#include "console/SaveTarget.h"
 #include "console/model/FileNames.h"
 #include "console/model/ReplaceFile.h"
 #include "console/model/VibrationCsv.h"

@@ -3,9 +3,9 @@
 // the old one or the whole new text, and the molecule keeps its path.
 #include <unistd.h>
 
+#include "SaveTarget.h"
 #include "UnitMolecules.h"
 #include "console/model/FileNames.h"
-#include "console/SaveTarget.h"
 #include "console/model/ReplaceFile.h"
 #include "platform/ui/FileNameText.h"
 

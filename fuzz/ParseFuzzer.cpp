@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz/MolFileChecks.h"
+#include "MolFileChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   MolFile file;

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "MolFileChecks.h"
 #include "display/MolGL.h"
-#include "fuzz/MolFileChecks.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "molfile/MolFile.h"
 #include "ParseText.h"
+#include "molfile/MolFile.h"
 
 namespace {
 

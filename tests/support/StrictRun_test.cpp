@@ -1,4 +1,4 @@
-#include "tests/support/StrictRun.h"
+#include "StrictRun.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
