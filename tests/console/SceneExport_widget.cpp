@@ -121,5 +121,4 @@ TEST_F(SceneExport, FailedWritesAreReported) {
   });
   EXPECT_EQ(ReadFile(locked), "kept");
   EXPECT_TRUE(QFileInfo(toPipe).isSymLink());
-  EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
