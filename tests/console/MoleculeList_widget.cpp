@@ -1,5 +1,7 @@
 // The console's construction, the molecule list, the selection and the
 // Information tab.
+#include <functional>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,10 +69,10 @@ class Console : public FormsFixture {
 
   // A Gaussian output from the command line and a Gaussian input, shown, and
   // a click into the Bonds tab's empty list; then the event loop runs dry.
-  // Tests then send the posted events at once, so that the window paints
+  // After `addThird` the posted events go at once, so that the window paints
   // before the list's own timers run, as it does while the view's idle loop
   // runs: the list lays out its rows within that paint.
-  void ShowTwoAndClickTheEmptyBondList() {
+  void ExpectEveryRowDrawnAfter(const std::function<void()>& addThird) {
     Start({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
     OpenThroughDialog(WriteFile("a.gjf", CartesianInput), 1);
     FormMolecules->show();
@@ -79,6 +81,9 @@ class Console : public FormsFixture {
     QTest::mouseClick(FormMolecules->ListViewBonds->viewport(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([] { return RowsShown() == 2; }));
     for (int pass = 0; pass < 10; ++pass) QCoreApplication::processEvents();
+    addThird();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(QTest::qWaitFor([] { return RowsShown() == 3; }));
   }
 
   // Whether `rect` of `image` holds enough pixels other than `background` for
@@ -181,17 +186,11 @@ TEST_F(Console, SelectingTheRowAlreadySelectedOnlySetsTheEditorsControls) {
 }
 
 TEST_F(Console, EveryRowIsDrawnAfterNew) {
-  ShowTwoAndClickTheEmptyBondList();
-  FormMolecules->ActionNewMolecule->trigger();
-  QCoreApplication::sendPostedEvents();  // see ShowTwoAndClickTheEmptyBondList
-  EXPECT_TRUE(QTest::qWaitFor([] { return RowsShown() == 3; }));
+  ExpectEveryRowDrawnAfter([] { FormMolecules->ActionNewMolecule->trigger(); });
 }
 
 TEST_F(Console, EveryRowIsDrawnAfterOpen) {
-  ShowTwoAndClickTheEmptyBondList();
-  OpenThroughDialog(PathOf("a.gjf"), 1);
-  QCoreApplication::sendPostedEvents();
-  EXPECT_TRUE(QTest::qWaitFor([] { return RowsShown() == 3; }));
+  ExpectEveryRowDrawnAfter([this] { OpenThroughDialog(PathOf("a.gjf"), 1); });
 }
 
 TEST_F(Console, AUserPickingATabOfTheViewSelectsThatMolecule) {

@@ -129,13 +129,9 @@ TEST_F(OpenAnimation, AResetThatLeavesNoMoleculeEmptiesTheEditor) {
   FormMolecules->ResetOnAnimationLoad = true;
   OpenThroughDialog(WriteFile("empty.qva", "%SHOW TIME\n"), 6);
   ASSERT_TRUE(FormMolecules->MolFiles.empty());
-  EXPECT_EQ(editor->windowTitle(), QStringLiteral("Quivera Editor"));
-  EXPECT_EQ(editor->EditedMolFile.FileType, 0);
   EXPECT_TRUE(editor->EditedMolFile.Lines.empty());
-  EXPECT_EQ(editor->StringGridZMatrixData->rowCount(), 2);
   EXPECT_EQ(editor->StringGridZMatrixData->Cell(2, 1), QString());
   EXPECT_FALSE(editor->CoordinateConvertToXYZ->isEnabled());
-  EXPECT_FALSE(editor->FileConvertToGJF->isEnabled());
   // The file page stays empty and off when shown: there is nothing to import.
   editor->PageControl->setCurrentWidget(editor->TabSheetFile);
   EXPECT_FALSE(editor->ButtonImportData->isEnabled());
@@ -151,7 +147,6 @@ TEST_F(OpenAnimation, AProjectWithoutFramesOrFilesSaysAllInOneMessage) {
   EXPECT_EQ(messages[0].Text, PathOf("sub/p.qva") + QStringLiteral("には表示できるフレームがありません。\n") +
                                   PathOf("gone.gjf") + QStringLiteral("を読み込めませんでした。\n") +
                                   PathOf("sub/sub") + QStringLiteral("を読み込めませんでした。"));
-  EXPECT_TRUE(FormGL->AnimationMode);
 }
 
 TEST_F(OpenAnimation, ARelativeCommandLinePathWithAFolderOpensItsProject) {
