@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "ParseText.h"
@@ -82,24 +83,24 @@ TEST(UpdateAtomLine, ZMatrixLinesKeepTheirStyleAndTexts) {
   n.UpdateAtomLine(0);
   EXPECT_EQ(n.Lines[5], "C ");
   n.UpdateAtomLine(3);
-  EXPECT_EQ(n.Lines[8], "H 3 B3 2 A2 1 D1");
+  EXPECT_EQ(n.Lines[8], "H 3 B3 2 A2 1 D1,0");
   n.ZMatrixData.Bonds.at(3).Reference = -1;
   n.UpdateAtomLine(3);
-  EXPECT_EQ(n.Lines[8], "H 0 B3 2 A2 1 D1");
+  EXPECT_EQ(n.Lines[8], "H 0 B3 2 A2 1 D1,0");
   // Without a reference style only the label is written.
   n.ZMatrixData.ReferenceStyles.erase(3);
   n.UpdateAtomLine(3);
-  EXPECT_EQ(n.Lines[8], "H ");
+  EXPECT_EQ(n.Lines[8], "H ,0");
 }
 
 TEST(UpdateMopacAtomLine, ValuesFlagsAndReferences) {
   MolFile f = ParseText(MOPAC_INPUT, kMopac);
   f.UpdateMopacAtomLine(0);
-  EXPECT_EQ(f.Lines[3], "O  0.000000000  0 0.000000000  0 0.000000000  0 0 0 0");
+  EXPECT_EQ(f.Lines[3], "O  0.000000000  1 0.000000000  1 0.000000000  1 0 0 0");
   f.UpdateMopacAtomLine(1);
-  EXPECT_EQ(f.Lines[4], "H  0.9700000000  1 0.000000000  0 0.000000000  0 1 0 0");
+  EXPECT_EQ(f.Lines[4], "H  0.9700000000  +0 0.000000000  1 0.000000000  1 1 0 0");
   f.UpdateMopacAtomLine(3);
-  EXPECT_EQ(f.Lines[6], "C  1.540000000  1 109.5000000  1 -60.00000000  1 1 2 3");
+  EXPECT_EQ(f.Lines[6], "C  1.540000000  0 109.5000000  0 -60.00000000  0 1 2 3");
   f.UpdateMopacAtomLine(4);
   EXPECT_EQ(f.Lines[7], "N  1.500000000  1 110.0000000  1 1.000000000e-05  1 4 1 2");
 
@@ -107,7 +108,7 @@ TEST(UpdateMopacAtomLine, ValuesFlagsAndReferences) {
   f.ZMatrixData.Bonds.at(3).Reference = 1;
   f.ZMatrixData.Angles.at(3).Reference = 0;
   f.UpdateMopacAtomLine(3);
-  EXPECT_EQ(f.Lines[6], "C  1.540000000  1 109.5000000  1 120.0000000  1 2 1 3");
+  EXPECT_EQ(f.Lines[6], "C  1.540000000  0 109.5000000  0 120.0000000  0 2 1 3");
 }
 
 // %#.10g, without the user's locale.
@@ -149,11 +150,11 @@ TEST(UpdateAtomLine, WritesOnlyALineTheAtomOwns) {
   EXPECT_EQ(f.AtomIds.Kinds, before.AtomIds.Kinds);
   EXPECT_EQ(m.AtomIds.LineIndexes, mopacBefore.AtomIds.LineIndexes);
 
-  // MOPAC lines are written for Z-matrix atoms only.
+  // Only atoms of the two kinds are written.
   MolFile c = ParseText(GAUSSIAN_INPUT, kGaussianCartesian);
+  c.AtomIds.Kinds.at(0) = 99;
   c.UpdateMopacAtomLine(0);
   EXPECT_EQ(c.Lines[5], "O 1.5 -.5 0.0");
-  c.AtomIds.Kinds.at(0) = 99;
   c.UpdateAtomLine(0);
   EXPECT_EQ(c.Lines[5], "O 1.5 -.5 0.0");
 }
@@ -164,6 +165,84 @@ TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianNumbered);
   ExpectRoundTrip(MOPAC_INPUT, kMopac);
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
+}
+
+// One edit of the tables, the atom's line regenerated, the text saved.
+struct EditCase {
+  const char* Text;
+  std::uint32_t Id;
+  std::function<void(MolFile&)> Edit;
+  const char* Saved;
+};
+
+void Move(MolFile& f, std::int32_t id, double x) { f.CartesianData.Positions.at(id).x = x; }
+
+void ExpectSaved(std::int32_t fileType, const EditCase& c) {
+  SCOPED_TRACE(c.Text);
+  MolFile f = ParseText(fileType, c.Text);
+  c.Edit(f);
+  if (fileType == MOPAC_INPUT)
+    f.UpdateMopacAtomLine(c.Id);
+  else
+    f.UpdateAtomLine(c.Id);
+  EXPECT_EQ(f.Text(), c.Saved);
+  // The saved line reads back with the same extras (flags show in the bytes).
+  const MolFile before = f;
+  f.Parse();
+  EXPECT_EQ(f.AtomIds.Kinds, before.AtomIds.Kinds);
+  EXPECT_EQ(f.AtomIds.FreezeCodes, before.AtomIds.FreezeCodes);
+  EXPECT_EQ(f.AtomIds.LineTails, before.AtomIds.LineTails);
+}
+
+// Freeze codes, ONIOM layers and the flag that makes a third value a second
+// bond angle stay where the line had them.
+TEST(UpdateAtomLine, WhatTheTablesDoNotHoldStays) {
+  const char* const head = "#p opt\n\nt\n\n0 1\n";
+  const auto text = [&](const char* atoms) { return std::string(head) + atoms; };
+  const std::string cases[][2] = {
+      {text("C -1 0.0 0.0 0.0\nO 0 0.0 0.0 1.2\n"),
+       text("C  -1  1.50000000000  0.00000000000  0.00000000000\nO 0 0.0 0.0 1.2\n")},
+      {text("H-HC--0.1   -1  -0.94   0.0  -0.54  L\n"),
+       text("H-HC--0.1  -1  1.50000000000  0.00000000000  -0.54000000000  L\n")},
+      {text("C-CA--0.1 0 0.0 0.0 0.0 H H-HC 4 0.5\n"),
+       text("C-CA--0.1  0  1.50000000000  0.00000000000  0.00000000000 H H-HC 4 0.5\n")},
+  };
+  for (const auto& [input, saved] : cases)
+    ExpectSaved(GAUSSIAN_INPUT, {input.c_str(), 0, [](MolFile& f) { Move(f, 0, 1.5); }, saved.c_str()});
+
+  const EditCase zmatrix[] = {
+      {"#p\n\nt\n\n0 1\nC\nC 1 1.5\nC 1 1.5 2 109.5\nC 1 1.5 2 109.5 3 120.0 1\n", 3,
+       [](MolFile& f) { f.AtomIds.Labels.at(3) = "N"; },
+       "#p\n\nt\n\n0 1\nC\nC 1 1.5\nC 1 1.5 2 109.5\nN 1 1.5 2 109.5 3 120.0 1\n"},
+      {"#p\n\nt\n\n0 1\nC1\nC2 C1 1.5\nC3 C1 1.5 C2 109.5\nH4,C1,1.0,C2,109.5,C3,120.0,\t-1\n", 3,
+       [](MolFile& f) { f.ZMatrixData.Bonds.at(3).Text = "1.1"; },
+       "#p\n\nt\n\n0 1\nC1\nC2 C1 1.5\nC3 C1 1.5 C2 109.5\nH4 C1 1.1 C2 109.5 C3 120.0,\t-1\n"},
+  };
+  for (const EditCase& c : zmatrix) ExpectSaved(GAUSSIAN_INPUT, c);
+}
+
+// Each value keeps the optimisation flag it was read with; Cartesian lines
+// are written as value and flag pairs, with what followed z.
+TEST(UpdateMopacAtomLine, FlagsAndExtrasAsRead) {
+  const EditCase cases[] = {
+      {"PM7\nt\nc\nO\nH 0.96 1\nH   0.960000 0   104.5 0   0.0 0   1 2 0\n", 2,
+       [](MolFile& f) { f.AtomIds.Labels.at(2) = "D"; },
+       "PM7\nt\nc\nO\nH 0.96 1\nD  0.9600000000  0 104.5000000  0 0.000000000  0 1 2 0\n"},
+      {"PM7\nt\nc\nO\nC 1.2 +1 0 +0 0 +0 1 0 0  -0.4\nH  1.1 +1  122.0 +0  0.0 +0  2  1  0      0.09\n", 2,
+       [](MolFile& f) { f.ZMatrixData.Bonds.at(2).Value = 1; },
+       "PM7\nt\nc\nO\nC 1.2 +1 0 +0 0 +0 1 0 0  -0.4\n"
+       "H  1.000000000  +1 122.0000000  +0 0.000000000  +0 2 1 0      0.09\n"},
+      {"PM7\nt\nc\nH  0.000000 0  2.484212 0  0.000000 0\nO  1.16 0.0 0.0\n", 0,
+       [](MolFile& f) { Move(f, 0, 1.25); },
+       "PM7\nt\nc\nH  1.250000000  0 2.484212000  0 0.000000000  0\nO  1.16 0.0 0.0\n"},
+      {"PM7\nt\nc\nH  0.0 0  2.484212 0  0.0 0\nO  1.16 0.0 0.0\n", 1, [](MolFile& f) { Move(f, 1, 1.25); },
+       "PM7\nt\nc\nH  0.0 0  2.484212 0  0.0 0\nO  1.250000000  1 0.000000000  1 0.000000000  1\n"},
+      {"PM7\nt\nc\nC(HETATM    1  C   CYN A   1)   3.22 +0    0.0 +1    0.0 -1     0     0     0  -0.1\n", 0,
+       [](MolFile& f) { Move(f, 0, 3.5); },
+       "PM7\nt\nc\nC(HETATM    1  C   CYN A   1)  3.500000000  +0 0.000000000  +1 0.000000000  -1     0     0     0"
+       "  -0.1\n"},
+  };
+  for (const EditCase& c : cases) ExpectSaved(MOPAC_INPUT, c);
 }
 
 // Every way of writing a variable line: only the value's bytes change.
@@ -238,7 +317,7 @@ TEST(UpdateAtomLine, SameBytesInACommaLocale) {
   EXPECT_EQ(c.Lines[5], "O  1.50000000000  -0.50000000000  0.00000000000");
   MolFile m = ParseText(MOPAC_INPUT, kMopac);
   m.UpdateMopacAtomLine(3);
-  EXPECT_EQ(m.Lines[6], "C  1.540000000  1 109.5000000  1 -60.00000000  1 1 2 3");
+  EXPECT_EQ(m.Lines[6], "C  1.540000000  0 109.5000000  0 -60.00000000  0 1 2 3");
   m.UpdateMopacAtomLine(4);
   EXPECT_EQ(m.Lines[7], "N  1.500000000  1 110.0000000  1 1.000000000e-05  1 4 1 2");
 }
