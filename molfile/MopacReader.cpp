@@ -60,11 +60,15 @@ GeometryLine SplitGeometryLine(std::uint32_t index, const std::string& line) {
   std::size_t labelEnd = spans[0].second;
   const std::string first = line.substr(spans[0].first, labelEnd - spans[0].first);
   const std::size_t open = first.find('(');
-  if (open != std::string::npos && first.find(')', open) == std::string::npos) {
-    const std::size_t close = line.find(')', labelEnd);
-    if (close != std::string::npos) labelEnd = close + 1;
+  const std::size_t close =
+      open == std::string::npos || first.find(')', open) != std::string::npos ? std::string::npos
+                                                                               : line.find(')', labelEnd);
+  if (close != std::string::npos) {
+    labelEnd = close + 1;
+    g.Tokens.push_back(line.substr(spans[0].first, labelEnd - spans[0].first));
+  } else {
+    Tokenize(first, g.Tokens);  // as the other lines: bytes that are no token's dropped
   }
-  g.Tokens.push_back(line.substr(spans[0].first, labelEnd - spans[0].first));
   g.Rest = line.substr(labelEnd);
   Tokenize(g.Rest, g.Tokens);
   // MOPAC writes partial charges in an eleventh column.
