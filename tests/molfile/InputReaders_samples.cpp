@@ -182,14 +182,6 @@ TEST(InputReaderSamples, ValuesAndReferences) {
   EXPECT_EQ(water.ZMatrixData.Angles.at(2).Reference, 1);
   EXPECT_EQ(water.ZMatrixData.Angles.at(2).Value, 109.471);
 
-  MolFile benzene;
-  benzene.FileType = MOPAC_INPUT;
-  ASSERT_TRUE(benzene.Load((dir / "mopac/benzene_cartesian_flags.mop").c_str()));
-  const Position<double>& h = benzene.CartesianData.Positions.at(11);
-  EXPECT_EQ(h.x, -3.40291);
-  EXPECT_EQ(h.y, -2.51600);
-  EXPECT_EQ(benzene.AtomIds.Flags.at(11)[2], "1");
-
   MolFile triazine;
   triazine.FileType = MOPAC_INPUT;
   ASSERT_TRUE(triazine.Load((dir / "mopac/triazine_zmat_starheader.mop").c_str()));
