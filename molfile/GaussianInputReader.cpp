@@ -29,7 +29,7 @@ bool LooksNumeric(const std::string& t) {
 // A freeze code: 0 or -1 (optimise or hold the atom), ONIOM's -2 and -3;
 // written as a whole number of 0 or less. Z-matrix references are positive.
 bool IsFreezeCode(const std::string& t) {
-  std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
+  const std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
   if (digits == t.size()) return false;
   for (std::size_t k = digits; k < t.size(); ++k)
     if (!IsDigit(t[k])) return false;
@@ -38,7 +38,8 @@ bool IsFreezeCode(const std::string& t) {
 
 // Label, freeze code, x, y, z, then perhaps ONIOM's layer and link-atom fields.
 bool IsFrozenCartesianLine(const std::vector<std::string>& t) {
-  return t.size() >= 5 && IsFreezeCode(t[1]) && LooksNumeric(t[2]) && LooksNumeric(t[3]) && LooksNumeric(t[4]);
+  return t.size() >= 5 && IsFreezeCode(t[1]) && LooksNumeric(t[2]) && LooksNumeric(t[3]) &&
+         LooksNumeric(t[4]);
 }
 
 bool IsChargeToken(const std::string& t) { return IsDigit(t[0]) || Byte(t, 0) <= 0x2D; }

@@ -178,7 +178,8 @@ void ExpectSaved(std::int32_t fileType, const std::string& head, const EditCase&
   const auto id = static_cast<std::int32_t>(std::count(atoms.begin(), atoms.end(), '\n'));
   MolFile f = ParseText(fileType, head + atoms + "\n");
   if (f.AtomIds.Kinds.at(id) == CARTESIAN) f.CartesianData.Positions.at(id).x = 1.5;
-  if (f.ZMatrixData.Bonds.contains(id)) f.ZMatrixData.Bonds.at(id) = {f.ZMatrixData.Bonds.at(id).Reference, "1.5", false, 1.5};
+  const auto bond = f.ZMatrixData.Bonds.find(id);
+  if (bond != f.ZMatrixData.Bonds.end()) bond->second = {bond->second.Reference, "1.5", false, 1.5};
   if (fileType == MOPAC_INPUT)
     f.UpdateMopacAtomLine(static_cast<std::uint32_t>(id));
   else
