@@ -7,6 +7,7 @@
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/TextCodec.h"
 #include "platform/ui/FileNameText.h"
 
 void TFormMolecules::ActionOpenMoleculeExecute() {
@@ -36,6 +37,15 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
   file.Path = path;
   // A file that cannot be read opens as an empty molecule of its name.
   (void)file.Load(path.c_str());
+  if (file.RefusedLine >= 0) {
+    // Refused rather than shown as a wrong molecule; only MOPAC's symbolic
+    // parameters are refused.
+    ShowMessage(this, QStringLiteral("%1 は開けません。%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3")
+                          .arg(FromFileName(path))
+                          .arg(file.RefusedLine + 1)
+                          .arg(QString::fromUtf8(Cp932ToUtf8(file.Lines[file.RefusedLine]))));
+    return;
+  }
   MolGL model;
   model.Name = file.Name;
   file.ToMolGL(model);

@@ -72,7 +72,8 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
     if (column == 4) position.y = number;
     if (column == 5) position.z = number;
   }
-  RegenerateLine(static_cast<std::uint32_t>(id), false);
+  // A MOPAC line is written in MOPAC's form only where the atom is Cartesian.
+  RegenerateLine(static_cast<std::uint32_t>(id), EditedMolFile.AtomIds.Kinds[id] == CARTESIAN);
   // A TINKER file's coordinates are its own text: a move rewrites them.
   if (coordinate && type == TINKER_XYZ) EditedMolFile.UpdateTinkerAtomLine(static_cast<std::uint32_t>(id));
   CopyBackToSelected();

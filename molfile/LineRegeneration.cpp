@@ -11,6 +11,12 @@
 
 namespace {
 
+// What the atom's line held beyond the tables, written back after them.
+std::string Tail(const Identifier& atoms, std::int32_t key) {
+  const auto tail = atoms.LineTails.find(key);
+  return tail == atoms.LineTails.end() ? std::string() : tail->second;
+}
+
 // Fixed notation, eleven decimals: 1.5 is 1.50000000000.
 std::string Fixed11(double value) { return FormatFixed(value, 11); }
 
@@ -47,6 +53,8 @@ void MolFile::UpdateAtomLine(std::uint32_t id) {
     const auto position = CartesianData.Positions.find(key);
     if (position == CartesianData.Positions.end()) return;
     const Position<double>& p = position->second;
+    const auto freeze = AtomIds.FreezeCodes.find(key);
+    if (freeze != AtomIds.FreezeCodes.end()) line += "  " + freeze->second;
     line += "  " + Fixed11(p.x) + "  " + Fixed11(p.y) + "  " + Fixed11(p.z);
   } else if (kind == ZMATRIX) {
     line += ' ';
@@ -71,25 +79,44 @@ void MolFile::UpdateAtomLine(std::uint32_t id) {
   } else {
     return;
   }
-  *owned = line;
+  *owned = line + Tail(AtomIds, key);
 }
 
 void MolFile::UpdateMopacAtomLine(std::uint32_t id) {
   std::int32_t key = 0;
   std::string* owned = OwnedLine(*this, id, key);
-  if (!owned || AtomIds.Kinds.at(key) != ZMATRIX) return;
+  if (!owned) return;
+  const std::uint32_t kind = AtomIds.Kinds.at(key);
+  if (kind != ZMATRIX && kind != CARTESIAN) return;
 
-  // Values with their optimisation flags, then the three reference numbers.
-  std::string values = AtomIds.Labels.at(key) + "  ";
-  std::string references;
-  for (const auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
-    const auto entry = entries->find(key);
-    const bool present = entry != entries->end();
-    values += present ? General10(entry->second.Value) + "  1 " : General10(0) + "  0 ";
-    if (!references.empty()) references += ' ';
-    references += present ? ReferenceNumber(entry->second.Reference) : "0";
+  // Each value with its flag as the file wrote it; a value the file gave no
+  // flag is optimised (1), a missing entry's stand-in is not (0).
+  const auto flags = AtomIds.Flags.find(key);
+  const auto flag = [&](std::size_t k, bool present) {
+    if (flags != AtomIds.Flags.end() && !flags->second[k].empty()) return flags->second[k];
+    return std::string(present ? "1" : "0");
+  };
+  std::string line = AtomIds.Labels.at(key) + "  ";
+  if (kind == CARTESIAN) {
+    const auto position = CartesianData.Positions.find(key);
+    if (position == CartesianData.Positions.end()) return;
+    const Position<double>& p = position->second;
+    line += General10(p.x) + "  " + flag(0, true) + " " + General10(p.y) + "  " + flag(1, true) + " " +
+            General10(p.z) + "  " + flag(2, true);
+  } else {
+    // Values with their flags, then the three reference numbers.
+    std::string references;
+    std::size_t k = 0;
+    for (const auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
+      const auto entry = entries->find(key);
+      const bool present = entry != entries->end();
+      line += General10(present ? entry->second.Value : 0) + "  " + flag(k++, present) + " ";
+      if (!references.empty()) references += ' ';
+      references += present ? ReferenceNumber(entry->second.Reference) : "0";
+    }
+    line += references;
   }
-  *owned = values + references;
+  *owned = line + Tail(AtomIds, key);
 }
 
 void MolFile::UpdateTinkerAtomLine(std::uint32_t id) {

@@ -47,6 +47,16 @@ TEST_F(OpenMolecules, FilterThreeIsRefusedWithItsMessage) {
   EXPECT_EQ(messages[0].MessageButtons, Dialogs::Buttons::Ok);
 }
 
+TEST_F(OpenMolecules, AMopacFileWithSymbolicParametersIsRefusedNamingTheLine) {
+  Start();
+  const QString path = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
+  OpenThroughDialog(path, 4);
+  EXPECT_TRUE(FormMolecules->MolFiles.empty());
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, path + QStringLiteral(" は開けません。5 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\nH r1 1"));
+}
+
 TEST_F(OpenMolecules, MissingFilesFoldersAndCancelOpenNothing) {
   Start();
   OpenThroughDialog(PathOf("missing.gjf"), 1);

@@ -108,6 +108,16 @@ TEST_F(CartesianEdits, AMovedTinkerAtomIsSavedInItsOwnLineAlone) {
   EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{2}));
 }
 
+TEST_F(CartesianEdits, AMovedMopacAtomKeepsItsFlags) {
+  OpenText("PM7\nt\nc\nO  0.0 0  0.0 +0  0.0 0\nH  0.96 1  0.0 0  0.0 0\n", 4, QStringLiteral("w.mop"));
+  const std::vector<std::string> lines = SelectedFile().Lines;
+  TypeIntoCell(Grid(), 5, 1, QStringLiteral("0.5"));
+  const MolFile saved = SaveAndReload();
+  EXPECT_EQ(saved.Lines.at(3), "O  0.000000000  0 0.000000000  +0 0.5000000000  0");
+  EXPECT_EQ(saved.CartesianData.Positions.at(0).z, 0.5);
+  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{3}));
+}
+
 TEST_F(CartesianEdits, AnEditDropsBondsFoundByDistance) {
   OpenText(MixedInput);
   FormMolecules->PanelBondAutoButtonMouseUp();
