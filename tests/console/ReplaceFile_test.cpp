@@ -49,6 +49,7 @@ class ReplaceFileTest : public testing::Test {
     ASSERT_EQ(::chown(folder.c_str(), OrdinaryUserId(), static_cast<gid_t>(-1)), 0);
   }
   void TearDown() override {
+    ::umount((folder / "disk").c_str());  // a small disk a case mounted
     fs::permissions(folder, fs::perms::owner_all);
     fs::remove_all(folder);
   }
@@ -58,11 +59,6 @@ class ReplaceFileTest : public testing::Test {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
-  }
-  static struct stat Stat(const fs::path& path) {
-    struct stat info {};
-    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
-    return info;
   }
   static mode_t Mode(const fs::path& path) {
     struct stat info {};
@@ -90,13 +86,20 @@ class ReplaceFileTest : public testing::Test {
 
 }  // namespace
 
+// Also a name near the 255-byte limit (83 three-byte characters), whose
+// temporary name is cut to fit.
 TEST_F(ReplaceFileTest, WritesNewAndReplacesExistingFiles) {
-  const fs::path target = folder / "a.csv";
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "one\r\n"));
-  EXPECT_EQ(Contents(target), "one\r\n");
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "two"));
-  EXPECT_EQ(Contents(target), "two");
-  EXPECT_EQ(Names(), std::vector<std::string>{"a.csv"}) << "no temporary file stays";
+  std::string longName;
+  for (int i = 0; i < 83; ++i) longName += "\xE5\x88\x86";
+  for (const std::string& name : {std::string("a.csv"), longName + ".gjf"}) {
+    const fs::path target = folder / name;
+    ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "one\r\n"));
+    EXPECT_EQ(Contents(target), "one\r\n");
+    ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "two"));
+    EXPECT_EQ(Contents(target), "two");
+    EXPECT_EQ(Names(), std::vector<std::string>{name}) << "no temporary file stays";
+    fs::remove(target);
+  }
 }
 
 TEST_F(ReplaceFileTest, AnUncommittedReplacementLeavesTheTargetAsItWas) {
@@ -147,36 +150,10 @@ TEST_F(ReplaceFileTest, OnlyRegularFilesAreReplaced) {
   ASSERT_TRUE(ReplaceFileWithBytes(link.string(), "through"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(Contents(target), "through");
-
   // A link whose file does not exist yet makes that file.
-  const fs::path ahead = folder / "ahead.txt";
-  fs::create_symlink("later.txt", ahead);
-  ASSERT_TRUE(ReplaceFileWithBytes(ahead.string(), "made"));
-  EXPECT_TRUE(fs::is_symlink(ahead));
+  fs::create_symlink("later.txt", folder / "ahead.txt");
+  ASSERT_TRUE(ReplaceFileWithBytes((folder / "ahead.txt").string(), "made"));
   EXPECT_EQ(Contents(folder / "later.txt"), "made");
-}
-
-// A name near the 255-byte limit (83 three-byte characters) is saved: the
-// temporary name is cut to fit, on a character's first byte.
-TEST_F(ReplaceFileTest, LongNamesAreSaved) {
-  std::string name;
-  for (int i = 0; i < 83; ++i) name += "\xE5\x88\x86";
-  name += ".gjf";
-  const fs::path target = folder / name;
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "one"));
-  std::string temp;
-  {
-    FileReplacement replacement(target.string());
-    temp = fs::path(replacement.Path()).filename().string();
-  }
-  ASSERT_LE(temp.size(), 255u);
-  const std::size_t stem = temp.find(".tmp") + 4;
-  EXPECT_EQ((stem - 5) % 3, 0u) << temp;
-  // A killed save's file of the cut name is found as a leftover.
-  std::ofstream(folder / (temp.substr(0, stem) + "1-1")) << "left";
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "two"));
-  EXPECT_EQ(Contents(target), "two");
-  EXPECT_EQ(Names(), std::vector<std::string>{name});
 }
 
 // The new contents are never readable by more users than the old ones, not
@@ -259,128 +236,74 @@ TEST_F(ReplaceFileTest, AWritableFileInALockedFolderIsWrittenInPlace) {
 
 namespace {
 
-// Ids of the users and groups the ownership cases run as.
-constexpr uid_t kOwner = 4101;
-constexpr uid_t kMember = 4102;
-constexpr gid_t kShared = 4201;
-constexpr gid_t kOwnersGroup = 4202;
-constexpr gid_t kMembersGroup = 4203;
-
-// A file of kOwner in group kShared, saved by `saver` (root when unset).
+// A file of user 4101 in group 4201, mode `Mode`, in a sticky folder that
+// anyone may write, saved by `Saver` (root when unset). The owner's own
+// group is 4202; 4102 is another user.
 struct OwnershipCase {
   const char* Name;
-  mode_t FolderMode;
-  mode_t FileMode;
+  mode_t Mode;
   std::optional<TestUser> Saver;
-  bool SecondLink;
-  bool InPlace;  // a rename would lose the owner, the group or the link
+  bool SecondName;
+  bool InPlace;  // a rename would lose the owner, the group or the other name
 };
-
 const OwnershipCase kOwnershipCases[] = {
-    {"the owner keeps a group that is not the primary one", 0777, 0640, TestUser{kOwner, kOwnersGroup, {kShared}},
-     false, false},
-    {"root keeps the user's owner and group", 0755, 0640, std::nullopt, false, false},
-    {"an owner outside the file's group cannot give it that group", 0777, 0660,
-     TestUser{kOwner, kOwnersGroup, {}}, false, true},
-    {"a group member cannot give the file its owner", 0777, 0660, TestUser{kMember, kMembersGroup, {kShared}}, false,
-     true},
-    {"a sticky folder takes no rename over another user's file", 01777, 0666, TestUser{kMember, kMembersGroup, {}},
-     false, true},
-    {"a file with a second name keeps it", 0755, 0644, std::nullopt, true, true},
+    {"the owner keeps a group not its own", 0640, TestUser{4101, 4202, {4201}}, false, false},
+    {"root keeps the user's owner and group", 0640, std::nullopt, false, false},
+    {"an owner outside the group cannot keep it", 0660, TestUser{4101, 4202, {}}, false, true},
+    {"a group member cannot keep the owner", 0660, TestUser{4102, 4203, {4201}}, false, true},
+    {"the sticky folder refuses a rename by a stranger", 0666, TestUser{4102, 4203, {}}, false, true},
+    {"a second name is kept", 0640, std::nullopt, true, true},
 };
 
 }  // namespace
 
-// Whoever saves, the file keeps its owner, group, permissions and names; a
-// save that cannot keep them by a rename writes in place, which a writer of
-// unknown length (a recording) is refused.
+// A writer of unknown length (a recording) is refused where only writing in
+// place keeps what the file has.
 TEST_F(ReplaceFileTest, TheOwnerTheGroupAndOtherNamesAreKept) {
   if (::geteuid() != 0) GTEST_SKIP() << "saving as other users needs root";
+  ASSERT_EQ(::chmod(folder.c_str(), 01777), 0);
   const fs::path target = folder / "shared.gjf";
-  const fs::path other = folder / "other_name.gjf";
   for (const OwnershipCase& c : kOwnershipCases) {
     SCOPED_TRACE(c.Name);
     std::ofstream(target) << "old";
-    ASSERT_EQ(::chown(target.c_str(), kOwner, kShared), 0);
-    ASSERT_EQ(::chmod(target.c_str(), c.FileMode), 0);
-    if (c.SecondLink) fs::create_hard_link(target, other);
-    ASSERT_EQ(::chmod(folder.c_str(), c.FolderMode), 0);
-    const ino_t inode = Stat(target).st_ino;
+    ASSERT_EQ(::chown(target.c_str(), 4101, 4201), 0);
+    ASSERT_EQ(::chmod(target.c_str(), c.Mode), 0);
+    if (c.SecondName) fs::create_hard_link(target, folder / "second.gjf");
+    struct stat before {}, after {};
+    ::stat(target.c_str(), &before);
     const auto save = [&] {
-      {
-        FileReplacement recording(target.string());
-        EXPECT_EQ(recording.InPlaceRefused(), c.InPlace);
-        EXPECT_EQ(recording.Path().empty(), c.InPlace);
-      }
-      const SaveResult saved = ReplaceFileWithBytes(target.string(), "new");
-      EXPECT_TRUE(saved) << saved.Reason;
+      EXPECT_EQ(FileReplacement(target.string()).InPlaceRefused(), c.InPlace);
+      EXPECT_TRUE(ReplaceFileWithBytes(target.string(), "new"));
     };
     if (c.Saver) AsUser(*c.Saver, save);
     else save();
-    const struct stat info = Stat(target);
-    EXPECT_EQ(Contents(target), "new");
-    EXPECT_EQ(info.st_ino == inode, c.InPlace);
-    EXPECT_EQ(info.st_uid, kOwner);
-    EXPECT_EQ(info.st_gid, kShared);
-    EXPECT_EQ(info.st_mode & 07777, c.FileMode);
-    if (c.SecondLink) {
-      EXPECT_EQ(Contents(other), "new");
-    }
-    EXPECT_EQ(Names().size(), c.SecondLink ? 2u : 1u) << "no temporary file stays";
+    ::stat(target.c_str(), &after);
+    EXPECT_EQ(Contents(c.SecondName ? folder / "second.gjf" : target), "new");
+    EXPECT_EQ(after.st_ino == before.st_ino, c.InPlace);
+    EXPECT_EQ(std::vector<unsigned>({after.st_uid, after.st_gid, after.st_mode & 07777}),
+              std::vector<unsigned>({4101, 4201, c.Mode}));
+    EXPECT_EQ(Names().size(), c.SecondName ? 2u : 1u) << "no temporary file stays";
     fs::remove(target);
-    fs::remove(other);
+    fs::remove(folder / "second.gjf");
   }
 }
 
-namespace {
-
-// A small file system that can be filled, mounted over `at` while it lives.
-class SmallDisk {
- public:
-  explicit SmallDisk(const fs::path& at) : at_(at) {
-    fs::create_directory(at_);
-    mounted_ = ::mount("tmpfs", at_.c_str(), "tmpfs", 0, "size=64k") == 0;
-  }
-  ~SmallDisk() {
-    if (mounted_) ::umount(at_.c_str());
-  }
-  bool Mounted() const { return mounted_; }
-  // Writes a file until the disk is full.
-  void Fill() const {
-    const int fd = ::open((at_ / "filler").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    const std::string page(4096, 'f');
-    while (::write(fd, page.data(), page.size()) > 0) {
-    }
-    ::close(fd);
-  }
-
- private:
-  fs::path at_;
-  bool mounted_ = false;
-};
-
-}  // namespace
-
-// On a full disk a save fails with the old file whole, also where it is
-// written in place (here a file with a second name).
+// On a full disk a save fails with the old file whole, also one written in
+// place (a file with a second name).
 TEST_F(ReplaceFileTest, AFullDiskLeavesTheOldFileWhole) {
-  const SmallDisk disk(folder / "disk");
-  if (!disk.Mounted()) GTEST_SKIP() << "mounting a small file system needs root";
-  const fs::path target = folder / "disk" / "big.gjf";
-  const fs::path single = folder / "disk" / "single.gjf";
+  const fs::path disk = folder / "disk";
+  fs::create_directory(disk);
+  if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "mounting needs root";
   const std::string old(20000, 'o');
-  std::ofstream(target) << old;
-  std::ofstream(single) << old;
-  fs::create_hard_link(target, folder / "disk" / "second.gjf");
-  disk.Fill();
-
-  for (const fs::path& path : {target, single}) {
-    const SaveResult saved = ReplaceFileWithBytes(path.string(), std::string(40000, 'n'));
-    EXPECT_FALSE(saved) << path;
-    EXPECT_EQ(saved.Reason, std::strerror(ENOSPC));
-    EXPECT_EQ(Contents(path), old) << path;
+  for (const char* name : {"single.gjf", "linked.gjf"}) std::ofstream(disk / name) << old;
+  fs::create_hard_link(disk / "linked.gjf", disk / "second.gjf");
+  std::ofstream filler(disk / "filler");
+  while (filler << std::string(4096, 'f') << std::flush) {
   }
-  // A shorter text needs no new space in place.
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "short"));
-  EXPECT_EQ(Contents(folder / "disk" / "second.gjf"), "short");
+  for (const char* name : {"single.gjf", "linked.gjf"}) {
+    EXPECT_EQ(ReplaceFileWithBytes((disk / name).string(), std::string(40000, 'n')).Reason, std::strerror(ENOSPC));
+    EXPECT_EQ(Contents(disk / name), old) << name;
+  }
+  ASSERT_TRUE(ReplaceFileWithBytes((disk / "linked.gjf").string(), "short")) << "no new space needed";
+  EXPECT_EQ(Contents(disk / "second.gjf"), "short");
 }
