@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "platform/Numbers.h"
 
@@ -115,15 +117,55 @@ int WriteFile(const std::string& path, std::string_view bytes) {
   return error;
 }
 
-// The owner and group of `old` for the new file `fd`, then its permission
-// bits (a change of owner may clear some). Only root may give a file away,
-// and only to a group it is in may an owner move one.
-bool TakeOwnerAndMode(int fd, const struct stat& old) {
+// The names of the extended attributes that `list` (listxattr or
+// flistxattr of one file) gives.
+template <typename List>
+std::vector<std::string> AttributeNames(List list) {
+  const ssize_t size = list(nullptr, 0);
+  if (size <= 0) return {};
+  std::string names(static_cast<std::size_t>(size), '\0');
+  names.resize(static_cast<std::size_t>(std::max<ssize_t>(list(names.data(), names.size()), 0)));
+  std::vector<std::string> result;
+  for (std::size_t at = 0; at < names.size(); at = names.find('\0', at) + 1) result.emplace_back(names.c_str() + at);
+  return result;
+}
+
+bool Refused() {
+  errno = EPERM;
+  return false;
+}
+
+// The extended attributes of the file `old` (its access control list among
+// them) for the new file `fd`, which keeps none that the old one lacks (a
+// folder's default access control list). False (EPERM) where the saver may
+// not read or set one: a rename would lose it.
+bool TakeAttributes(int fd, const std::string& old) {
+  const std::vector<std::string> names =
+      AttributeNames([&](char* list, std::size_t size) { return ::listxattr(old.c_str(), list, size); });
+  for (const std::string& name : AttributeNames([&](char* list, std::size_t size) { return ::flistxattr(fd, list, size); }))
+    if (std::find(names.begin(), names.end(), name) == names.end() && ::fremovexattr(fd, name.c_str()) != 0)
+      return Refused();
+  for (const std::string& name : names) {
+    const ssize_t size = ::getxattr(old.c_str(), name.c_str(), nullptr, 0);
+    if (size < 0) return Refused();
+    std::string value(static_cast<std::size_t>(size), '\0');
+    if (::getxattr(old.c_str(), name.c_str(), value.data(), value.size()) != size ||
+        ::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0)
+      return Refused();
+  }
+  return true;
+}
+
+// The owner and group of the file `old` at `path` for the new file `fd`, its
+// extended attributes, then its permission bits (a change of owner may clear
+// some). Only root may give a file away, and only to a group it is in may an
+// owner move one.
+bool TakeOwnership(int fd, const std::string& path, const struct stat& old) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) return false;
   if ((info.st_uid != old.st_uid || info.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
     return false;
-  return ::fchmod(fd, (old.st_mode & 0777) | S_IRUSR | S_IWUSR) == 0;
+  return TakeAttributes(fd, path) && ::fchmod(fd, (old.st_mode & 0777) | S_IRUSR | S_IWUSR) == 0;
 }
 
 // The folder's entry for a renamed file reaches the disk only with the
@@ -173,8 +215,8 @@ FileReplacement::FileReplacement(const std::string& target, InPlaceWrite inPlace
     WriteInPlace(EMLINK, inPlace);
   } else if (!CreateTemporary(exists ? &info : nullptr)) {
     const int error = errno;
-    // The folder takes no new file, or the saver may not give it the old
-    // owner and group: a file the user may write is written in place.
+    // The folder takes no new file, or the saver may not give it what the
+    // old one has: a file the user may write is written in place.
     if (exists && (error == EACCES || error == EPERM)) WriteInPlace(error, inPlace);
     else Fail(error);
   }
@@ -203,7 +245,7 @@ void FileReplacement::WriteInPlace(int reason, InPlaceWrite inPlace) {
 std::string FileReplacement::Folder() const { return FolderOf(target_); }
 
 // False, with errno set, when no temporary file can be made, or (EPERM) when
-// it cannot have the owner and group of the file `old` it replaces.
+// it cannot have the owner, group and attributes of the file `old` it replaces.
 bool FileReplacement::CreateTemporary(const struct stat* old) {
   // One counter for the whole program: two saves never share a name.
   static std::atomic<unsigned> counter{0};
@@ -213,11 +255,12 @@ bool FileReplacement::CreateTemporary(const struct stat* old) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::string temp = stem + FormatFloat("0", counter++);
     // A new file gets 0666 less the umask, as any; a replacement gets the
-    // target's owner, group and permission bits before it holds a byte.
+    // target's owner, group, attributes and permission bits before it holds
+    // a byte.
     const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, old ? 0600 : 0666);
     if (fd < 0 && errno == EEXIST) continue;
     if (fd < 0) return false;
-    if ((old && !TakeOwnerAndMode(fd, *old)) || ::flock(fd, LOCK_EX) != 0) {
+    if ((old && !TakeOwnership(fd, target_, *old)) || ::flock(fd, LOCK_EX) != 0) {
       const int error = errno;
       ::close(fd);
       ::unlink(temp.c_str());

@@ -1,7 +1,8 @@
 // Writing a user's file without ever leaving half of it in place or showing
 // it to others: the new contents go to a temporary file in the target's
-// folder, made with the target's owner, group and permission bits, flushed to
-// the disk and renamed over the target. Every writer of the program's files
+// folder, made with the target's owner, group, extended attributes (an
+// access control list) and permission bits, flushed to the disk and renamed
+// over the target. Every writer of the program's files
 // goes through here.
 #pragma once
 
@@ -40,8 +41,8 @@ enum class InPlaceWrite { Allowed, Refused };
 // file. It is the target itself, written in place, where a rename would lose
 // something the target has and in-place writing is allowed: when the folder
 // takes no new file (a locked folder, another user's file in a sticky
-// folder), when the saver cannot give a new file the target's owner and
-// group, or when the target has other hard links. Temporary files that
+// folder), when the saver cannot give a new file the target's owner, group
+// and attributes, or when the target has other hard links. Temporary files that
 // earlier saves of the same target left behind (a killed program) are
 // removed; one still in use is not.
 class FileReplacement {

@@ -6,10 +6,12 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +28,17 @@ namespace {
 // What was flushed to the disk, in order: each file or folder by its path
 // at the time of the flush.
 std::vector<std::string> synced;
+
+constexpr char kAcl[] = "system.posix_acl_access";
+
+// An access control list as the kernel stores it: the three classes of
+// `mode`, with user `reader` let read, which the mask (the group's bits) allows.
+std::string Acl(mode_t mode, uid_t reader) {
+  const std::uint32_t entries[][2] = {{0x01 | (mode >> 6 & 7) << 16, ~0u}, {0x02 | 4u << 16, reader},
+                                      {0x04 | (mode >> 3 & 7) << 16, ~0u}, {0x10 | (mode >> 3 & 7) << 16, ~0u},
+                                      {0x20 | (mode & 7) << 16, ~0u}};
+  return std::string("\2\0\0\0", 4) + std::string(reinterpret_cast<const char*>(entries), sizeof entries);
+}
 
 }  // namespace
 
@@ -158,13 +171,19 @@ TEST_F(ReplaceFileTest, OnlyRegularFilesAreReplaced) {
 
 // The new contents are never readable by more users than the old ones, not
 // even while they are being written.
+// A default access control list of the folder, which the old file lacks, is
+// not taken.
 TEST_F(ReplaceFileTest, TheTemporaryFileHasTheTargetsPermissionsFromTheStart) {
+  const std::string inherited = Acl(0644, 4104);
+  ASSERT_EQ(::setxattr(folder.c_str(), "system.posix_acl_default", inherited.data(), inherited.size(), 0), 0);
   const fs::path target = folder / "private.gjf";
   std::ofstream(target) << "old";
+  ASSERT_EQ(::removexattr(target.c_str(), kAcl), 0);
   ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
   FileReplacement replacement(target.string());
   ASSERT_FALSE(replacement.Path().empty());
   EXPECT_EQ(Mode(replacement.Path()), 0600u);
+  EXPECT_LT(::getxattr(replacement.Path().c_str(), kAcl, nullptr, 0), 0);
   std::ofstream(replacement.Path()) << "new";
   ASSERT_TRUE(replacement.Commit());
   EXPECT_EQ(Mode(target), 0600u);
@@ -236,9 +255,10 @@ TEST_F(ReplaceFileTest, AWritableFileInALockedFolderIsWrittenInPlace) {
 
 namespace {
 
-// A file of user 4101 in group 4201, mode `Mode`, in a sticky folder that
-// anyone may write, saved by `Saver` (root when unset). The owner's own
-// group is 4202; 4102 is another user.
+// A file of user 4101 in group 4201, mode `Mode`, that user 4103 may read
+// by its access control list, in a sticky folder that anyone may write,
+// saved by `Saver` (root when unset). The owner's own group is 4202; 4102 is
+// another user.
 struct OwnershipCase {
   const char* Name;
   mode_t Mode;
@@ -267,7 +287,8 @@ TEST_F(ReplaceFileTest, TheOwnerTheGroupAndOtherNamesAreKept) {
     SCOPED_TRACE(c.Name);
     std::ofstream(target) << "old";
     ASSERT_EQ(::chown(target.c_str(), 4101, 4201), 0);
-    ASSERT_EQ(::chmod(target.c_str(), c.Mode), 0);
+    const std::string acl = Acl(c.Mode, 4103);
+    ASSERT_EQ(::setxattr(target.c_str(), kAcl, acl.data(), acl.size(), 0), 0);
     if (c.SecondName) fs::create_hard_link(target, folder / "second.gjf");
     struct stat before {}, after {};
     ::stat(target.c_str(), &before);
@@ -280,6 +301,9 @@ TEST_F(ReplaceFileTest, TheOwnerTheGroupAndOtherNamesAreKept) {
     ::stat(target.c_str(), &after);
     EXPECT_EQ(Contents(c.SecondName ? folder / "second.gjf" : target), "new");
     EXPECT_EQ(after.st_ino == before.st_ino, c.InPlace);
+    std::string kept(acl.size(), '\0');
+    EXPECT_EQ(::getxattr(target.c_str(), kAcl, kept.data(), kept.size()), static_cast<ssize_t>(acl.size()));
+    EXPECT_EQ(kept, acl);
     EXPECT_EQ(std::vector<unsigned>({after.st_uid, after.st_gid, after.st_mode & 07777}),
               std::vector<unsigned>({4101, 4201, c.Mode}));
     EXPECT_EQ(Names().size(), c.SecondName ? 2u : 1u) << "no temporary file stays";
