@@ -142,7 +142,9 @@ bool Refused() {
 bool TakeAttributes(int fd, const std::string& old) {
   const std::vector<std::string> names =
       AttributeNames([&](char* list, std::size_t size) { return ::listxattr(old.c_str(), list, size); });
-  for (const std::string& name : AttributeNames([&](char* list, std::size_t size) { return ::flistxattr(fd, list, size); }))
+  const std::vector<std::string> taken =
+      AttributeNames([&](char* list, std::size_t size) { return ::flistxattr(fd, list, size); });
+  for (const std::string& name : taken)
     if (std::find(names.begin(), names.end(), name) == names.end() && ::fremovexattr(fd, name.c_str()) != 0)
       return Refused();
   for (const std::string& name : names) {

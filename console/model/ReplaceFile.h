@@ -2,8 +2,7 @@
 // it to others: the new contents go to a temporary file in the target's
 // folder, made with the target's owner, group, extended attributes (an
 // access control list) and permission bits, flushed to the disk and renamed
-// over the target. Every writer of the program's files
-// goes through here.
+// over the target. Every writer of the program's files goes through here.
 #pragma once
 
 #include <sys/types.h>
@@ -42,8 +41,8 @@ enum class InPlaceWrite { Allowed, Refused };
 // something the target has and in-place writing is allowed: when the folder
 // takes no new file (a locked folder, another user's file in a sticky
 // folder), when the saver cannot give a new file the target's owner, group
-// and attributes, or when the target has other hard links. Temporary files that
-// earlier saves of the same target left behind (a killed program) are
+// and attributes, or when the target has other hard links. Temporary files
+// that earlier saves of the same target left behind (a killed program) are
 // removed; one still in use is not.
 class FileReplacement {
  public:
@@ -55,9 +54,10 @@ class FileReplacement {
   // Empty when nothing can be written; Result() says why.
   const std::string& Path() const { return path_; }
   const SaveResult& Result() const { return result_; }
+  // Path() is the target itself.
   bool InPlace() const { return fd_ < 0 && !path_.empty(); }
-  // The save failed only because the target would have to be written in
-  // place, which was refused; the fault then lies with the folder.
+  // Nothing can be written only because the target would have to be
+  // written in place, which was refused.
   bool InPlaceRefused() const { return inPlaceRefused_; }
   // The folder of the target, a link resolved.
   std::string Folder() const;

@@ -279,7 +279,7 @@ const OwnershipCase kOwnershipCases[] = {
 
 // A writer of unknown length (a recording) is refused where only writing in
 // place keeps what the file has.
-TEST_F(ReplaceFileTest, TheOwnerTheGroupAndOtherNamesAreKept) {
+TEST_F(ReplaceFileTest, TheOwnerGroupAccessListAndOtherNamesAreKept) {
   if (::geteuid() != 0) GTEST_SKIP() << "saving as other users needs root";
   ASSERT_EQ(::chmod(folder.c_str(), 01777), 0);
   const fs::path target = folder / "shared.gjf";
