@@ -152,7 +152,11 @@ void TFormGL::StartCapture() {
   const AviCodec codec = CompressorVars.Kind == VideoCompressor::Codec::MotionJpeg ? AviCodec::MotionJpeg
                                                                                     : AviCodec::Uncompressed;
   QString failure;
-  if (AviReplacement->Path().empty() || !AviFile->Open(AviReplacement->Path())) {
+  // A recording's length is not known beforehand, so it is never written in
+  // place: the folder must take the new file.
+  if (AviReplacement->InPlaceRefused()) {
+    failure = NotWritableText(FromFileName(AviReplacement->Folder()), AviReplacement->Result().Reason);
+  } else if (AviReplacement->Path().empty() || !AviFile->Open(AviReplacement->Path())) {
     failure = WithSystemReason(QStringLiteral("Unable to open avi file."), AviReplacement->Result().Reason);
   } else if (!AviFile->SetFormat(FrameWidth, FrameHeight, FrameRate, codec, CompressorVars.Quality)) {
     failure = QStringLiteral("Can not set format to AVI file.");

@@ -312,6 +312,20 @@ TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
   ExpectIdle();
 }
 
+// A recording cannot reserve its length, so a file that only an in-place
+// write could replace (one with a second name) is refused, naming the folder.
+TEST_F(Capture, ARecordingIsNeverWrittenInPlace) {
+  StartWith();
+  const QString movie = WriteFile("movie.avi", "mine");
+  ASSERT_EQ(::link(movie.toLocal8Bit().constData(), PathOf("copy.avi").toLocal8Bit().constData()), 0);
+  dialogs.ChooseFile(movie, 1);
+  dialogs.AnswerMessage(true);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(Messages().back(), NotWritableText(folder.path(), std::strerror(EMLINK)));
+  ExpectIdle();
+  EXPECT_EQ(ReadAll(movie), "mine");
+}
+
 TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
   FormGL->FramesPerPeriod = 4;
