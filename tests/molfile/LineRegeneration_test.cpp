@@ -208,7 +208,8 @@ TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
   EXPECT_EQ(f.Lines[1], "     1  O      1.500000  -12.250000 123456.500000     1     2     3");
   f.CartesianData.Positions.at(1) = {2, -0.0, 1e-7, 1};
   f.UpdateTinkerAtomLine(1);
-  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t0.000000\t2\t1");
+  // Six decimals do not hold 1e-7: the shortest text that does.
+  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t1e-07\t2\t1");
   f.CartesianData.Positions.at(2).x = 0.5;
   f.UpdateTinkerAtomLine(2);
   EXPECT_EQ(f.Lines[3], "     3  H,  0.500000,   0.000000,  -0.469200,  2,  1");
@@ -217,6 +218,41 @@ TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
   f.Parse();
   EXPECT_EQ(f.CartesianData.Positions.at(0).z, 123456.5);
   EXPECT_EQ(f.AtomIds.Connections, moved.AtomIds.Connections);
+}
+
+// A new element's symbol stands where the old name began, and the next
+// field keeps its place where blanks allow; only changed fields are written.
+TEST(UpdateTinkerAtomLine, ANewElementIsWrittenInTheNameColumnAlone) {
+  struct Case {
+    const char* line;
+    std::uint32_t element;
+    const char* written;
+  };
+  const Case cases[] = {
+      {"     1  O      0.000000    0.000000    0.119262     1     2     3", 14,
+       "     1  Si     0.000000    0.000000    0.119262     1     2     3"},
+      {"     1  CT     0.0  0.0  0.0     1     2", 8, "     1  O      0.0  0.0  0.0     1     2"},
+      {"1 Cl  0 0 0 1", 1, "1 H   0 0 0 1"},
+      {"1 H 0 0 0 1", 17, "1 Cl 0 0 0 1"},
+      {"     2  H\t0.0\t0.763239\t-0.477047\t2\t1", 6, "     2  C\t0.0\t0.763239\t-0.477047\t2\t1"},
+      {"     3  H,  -0.757200,   0.000000,  -0.469200,  2,  1", 0,
+       "     3  X,  -0.757200,   0.000000,  -0.469200,  2,  1"},
+      // A force-field name of the same element stays as written.
+      {"     1  CA     0.000000    0.000000    0.119262     1", 6,
+       "     1  CA     0.000000    0.000000    0.119262     1"},
+  };
+  for (const Case& c : cases) {
+    MolFile f = ParseText(TINKER_XYZ, std::string("1 t\n") + c.line + "\n");
+    const MolFile read = f;
+    f.AtomIds.AtomicNumbers.at(0) = c.element;
+    f.UpdateTinkerAtomLine(0);
+    EXPECT_EQ(f.Lines[1], c.written) << c.line;
+    f.Parse();
+    EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), c.element) << c.line;
+    EXPECT_EQ(f.AtomIds.Labels, read.AtomIds.Labels) << c.line;
+    EXPECT_EQ(f.AtomIds.Connections, read.AtomIds.Connections) << c.line;
+    EXPECT_EQ(f.CartesianData.Positions.at(0).z, read.CartesianData.Positions.at(0).z) << c.line;
+  }
 }
 
 TEST(UpdateTinkerAtomLine, ALineWithoutThreeCoordinatesOrAZMatrixAtomStays) {
