@@ -213,10 +213,14 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::StringGridZMatrixDataSetEditText);
   connect(StringGridZMatrixVariables, &StringGrid::setEditText, this,
           &TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText);
-  // A typed text, or one a handler wrote, may be wider than its column.
-  for (StringGrid* edited : {StringGridCartesianData, StringGridZMatrixData, StringGridZMatrixVariables}) {
-    connect(edited, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitAllColumns);
-  }
+  // A typed text, or one a handler wrote (a new label among the Z-matrix
+  // references), may be wider than its column.
+  connect(StringGridCartesianData, &StringGrid::setEditText, this, [this] {
+    FitCartesianColumns();
+    FitZMatrixColumns();
+  });
+  connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitZMatrixColumns);
+  connect(StringGridZMatrixVariables, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitVariableColumns);
   connect(SplitterZMatrix, &QSplitter::splitterMoved, this, &TFormMoleculeEdit::SplitterZMatrixMoved);
   connect(SplitterNormalModeDisplacements, &QSplitter::splitterMoved, this,
           &TFormMoleculeEdit::SplitterNormalModeDisplacementsMoved);
