@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "ParseText.h"
 #include "RoundTrip.h"
@@ -257,7 +258,8 @@ TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
   EXPECT_EQ(f.Lines[1], "     1  O      1.500000  -12.250000 123456.500000     1     2     3");
   f.CartesianData.Positions.at(1) = {2, -0.0, 1e-7, 1};
   f.UpdateTinkerAtomLine(1);
-  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t0.000000\t2\t1");
+  // Six decimals do not hold 1e-7: the shortest text that does.
+  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t1e-07\t2\t1");
   f.CartesianData.Positions.at(2).x = 0.5;
   f.UpdateTinkerAtomLine(2);
   EXPECT_EQ(f.Lines[3], "     3  H,  0.500000,   0.000000,  -0.469200,  2,  1");
@@ -266,6 +268,24 @@ TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
   f.Parse();
   EXPECT_EQ(f.CartesianData.Positions.at(0).z, 123456.5);
   EXPECT_EQ(f.AtomIds.Connections, moved.AtomIds.Connections);
+}
+
+// A new element's symbol where the old name began, the next field in its
+// place where blanks allow; a name of the same element stays as written.
+TEST(UpdateTinkerAtomLine, ANewElementIsWrittenInTheNameColumnAlone) {
+  const std::tuple<const char*, std::uint32_t, const char*> cases[] = {
+      {"  1  CT     0.0  0.0  0.0     1     2", 14, "  1  Si     0.0  0.0  0.0     1     2"},
+      {"2  H,  -0.7572,  0.0,  2,  1", 0, "2  X,  -0.7572,  0.0,  2,  1"},
+      {"  1  CA     0.0  0.0  0.0     1", 6, "  1  CA     0.0  0.0  0.0     1"},
+  };
+  for (const auto& [line, element, written] : cases) {
+    MolFile f = ParseText(TINKER_XYZ, std::string("1 t\n") + line);
+    f.AtomIds.AtomicNumbers.at(0) = element;
+    f.UpdateTinkerAtomLine(0);
+    EXPECT_EQ(f.Lines[1], written);
+    f.Parse();
+    EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), element) << line;
+  }
 }
 
 TEST(UpdateTinkerAtomLine, ALineWithoutThreeCoordinatesOrAZMatrixAtomStays) {
