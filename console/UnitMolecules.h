@@ -246,6 +246,9 @@ class TFormMolecules : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The three tabs as at start-up, for no selected molecule.
+  void ShowNoMolecule();
+  void ClearNormalModesTab();
   // NormalModes tab: whether the selected molecule has modes to list, the
   // bars (one mode highlighted), and the animate flag of the chosen mode.
   bool HasNormalModes() const;
