@@ -361,6 +361,42 @@ TEST_F(Capture, OnePeriodIsEighteenImagesWhereTheClockFallsShortOfTheEnd) {
   EXPECT_EQ(Files().back(), "slow00018.bmp");
 }
 
+// An imaginary mode, printed with a negative frequency, is recorded over the
+// period of its absolute frequency; a mode of frequency 0 has none and is
+// refused with a message before any name is asked for.
+TEST_F(Capture, AnImaginaryModeTakesItsAbsolutePeriodAndAModeOfZeroIsRefused) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->FramesPerPeriod = 4;
+  FormMolecules->ListViewNormalModes->SelectRow(0);
+  NormalMode* mode = FormMolecules->SelectedNormalMode();
+  ASSERT_NE(mode, nullptr);
+  const struct {
+    double Frequency;
+    int Images;
+  } cases[] = {{-245.1234, 4}, {0.0, 0}, {-0.0, 0}};
+  for (const auto& c : cases) {
+    mode->Frequency = c.Frequency;
+    dialogs.Calls.clear();
+    const QString name = QStringLiteral("f%1").arg(c.Frequency);
+    if (c.Images > 0) dialogs.ChooseFile(PathOf(name + ".bmp"), 1);
+    FormGL->SaveWindowNormalMode->trigger();
+    if (c.Images == 0) {
+      EXPECT_FALSE(FormGL->Recording) << c.Frequency;
+      EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::File).empty()) << c.Frequency;
+      EXPECT_EQ(Messages(), std::vector<QString>({QStringLiteral(
+                                "選択中の基準振動は振動数が 0 で周期がないため、連番画像を保存できません。")}));
+      continue;
+    }
+    ASSERT_TRUE(FormGL->Recording) << c.Frequency;
+    EXPECT_NEAR(static_cast<double>(FormGL->TimeStep * c.Images), 1e15 / (245.1234 * 299792458.0 * 100.0), 1e-6);
+    RunRecording();
+    EXPECT_EQ(Files().filter(name).size(), c.Images) << c.Frequency;
+    EXPECT_TRUE(Messages().empty());
+  }
+  EXPECT_EQ(FormGL->TimeStep, 3.0L);
+  ExpectIdle();
+}
+
 // A picture the user may not write is asked about, then refused as a file
 // that cannot be deleted, and stays as it was.
 TEST_F(Capture, PicturesTheUserMayNotWriteStayAsTheyWere) {
