@@ -15,18 +15,25 @@ namespace {
 
 class OpenMolecules : public FormsFixture {};
 
+// Water as a MOPAC input and as a TINKER XYZ file.
+const char* const kMopacWater = "PM7\ntitle\ncomment\nO\nH 0.96 1\nH 0.96 1 104.5 1\n";
+const char* const kTinkerWater =
+    "3 water\n1 OW 0.0 0.0 0.1173 2 3\n2 HW 0.7572 0.0 -0.4692 1\n3 HW -0.7572 0.0 -0.4692 1\n";
+
 TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
   Start();
-  const QString out = WriteFile("job.out", CartesianInput);
   const struct {
+    std::string Text;
     int Filter;
     int FileType;
-  } cases[] = {{1, GAUSSIAN_INPUT}, {2, GAUSSIAN_OUTPUT}, {4, MOPAC_INPUT}, {5, TINKER_XYZ}, {0, GAUSSIAN_INPUT},
-               {7, GAUSSIAN_INPUT}};
+  } cases[] = {{CartesianInput, 1, GAUSSIAN_INPUT},       {ExampleText("water.out"), 2, GAUSSIAN_OUTPUT},
+               {kMopacWater, 4, MOPAC_INPUT},             {kTinkerWater, 5, TINKER_XYZ},
+               {CartesianInput, 0, GAUSSIAN_INPUT},       {CartesianInput, 7, GAUSSIAN_INPUT}};
   for (const auto& c : cases) {
-    OpenThroughDialog(out, c.Filter);
-    ASSERT_FALSE(FormMolecules->MolFiles.empty());
+    OpenThroughDialog(WriteFile("job.out", c.Text), c.Filter);
+    ASSERT_FALSE(FormMolecules->MolFiles.empty()) << "filter " << c.Filter;
     EXPECT_EQ(FormMolecules->MolFiles.back().FileType, c.FileType) << "filter " << c.Filter;
+    EXPECT_EQ(FormGL->MolGLs.back().Atoms.size(), c.FileType == GAUSSIAN_INPUT ? 2u : 3u) << "filter " << c.Filter;
   }
   EXPECT_EQ(FormMolecules->MolFiles.size(), std::size(cases));
   EXPECT_EQ(FormGL->MolGLs.size(), std::size(cases));
@@ -35,6 +42,37 @@ TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
   ASSERT_FALSE(calls.empty());
   EXPECT_TRUE(calls.front().Filter.startsWith("Gaussian Input(Job) File (*.gjf *.gjc *.com)|*.gjf;*.gjc;*.com|"));
   EXPECT_TRUE(calls.front().Filter.endsWith("|Quivera Animation File (*.qva)|*.qva"));
+}
+
+// A Gaussian output opened under the first filter, the default, reads as an
+// input of no atoms: no empty molecule joins the list, and the user is told
+// what the file was read as.
+TEST_F(OpenMolecules, AFileOfNoAtomsUnderTheChosenTypeAddsNothingAndSaysSo) {
+  Start();
+  OpenThroughDialog(WriteFile("a.gjf", CartesianInput), 1);
+  const struct {
+    const char* Name;
+    std::string Text;
+    int Filter;
+    const char* TypeName;
+  } cases[] = {{"job.log", ExampleText("water.out"), 1, "Gaussian Input"},
+               {"job.gjf", CartesianInput, 2, "Gaussian Output"},
+               {"job.mop", "PM7\ntitle\ncomment\n", 4, "MOPAC Input"},
+               {"job.xyz", "0 nothing\n", 5, "TINKER XYZ"}};
+  for (const auto& c : cases) {
+    const QString path = WriteFile(c.Name, c.Text);
+    dialogs.Calls.clear();
+    OpenThroughDialog(path, c.Filter);
+    const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+    ASSERT_EQ(messages.size(), 1u) << c.Name;
+    EXPECT_EQ(messages[0].Text, path + QStringLiteral("には ") + c.TypeName + QStringLiteral(" として読める原子がありません。"));
+  }
+  // The molecule loaded before stays selected and in the editor.
+  EXPECT_EQ(FormMolecules->MolFiles.size(), 1u);
+  EXPECT_EQ(FormGL->MolGLs.size(), 1u);
+  EXPECT_EQ(FormMolecules->ListViewMolecules->Count(), 1);
+  EXPECT_EQ(FormMolecules->SelectedMolGL, &FormGL->MolGLs[0]);
+  EXPECT_EQ(FormMoleculeEdit->EditedMolFile.Name, "a.gjf");
 }
 
 TEST_F(OpenMolecules, FilterThreeIsRefusedWithItsMessage) {
@@ -107,7 +145,7 @@ TEST_F(OpenMolecules, EachOpenIsListedSelectedAndGivenToTheEditor) {
 
 TEST_F(OpenMolecules, TheFileTypeDecidesSavingAndTheEditorsConversions) {
   Start();
-  OpenThroughDialog(WriteFile("a.out", "no frequencies here\n"), 2);
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
   EXPECT_FALSE(FormMolecules->ActionSaveMolecule->isEnabled());
   EXPECT_FALSE(FormMolecules->ActionSaveMoleculeAs->isEnabled());
   EXPECT_TRUE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
@@ -116,8 +154,8 @@ TEST_F(OpenMolecules, TheFileTypeDecidesSavingAndTheEditorsConversions) {
   EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled());
   EXPECT_TRUE(FormMolecules->ActionSaveMoleculeAs->isEnabled());
   EXPECT_FALSE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
-  for (int filter : {4, 5}) {
-    OpenThroughDialog(WriteFile("c.txt", "x\n"), filter);
+  for (const auto& [text, filter] : {std::pair{kMopacWater, 4}, std::pair{kTinkerWater, 5}}) {
+    OpenThroughDialog(WriteFile("c.txt", text), filter);
     EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled()) << filter;
   }
 }
@@ -157,16 +195,16 @@ class CommandLine : public FormsFixture {};
 
 // What the message about a file that does not open names as openable.
 const QString kWhatOpens = QStringLiteral(
-    "\nコマンドラインから開けるのは Gaussian の入力 (.gjf) と出力 (.out, .log)、アニメーション (.qva) のファイルです。");
+    "\nコマンドラインから開けるのは Gaussian の入力 (.gjf, .com) と出力 (.out, .log)、アニメーション (.qva) のファイルです。");
 
 TEST_F(CommandLine, AnyOtherExtensionIsSaidAndOpensNothing) {
-  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak"}) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.COM", "a", "a.gjf.bak"}) {
     WriteFile(name, CartesianInput);
   }
   QDir(folder.path()).mkdir("dir.gjf");
   WriteFile("dir.gjf/file", CartesianInput);
   Start();
-  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak", "dir.gjf/file"}) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.COM", "a", "a.gjf.bak", "dir.gjf/file"}) {
     FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), PathOf(name)});
     EXPECT_TRUE(FormMolecules->MolFiles.empty()) << name;
     const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
@@ -195,12 +233,34 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsSaidAndOpensNothing) {
       QDir(folder.path()).canonicalPath() + QStringLiteral("/missing.gjf")));
 }
 
-TEST_F(CommandLine, ALogFileIsAGaussianOutput) {
-  Start({WriteFile("job.log", ExampleText("water.out"))});
-  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
-  EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
-  EXPECT_EQ(FormMolecules->MolFiles[0].ModeData.ModeNumbers.size(), 3u);
-  EXPECT_EQ(FormGL->MolGLs[0].Bonds.size(), 2u);  // bonds by distance
+// Gaussian writes its output as ".log" on Linux; ".com" is an input as ".gjf"
+// is. A file of no atoms is said and opens nothing.
+TEST_F(CommandLine, LogAndComFilesOpenAsOutputAndInput) {
+  Start();
+  const struct {
+    const char* Name;
+    std::string Text;
+    int FileType;  // 0: nothing opens
+  } cases[] = {{"job.log", ExampleText("water.out"), GAUSSIAN_OUTPUT},
+               {"job.com", ZMatrixInput, GAUSSIAN_INPUT},
+               {"empty.gjf", "#T HF/STO-3G\n\nno molecule\n\n0 1\n\n", 0}};
+  for (const auto& c : cases) {
+    const QString path = WriteFile(c.Name, c.Text);
+    const std::size_t before = FormMolecules->MolFiles.size();
+    dialogs.Calls.clear();
+    FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), path});
+    const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+    if (c.FileType == 0) {
+      EXPECT_EQ(FormMolecules->MolFiles.size(), before) << c.Name;
+      ASSERT_EQ(messages.size(), 1u) << c.Name;
+      EXPECT_EQ(messages[0].Text, path + QStringLiteral("には Gaussian Input として読める原子がありません。"));
+      continue;
+    }
+    EXPECT_TRUE(messages.empty()) << c.Name;
+    ASSERT_EQ(FormMolecules->MolFiles.size(), before + 1) << c.Name;
+    EXPECT_EQ(FormMolecules->MolFiles.back().FileType, c.FileType) << c.Name;
+    EXPECT_EQ(FormGL->MolGLs.back().Bonds.size(), 2u) << c.Name << ": bonds by distance";
+  }
 }
 
 TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {
