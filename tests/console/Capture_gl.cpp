@@ -397,6 +397,35 @@ TEST_F(Capture, AnImaginaryModeTakesItsAbsolutePeriodAndAModeOfZeroIsRefused) {
   ExpectIdle();
 }
 
+// The frequency text stands right of the centre: at the default image size
+// of 320 x 240 it would run past the right edge, and in a narrow picture it
+// would start past it. Wherever it must be moved to, all of it is drawn.
+TEST_F(Capture, TheFrequencyTextFitsEveryPictureWhole) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->MolGLs[0].ShowMolecule = false;  // the text alone
+  FormMolecules->ListViewNormalModes->SelectRow(0);
+  ASSERT_NE(FormMolecules->SelectedNormalMode(), nullptr);
+  FormMolecules->SelectedNormalMode()->Frequency = -1180.2;
+  const QSize sizes[] = {{960, 680}, {320, 240}, {200, 400}};
+  std::vector<int> inked;
+  for (const QSize& size : sizes) {
+    FormGL->ImageWidth = size.width();
+    FormGL->ImageHeight = size.height();
+    const QString name = PathOf(QStringLiteral("text%1.bmp").arg(size.width()));
+    dialogs.ChooseFile(name, 1);
+    FormGL->SaveWindowImage->trigger();
+    const QImage image(name);
+    ASSERT_EQ(image.size(), size);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) count += !IsBackground(image.pixel(x, y));
+    inked.push_back(count);
+  }
+  EXPECT_GT(inked[0], 100);
+  EXPECT_EQ(inked[1], inked[0]) << "cut at the right edge";
+  EXPECT_EQ(inked[2], inked[0]) << "cut, or not drawn at all";
+}
+
 // A picture the user may not write is asked about, then refused as a file
 // that cannot be deleted, and stays as it was.
 TEST_F(Capture, PicturesTheUserMayNotWriteStayAsTheyWere) {
