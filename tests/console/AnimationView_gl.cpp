@@ -1,6 +1,10 @@
 // The example animation file drawn by the view: the frame's molecule
 // vibrating in the frame's mode, and the project's texts in the corner.
+#include <set>
+
 #include <GL/gl.h>
+
+#include <QToolButton>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
@@ -35,14 +39,14 @@ class AnimationView : public FormsFixture {
 
 TEST_F(AnimationView, TheFramesMoleculeAndTextsAppear) {
   MolAnimation& animation = FormMolecules->Animation;
-  ASSERT_EQ(animation.Frames.size(), 3u);
+  ASSERT_EQ(animation.Frames.size(), 4u);
   ASSERT_TRUE(FormGL->AnimationMode);
   const ViewFrame first = RenderFrame();
   EXPECT_GT(Middle(first), 100);
   EXPECT_GT(Corner(first), 20);
 
-  // The frame at 200 fs vibrates the molecule in its mode 2.
-  FormGL->CurrentTime = 200;
+  // The frame at 300 fs vibrates the molecule in its mode 2.
+  FormGL->CurrentTime = 300;
   RenderFrame();
   const MolGL& water = FormGL->MolGLs.at(0);
   ASSERT_EQ(water.Modes.size(), 3u);
@@ -61,4 +65,23 @@ TEST_F(AnimationView, AMoleculeTheFrameDoesNotPlaceIsNotDrawn) {
   FormMolecules->Animation.Frames.begin()->second.Molecules.clear();
   FormGL->CurrentTime = 0;
   EXPECT_EQ(Middle(RenderFrame()), 0);
+}
+
+// Play from the first frame, at the view's default step, shows every frame
+// of the example before it goes back to the first.
+TEST_F(AnimationView, PlayShowsEveryFrame) {
+  const MolAnimation& animation = FormMolecules->Animation;
+  ASSERT_EQ(FormGL->TimeStep, 3.0L);
+  FormMolecules->SpeedButtonPlay->click();
+  std::set<long double> shown;
+  long double previous = FormGL->CurrentTime;
+  for (int pass = 0; pass < 10000 && FormGL->CurrentTime >= previous; ++pass) {
+    previous = FormGL->CurrentTime;
+    FormGL->ApplicationIdle();
+    for (const auto& [time, frame] : animation.Frames)
+      if (&frame == animation.Current()) shown.insert(time);
+  }
+  std::set<long double> all;
+  for (const auto& [time, frame] : animation.Frames) all.insert(time);
+  EXPECT_EQ(shown, all);
 }
