@@ -67,21 +67,15 @@ TEST_F(AnimationView, AMoleculeTheFrameDoesNotPlaceIsNotDrawn) {
   EXPECT_EQ(Middle(RenderFrame()), 0);
 }
 
-// Play from the first frame, at the view's default step, shows every frame
-// of the example before it goes back to the first.
+// Play from the first frame, at the view's 3 fs step, shows every frame
+// before it goes back to the first.
 TEST_F(AnimationView, PlayShowsEveryFrame) {
-  const MolAnimation& animation = FormMolecules->Animation;
-  ASSERT_EQ(FormGL->TimeStep, 3.0L);
   FormMolecules->SpeedButtonPlay->click();
-  std::set<long double> shown;
-  long double previous = FormGL->CurrentTime;
-  for (int pass = 0; pass < 10000 && FormGL->CurrentTime >= previous; ++pass) {
+  std::set<const MolAnimation::MolFrame*> shown;
+  for (long double previous = -1; FormGL->CurrentTime > previous;) {
     previous = FormGL->CurrentTime;
     FormGL->ApplicationIdle();
-    for (const auto& [time, frame] : animation.Frames)
-      if (&frame == animation.Current()) shown.insert(time);
+    shown.insert(FormMolecules->Animation.Current());
   }
-  std::set<long double> all;
-  for (const auto& [time, frame] : animation.Frames) all.insert(time);
-  EXPECT_EQ(shown, all);
+  EXPECT_EQ(shown.size(), FormMolecules->Animation.Frames.size());
 }

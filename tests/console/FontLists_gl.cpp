@@ -8,9 +8,7 @@
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
 
-#include <algorithm>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "display/view/FontLists.h"
@@ -51,10 +49,8 @@ class FontListsInContext : public ::testing::Test {
   }
 
   // Draws `text` through the lists of `base` from (10, 20) on black; returns
-  // how far the raster position moved and counts the lit pixels, and gives
-  // the box they lie in (x, y from the raster position; right and top past
-  // the last pixel).
-  float Draw(unsigned base, const std::vector<unsigned char>& text, int* lit, TextBox* ink = nullptr) {
+  // how far the raster position moved and counts the lit pixels.
+  float Draw(unsigned base, const std::vector<unsigned char>& text, int* lit) {
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     glColor4ub(255, 255, 255, 255);
@@ -67,14 +63,7 @@ class FontListsInContext : public ::testing::Test {
     std::vector<unsigned char> pixels(kWidth * kHeight * 4);
     glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
     *lit = 0;
-    TextBox box{kWidth, -kWidth, kHeight, -kHeight};
-    for (std::size_t i = 0; i < pixels.size(); i += 4) {
-      if (pixels[i] <= 128) continue;
-      ++*lit;
-      const float x = static_cast<float>(i / 4 % kWidth) - 10, y = static_cast<float>(i / 4 / kWidth) - 20;
-      box = {std::min(box.Left, x), std::max(box.Right, x + 1), std::min(box.Bottom, y), std::max(box.Top, y + 1)};
-    }
-    if (ink) *ink = box;
+    for (std::size_t i = 0; i < pixels.size(); i += 4) *lit += pixels[i] > 128;
     return raster[0] - 10;
   }
 
@@ -127,26 +116,4 @@ TEST_F(FontListsInContext, RebuildingReplacesTheListsAndDeletingRemovesOnlyOneFo
   EXPECT_FALSE(glIsList(TimeFontListBase + '8'));
   EXPECT_TRUE(glIsList(FreqFontListBase + '8'));
   EXPECT_EQ(Draw(FreqFontListBase, {'8'}, &lit), wide);
-}
-
-// The view moves its texts in from the edges by what the lists would draw.
-TEST_F(FontListsInContext, AMeasuredTextHoldsItsInkAndItsAdvance) {
-  EXPECT_EQ(MeasureText(TimeFontListBase, "12").Right, 0) << "no lists yet";
-  BuildFontLists(TextFont(27), TimeFontListBase);
-  const std::string text = "-1180 cm-1";
-  const TextBox measured = MeasureText(TimeFontListBase, text);
-  int lit = 0;
-  TextBox ink;
-  const float moved = Draw(TimeFontListBase, std::vector<unsigned char>(text.begin(), text.end()), &lit, &ink);
-  ASSERT_GT(lit, 100);
-  EXPECT_LE(measured.Left, ink.Left);
-  EXPECT_GE(measured.Right, std::max(ink.Right, moved));
-  EXPECT_LE(measured.Right, std::max(ink.Right, moved) + 1);
-  EXPECT_LE(measured.Bottom, ink.Bottom);
-  EXPECT_GE(measured.Top, ink.Top);
-  EXPECT_LE(measured.Top, ink.Top + 1);
-  EXPECT_EQ(MeasureText(TimeFontListBase, "").Right, 0);
-
-  DeleteFontLists(TimeFontListBase);
-  EXPECT_EQ(MeasureText(TimeFontListBase, text).Right, 0);
 }

@@ -135,29 +135,4 @@ TEST(ViewTexts, TimeTextCountsFromTheFirstFrame) {
   EXPECT_EQ(TimeText(1e17L + 3.0L, 1e17L), "3 fs");
 }
 
-// A text 100 wide with ink 2 left of its position and 5 below its baseline,
-// 20 above it, in a view of 320 x 240; moved, it keeps 4 pixels off the edge.
-TEST(ViewTexts, ATextIsMovedInOnlyAsFarAsTheViewNeeds) {
-  const TextBox box{-2, 100, -5, 20};
-  const struct {
-    float X, Y;
-    float FittedX, FittedY;
-  } cases[] = {
-      {50, 100, 50, 100},    // inside: where it was
-      {216, 216, 216, 216},  // just inside the margins
-      {226, 130, 216, 130},  // past the right edge by 6
-      {400, 130, 216, 130},  // its position past the edge
-      {-30, 130, 6, 130},    // past the left edge, ink and all
-      {50, 230, 50, 216},    // past the top
-      {50, 1, 50, 9},        // its descent below the bottom
-  };
-  for (const auto& c : cases) {
-    const TextPlace place = FitText(c.X, c.Y, box, 320, 240);
-    EXPECT_EQ(place.X, c.FittedX) << c.X << ", " << c.Y;
-    EXPECT_EQ(place.Y, c.FittedY) << c.X << ", " << c.Y;
-  }
-  // Wider than the view: its start stays in sight.
-  EXPECT_EQ(FitText(10, 100, TextBox{0, 400, 0, 20}, 320, 240).X, 4);
-}
-
 }  // namespace
