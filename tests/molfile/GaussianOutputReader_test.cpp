@@ -2,6 +2,7 @@
 
 #include "ParseText.h"
 #include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 namespace {
 
@@ -93,8 +94,7 @@ TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
   EXPECT_EQ(every.AtomIds.LineIndexes.at(0), 6u);
 }
 
-TEST(GaussianOutputGeometry, OnlyStandardOrientationTables) {
-  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Input orientation:")).AtomIds.Ids.empty());
+TEST(GaussianOutputGeometry, StandardAndInputOrientationTablesOnly) {
   EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Z-Matrix orientation:")).AtomIds.Ids.empty());
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
   // A later input orientation does not replace the standard one.
@@ -225,10 +225,9 @@ TEST(GaussianOutputFrequencies, HeaderLayouts) {
   ExpectModes(three.ModeData, 3, 3, 3);
   EXPECT_EQ(three.ModeData.Depolarizations[1], static_cast<float>(0.16));
 
-  // The header lines must follow each other; one or two of them read nothing.
+  // The header needs its first and its last line.
   const std::string firstLine = kHeader3.substr(0, kHeader3.find('\n') + 1);
   const std::string lastTwo = kHeader3.substr(firstLine.size());
-  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(firstLine + " Low frequencies --- 1\n" + lastTwo)).ModeData, 0, 0, 0);
   ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(lastTwo)).ModeData, 0, 0, 0);
   ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(firstLine)).ModeData, 0, 0, 0);
   ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4.substr(0, kHeader4.rfind(" and")))).ModeData, 0, 0, 0);
@@ -361,4 +360,141 @@ TEST(GaussianOutputExample, WaterReadsFromItsFile) {
   ExpectModes(f.ModeData, 3, 3, 0);
   EXPECT_EQ(f.ModeData.Symmetries[2], "B2");
   EXPECT_EQ(f.ModeData.RamanActivities[1], static_cast<float>(67.7148));
+}
+
+namespace {
+
+// What a parse gives, on one line: the atoms (how many, the first one's x),
+// the mode numbers, each value table that has entries ("?" for a value not
+// known), the displacement rows of each mode, and the charge line kept.
+std::string Summary(const MolFile& f) {
+  std::string s = "atoms " + std::to_string(f.AtomIds.Ids.size());
+  if (!f.AtomIds.Ids.empty()) s += " x " + FormatFloat("0.##", f.CartesianData.Positions.at(0).x);
+  const NormalModes& m = f.ModeData;
+  const auto add = [&s](const char* name, const auto& values, const auto& text) {
+    if (values.empty()) return;
+    s += std::string(" | ") + name;
+    for (const auto& value : values) s += ' ' + text(value);
+  };
+  const auto number = [](std::uint32_t n) { return std::to_string(n); };
+  const auto value = [](float v) { return NormalModes::IsKnown(v) ? FormatFloat("0.##", v) : "?"; };
+  add("modes", m.ModeNumbers, number);
+  add("freq", m.Frequencies, value);
+  add("red", m.ReducedMasses, value);
+  add("frc", m.ForceConstants, value);
+  add("ir", m.IRIntensities, value);
+  add("raman", m.RamanActivities, value);
+  add("depolar", m.Depolarizations, value);
+  add("rows", m.Displacements, [](const NormalModes::Displacement& d) { return std::to_string(d.Vectors.size()); });
+  return s + " | charge " + std::to_string(f.Charge) + ' ' + std::to_string(f.Multiplicity);
+}
+
+std::string WaterRowsAt(const std::string& x) {
+  return "      1          8           0        " + x + "    0.000000    0.119262\n"
+         "      2          1           0        " + x + "    0.763239   -0.477047\n"
+         "      3          1           0        " + x + "   -0.763239   -0.477047\n";
+}
+
+const std::string kModeNumbers =
+    "                      1                      2                      3\n"
+    "                     A1                     A1                     B2\n";
+
+// Water with a frequency section of one block of three modes.
+std::string Job(const std::string& header, const std::string& valueRows, const std::string& end = "\n") {
+  return Table(kWaterRows) + "\n" + header + kModeNumbers + valueRows + kWaterDisplacements + end;
+}
+
+const std::string kVcdHeader =
+    " Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
+    " activities (A**4/AMU), depolarization ratios for plane and unpolarized\n"
+    " incident light, reduced masses (AMU), force constants (mDyne/A),\n"
+    " Dipole strengths (10**-40 esu**2-cm**2),\n"
+    " Rotational strengths (10**-44 esu**2-cm**2),\n"
+    " E-M angle = Angle between electric and magnetic dipole transition moments (deg),\n"
+    " and normal coordinates:\n";
+
+const std::string kChargeLine = " Charge = -1 Multiplicity = 2\n";
+
+}  // namespace
+
+TEST(GaussianOutput, OutputsOfOtherJobsAndWideValues) {
+  const struct {
+    const char* what;
+    std::int32_t type;
+    std::string text;
+    std::string expected;
+  } cases[] = {
+      {"starred first values glued to the -- column, in every value row", GAUSSIAN_OUTPUT,
+       Job(kHeader4,
+           " Frequencies --***********              4070.2237              4188.6013\n"
+           " Red. masses --***********                 1.0453                 1.0816\n"
+           " Frc consts  --***********                10.2027                11.1805\n"
+           " IR Inten    --***********                18.5627                58.6392\n"
+           " Raman Activ --***********            ***********            ***********\n"
+           " Depolar     --***********                 0.1632                 0.7500\n"),
+       "atoms 3 x 0 | modes 1 2 3 | freq ? 4070.22 4188.6 | red ? 1.05 1.08 | frc ? 10.2 11.18 | "
+       "ir ? 18.56 58.64 | raman ? ? ? | depolar ? 0.16 0.75 | rows 3 3 3 | charge 0 1"},
+      {"full-width numbers glued to the column, in a block of one mode", GAUSSIAN_OUTPUT,
+       Table(kWaterRows) + "\n" + kHeader4 +
+           "                      1\n"
+           "                      A\n"
+           " Frequencies ---1234.5678\n"
+           " IR Inten    --123456.7890\n"
+           " Raman Activ --***********\n"
+           "  Atom  AN      X      Y      Z\n"
+           "     1   8     0.00   0.00   0.07\n\n",
+       "atoms 3 x 0 | modes 1 | freq -1234.57 | ir 123456.79 | raman ? | rows 1 | charge 0 1"},
+      {"columns that hold no value: the high-precision ---, text after --", GAUSSIAN_OUTPUT,
+       Job(kHeader4,
+           " Frequencies ---   1.5   2.5   3.5\n"
+           " Red. masses --x   1.5   2.5   3.5\n"
+           " Depolar     --x   1.5   2.5   3.5\n"),
+       "atoms 3 x 0 | modes 1 2 3 | red 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1"},
+      {"a VCD job's seven-line header and its rows without a table", GAUSSIAN_OUTPUT,
+       Job(kVcdHeader,
+           " Frequencies --   1827.1596              4070.2237              4188.6013\n"
+           " IR Inten    --     99.7386                18.5627                58.6392\n"
+           " Dip. str.   --     21.7760                 3.2034                 9.8520\n"
+           " Rot. str.   --     -0.0000                 0.0000                -0.0000\n"
+           " E-M angle   --     90.0000                90.0000                90.0000\n"
+           " Raman Activ --      6.5232                67.7148                29.1930\n"),
+       "atoms 3 x 0 | modes 1 2 3 | freq 1827.16 4070.22 4188.6 | ir 99.74 18.56 58.64 | "
+       "raman 6.52 67.71 29.19 | rows 3 3 3 | charge 0 1"},
+      {"an IRC point's header", GAUSSIAN_OUTPUT,
+       Job(" Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n"
+           " IRC Coupling Elements (AU), and normal coordinates:\n",
+           " Frequencies --   1827.1596              4070.2237              4188.6013\n"),
+       "atoms 3 x 0 | modes 1 2 3 | freq 1827.16 4070.22 4188.6 | rows 3 3 3 | charge 0 1"},
+      {"a line of blanks ends the section before the thermochemistry", GAUSSIAN_OUTPUT,
+       Job(kHeader4, " Frequencies --   1827.1596              4070.2237              4188.6013\n",
+           " \n Thermal correction to Energy= 0.024\n"),
+       "atoms 3 x 0 | modes 1 2 3 | freq 1827.16 4070.22 4188.6 | rows 3 3 3 | charge 0 1"},
+      {"without standard tables the last input table", GAUSSIAN_OUTPUT,
+       Table(kWaterRows, "Input orientation:") + Table(WaterRowsAt("1.000000"), "Input orientation:") +
+           Table(WaterRowsAt("2.000000"), "Z-Matrix orientation:"),
+       "atoms 3 x 1 | charge 0 1"},
+      {"without standard tables every input table", GAUSSIAN_OUTPUT_ANIMATION,
+       Table(kWaterRows, "Input orientation:") + Table(WaterRowsAt("1.000000"), "Input orientation:"),
+       "atoms 6 x 0 | charge 0 1"},
+      {"a standard table before or after input tables wins", GAUSSIAN_OUTPUT_ANIMATION,
+       Table(WaterRowsAt("1.000000"), "Input orientation:") + Table(kWaterRows) +
+           Table(WaterRowsAt("2.000000"), "Input orientation:"),
+       "atoms 3 x 0 | charge 0 1"},
+      {"the charge line of the job", GAUSSIAN_OUTPUT, kChargeLine + Table(kWaterRows),
+       "atoms 3 x 0 | charge -1 2"},
+      {"the last charge line before the geometry kept", GAUSSIAN_OUTPUT,
+       " Charge =  0 Multiplicity = 1\n" + Table(kWaterRows) + kChargeLine + Table(WaterRowsAt("1.000000")) +
+           " Charge = -2 Multiplicity = 1\n" + Table(WaterRowsAt("2.000000"), "Input orientation:"),
+       "atoms 3 x 1 | charge -1 2"},
+      {"the charge line before an input table kept", GAUSSIAN_OUTPUT,
+       kChargeLine + Table(kWaterRows, "Input orientation:") + " Charge = -2 Multiplicity = 1\n",
+       "atoms 3 x 0 | charge -1 2"},
+      {"the whole molecule's charge, not a fragment's", GAUSSIAN_OUTPUT,
+       " Charge = -1 Multiplicity = 2 in supermolecule\n"
+       " Charge =  0 Multiplicity = 1 in fragment      1.\n" + Table(kWaterRows),
+       "atoms 3 x 0 | charge -1 2"},
+      {"a charge line without a geometry", GAUSSIAN_OUTPUT, kChargeLine, "atoms 0 | charge -1 2"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Summary(ParseText(c.type, c.text)), c.expected) << c.what;
 }
