@@ -290,7 +290,9 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
         BeginsWith(tokens, {"Standard", "Orientation:"})) {
       OrientSeen = true;
       heading = &standard;
-    } else if (BeginsWith(tokens, {"Input", "orientation:"})) {
+    } else if (!standard.read && BeginsWith(tokens, {"Input", "orientation:"})) {
+      // Once a standard table is read no input table can be kept: the rest
+      // are passed over unread.
       OrientSeen = true;
       heading = &input;
     }
