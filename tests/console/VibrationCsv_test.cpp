@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "molfile/MolFile.h"
-#include "tests/molfile/ParseText.h"
 #include "tests/CommaLocale.h"
 
 namespace {
@@ -85,24 +84,4 @@ TEST(VibrationCsv, ValuesNotKnownGiveEmptyCells) {
             kHeader +
                 "1,A1,500.0000,1.5000,-12.3400,,3.0000,0.7500\r\n"
                 "2,B2,,2.0000,0.0000,0.2500,4.0000,0.1000\r\n");
-}
-
-// A starred value glued to the "--" column once cost the last mode its row.
-TEST(VibrationCsv, AnOverflowingFirstValueKeepsEveryMode) {
-  const MolFile file = ParseText(GAUSSIAN_OUTPUT,
-                                 " Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
-                                 " and normal coordinates:\n"
-                                 "                      1                      2                      3\n"
-                                 "                      A                      A                      A\n"
-                                 " Frequencies --    410.0273              1411.3951              1413.3654\n"
-                                 " Red. masses --      1.2356                 1.1017                 1.1017\n"
-                                 " Frc consts  --      0.1224                 1.2930                 1.2966\n"
-                                 " IR Inten    --     68.0896                 3.2830                 3.3203\n"
-                                 " Raman Activ --***********            ***********                 0.5000\n"
-                                 " Depolar     --      0.7500                 0.7500                 0.7500\n");
-  EXPECT_EQ(VibrationCsvText(file.ModeData, 1.0),
-            kHeader +
-                "1,A,410.0273,1.2356,0.1224,68.0896,,0.7500\r\n"
-                "2,A,1411.3951,1.1017,1.2930,3.2830,,0.7500\r\n"
-                "3,A,1413.3654,1.1017,1.2966,3.3203,0.5000,0.7500\r\n");
 }

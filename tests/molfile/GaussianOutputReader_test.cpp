@@ -364,137 +364,86 @@ TEST(GaussianOutputExample, WaterReadsFromItsFile) {
 
 namespace {
 
-// What a parse gives, on one line: the atoms (how many, the first one's x),
-// the mode numbers, each value table that has entries ("?" for a value not
-// known), the displacement rows of each mode, and the charge line kept.
+// A parse on one line: the atoms (count, first x), each value table that has
+// entries ("?" for a value not known), the rows of each mode, the charge.
 std::string Summary(const MolFile& f) {
-  std::string s = "atoms " + std::to_string(f.AtomIds.Ids.size());
+  std::string s = std::to_string(f.AtomIds.Ids.size()) + " atoms";
   if (!f.AtomIds.Ids.empty()) s += " x " + FormatFloat("0.##", f.CartesianData.Positions.at(0).x);
   const NormalModes& m = f.ModeData;
-  const auto add = [&s](const char* name, const auto& values, const auto& text) {
-    if (values.empty()) return;
-    s += std::string(" | ") + name;
-    for (const auto& value : values) s += ' ' + text(value);
-  };
-  const auto number = [](std::uint32_t n) { return std::to_string(n); };
-  const auto value = [](float v) { return NormalModes::IsKnown(v) ? FormatFloat("0.##", v) : "?"; };
-  add("modes", m.ModeNumbers, number);
-  add("freq", m.Frequencies, value);
-  add("red", m.ReducedMasses, value);
-  add("frc", m.ForceConstants, value);
-  add("ir", m.IRIntensities, value);
-  add("raman", m.RamanActivities, value);
-  add("depolar", m.Depolarizations, value);
-  add("rows", m.Displacements, [](const NormalModes::Displacement& d) { return std::to_string(d.Vectors.size()); });
+  for (const auto& [name, table] : std::initializer_list<std::pair<const char*, const std::vector<float>*>>{
+           {"freq", &m.Frequencies}, {"red", &m.ReducedMasses}, {"frc", &m.ForceConstants},
+           {"ir", &m.IRIntensities}, {"raman", &m.RamanActivities}, {"depolar", &m.Depolarizations}})
+    if (!table->empty()) {
+      s += std::string(" | ") + name;
+      for (float v : *table) s += ' ' + (NormalModes::IsKnown(v) ? FormatFloat("0.##", v) : "?");
+    }
+  if (!m.Displacements.empty()) s += " | rows";
+  for (const NormalModes::Displacement& d : m.Displacements) s += ' ' + std::to_string(d.Vectors.size());
   return s + " | charge " + std::to_string(f.Charge) + ' ' + std::to_string(f.Multiplicity);
 }
 
-std::string WaterRowsAt(const std::string& x) {
-  return "      1          8           0        " + x + "    0.000000    0.119262\n"
-         "      2          1           0        " + x + "    0.763239   -0.477047\n"
-         "      3          1           0        " + x + "   -0.763239   -0.477047\n";
+std::string WaterAt(const std::string& x, const std::string& heading = "Input orientation:") {
+  return Table("      1          8           0        " + x + "    0.000000    0.119262\n"
+               "      2          1           0        " + x + "    0.763239   -0.477047\n"
+               "      3          1           0        " + x + "   -0.763239   -0.477047\n", heading);
 }
 
-const std::string kModeNumbers =
-    "                      1                      2                      3\n"
-    "                     A1                     A1                     B2\n";
-
-// Water with a frequency section of one block of three modes.
-std::string Job(const std::string& header, const std::string& valueRows, const std::string& end = "\n") {
-  return Table(kWaterRows) + "\n" + header + kModeNumbers + valueRows + kWaterDisplacements + end;
+// Water with one block of three modes whose value rows are `rows`.
+std::string Job(const std::string& rows, const std::string& header = kHeader4, const std::string& end = "\n") {
+  return Table(kWaterRows) + "\n" + header + kWaterModes.substr(0, kWaterModes.find(" Freq")) + rows +
+         kWaterDisplacements + end;
 }
-
-const std::string kVcdHeader =
-    " Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
-    " activities (A**4/AMU), depolarization ratios for plane and unpolarized\n"
-    " incident light, reduced masses (AMU), force constants (mDyne/A),\n"
-    " Dipole strengths (10**-40 esu**2-cm**2),\n"
-    " Rotational strengths (10**-44 esu**2-cm**2),\n"
-    " E-M angle = Angle between electric and magnetic dipole transition moments (deg),\n"
-    " and normal coordinates:\n";
-
-const std::string kChargeLine = " Charge = -1 Multiplicity = 2\n";
 
 }  // namespace
 
 TEST(GaussianOutput, OutputsOfOtherJobsAndWideValues) {
+  const std::string kLastLine = " and normal coordinates:\n", kFreq = " Frequencies --  1.5  2.5  3.5\n";
   const struct {
-    const char* what;
     std::int32_t type;
-    std::string text;
-    std::string expected;
+    std::string text, expected;
   } cases[] = {
-      {"starred first values glued to the -- column, in every value row", GAUSSIAN_OUTPUT,
-       Job(kHeader4,
-           " Frequencies --***********              4070.2237              4188.6013\n"
-           " Red. masses --***********                 1.0453                 1.0816\n"
-           " Frc consts  --***********                10.2027                11.1805\n"
-           " IR Inten    --***********                18.5627                58.6392\n"
-           " Raman Activ --***********            ***********            ***********\n"
-           " Depolar     --***********                 0.1632                 0.7500\n"),
-       "atoms 3 x 0 | modes 1 2 3 | freq ? 4070.22 4188.6 | red ? 1.05 1.08 | frc ? 10.2 11.18 | "
-       "ir ? 18.56 58.64 | raman ? ? ? | depolar ? 0.16 0.75 | rows 3 3 3 | charge 0 1"},
-      {"full-width numbers glued to the column, in a block of one mode", GAUSSIAN_OUTPUT,
-       Table(kWaterRows) + "\n" + kHeader4 +
-           "                      1\n"
-           "                      A\n"
-           " Frequencies ---1234.5678\n"
-           " IR Inten    --123456.7890\n"
-           " Raman Activ --***********\n"
-           "  Atom  AN      X      Y      Z\n"
-           "     1   8     0.00   0.00   0.07\n\n",
-       "atoms 3 x 0 | modes 1 | freq -1234.57 | ir 123456.79 | raman ? | rows 1 | charge 0 1"},
-      {"columns that hold no value: the high-precision ---, text after --", GAUSSIAN_OUTPUT,
-       Job(kHeader4,
-           " Frequencies ---   1.5   2.5   3.5\n"
-           " Red. masses --x   1.5   2.5   3.5\n"
-           " Depolar     --x   1.5   2.5   3.5\n"),
-       "atoms 3 x 0 | modes 1 2 3 | red 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1"},
-      {"a VCD job's seven-line header and its rows without a table", GAUSSIAN_OUTPUT,
-       Job(kVcdHeader,
-           " Frequencies --   1827.1596              4070.2237              4188.6013\n"
-           " IR Inten    --     99.7386                18.5627                58.6392\n"
-           " Dip. str.   --     21.7760                 3.2034                 9.8520\n"
-           " Rot. str.   --     -0.0000                 0.0000                -0.0000\n"
-           " E-M angle   --     90.0000                90.0000                90.0000\n"
-           " Raman Activ --      6.5232                67.7148                29.1930\n"),
-       "atoms 3 x 0 | modes 1 2 3 | freq 1827.16 4070.22 4188.6 | ir 99.74 18.56 58.64 | "
-       "raman 6.52 67.71 29.19 | rows 3 3 3 | charge 0 1"},
-      {"an IRC point's header", GAUSSIAN_OUTPUT,
-       Job(" Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n"
-           " IRC Coupling Elements (AU), and normal coordinates:\n",
-           " Frequencies --   1827.1596              4070.2237              4188.6013\n"),
-       "atoms 3 x 0 | modes 1 2 3 | freq 1827.16 4070.22 4188.6 | rows 3 3 3 | charge 0 1"},
-      {"a line of blanks ends the section before the thermochemistry", GAUSSIAN_OUTPUT,
-       Job(kHeader4, " Frequencies --   1827.1596              4070.2237              4188.6013\n",
-           " \n Thermal correction to Energy= 0.024\n"),
-       "atoms 3 x 0 | modes 1 2 3 | freq 1827.16 4070.22 4188.6 | rows 3 3 3 | charge 0 1"},
-      {"without standard tables the last input table", GAUSSIAN_OUTPUT,
-       Table(kWaterRows, "Input orientation:") + Table(WaterRowsAt("1.000000"), "Input orientation:") +
-           Table(WaterRowsAt("2.000000"), "Z-Matrix orientation:"),
-       "atoms 3 x 1 | charge 0 1"},
-      {"without standard tables every input table", GAUSSIAN_OUTPUT_ANIMATION,
-       Table(kWaterRows, "Input orientation:") + Table(WaterRowsAt("1.000000"), "Input orientation:"),
-       "atoms 6 x 0 | charge 0 1"},
-      {"a standard table before or after input tables wins", GAUSSIAN_OUTPUT_ANIMATION,
-       Table(WaterRowsAt("1.000000"), "Input orientation:") + Table(kWaterRows) +
-           Table(WaterRowsAt("2.000000"), "Input orientation:"),
-       "atoms 3 x 0 | charge 0 1"},
-      {"the charge line of the job", GAUSSIAN_OUTPUT, kChargeLine + Table(kWaterRows),
-       "atoms 3 x 0 | charge -1 2"},
-      {"the last charge line before the geometry kept", GAUSSIAN_OUTPUT,
-       " Charge =  0 Multiplicity = 1\n" + Table(kWaterRows) + kChargeLine + Table(WaterRowsAt("1.000000")) +
-           " Charge = -2 Multiplicity = 1\n" + Table(WaterRowsAt("2.000000"), "Input orientation:"),
-       "atoms 3 x 1 | charge -1 2"},
-      {"the charge line before an input table kept", GAUSSIAN_OUTPUT,
-       kChargeLine + Table(kWaterRows, "Input orientation:") + " Charge = -2 Multiplicity = 1\n",
-       "atoms 3 x 0 | charge -1 2"},
-      {"the whole molecule's charge, not a fragment's", GAUSSIAN_OUTPUT,
-       " Charge = -1 Multiplicity = 2 in supermolecule\n"
-       " Charge =  0 Multiplicity = 1 in fragment      1.\n" + Table(kWaterRows),
-       "atoms 3 x 0 | charge -1 2"},
-      {"a charge line without a geometry", GAUSSIAN_OUTPUT, kChargeLine, "atoms 0 | charge -1 2"},
+      // A value as wide as its column touches the "--" column.
+      {GAUSSIAN_OUTPUT,
+       Job(" Frequencies --***********   2.5   3.5\n Red. masses --***********   2.5   3.5\n"
+           " Frc consts  --***********   2.5   3.5\n IR Inten    --***********   2.5   3.5\n"
+           " Raman Activ --***********   ***********   ***********\n Depolar     --***********   2.5   3.5\n"),
+       "3 atoms x 0 | freq ? 2.5 3.5 | red ? 2.5 3.5 | frc ? 2.5 3.5 | ir ? 2.5 3.5 | raman ? ? ? | "
+       "depolar ? 2.5 3.5 | rows 3 3 3 | charge 0 1"},
+      {GAUSSIAN_OUTPUT,
+       Table(kWaterRows) + "\n" + kHeader4 + "  1\n  A\n Frequencies ---1234.5678\n IR Inten    --123456.7890\n" +
+           " Raman Activ --***********\n  Atom  AN      X      Y      Z\n     1   8     0.00   0.00   0.07\n",
+       "3 atoms x 0 | freq -1234.57 | ir 123456.79 | raman ? | rows 1 | charge 0 1"},
+      // The high-precision section's "---" holds no value.
+      {GAUSSIAN_OUTPUT, Job(" Frequencies ---   1.5   2.5   3.5\n"), "3 atoms x 0 | rows 3 3 3 | charge 0 1"},
+      // A VCD job's seven-line header, and its rows without a table; an IRC point's header.
+      {GAUSSIAN_OUTPUT,
+       Job(kFreq + " Dip. str.   --  21.7  3.2  9.8\n Rot. str.   --  -0.0  0.0  -0.0\n"
+                   " E-M angle   --  90.0  90.0  90.0\n IR Inten    --  4.5  5.5  6.5\n",
+           kHeader4.substr(0, kHeader4.find(kLastLine)) + " Dipole strengths (10**-40 esu**2-cm**2),\n" +
+               " Rotational strengths (10**-44 esu**2-cm**2),\n E-M angle = Angle between electric and "
+               "magnetic dipole transition moments (deg),\n" + kLastLine),
+       "3 atoms x 0 | freq 1.5 2.5 3.5 | ir 4.5 5.5 6.5 | rows 3 3 3 | charge 0 1"},
+      {GAUSSIAN_OUTPUT,
+       Job(kFreq, " Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n"
+                  " IRC Coupling Elements (AU), and normal coordinates:\n"),
+       "3 atoms x 0 | freq 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1"},
+      // A line of blanks ends the section before the thermochemistry.
+      {GAUSSIAN_OUTPUT, Job(kFreq, kHeader4, " \n Thermal correction to Energy= 0.024\n"),
+       "3 atoms x 0 | freq 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1"},
+      // Without standard tables the input ones stand in, with the charge
+      // line before the one kept; a standard table wins wherever it stands.
+      {GAUSSIAN_OUTPUT,
+       " Charge = 0 Multiplicity = 1\n" + WaterAt("0.000000") + " Charge = -1 Multiplicity = 2\n" +
+           WaterAt("1.000000") + " Charge = -2 Multiplicity = 1\n" + WaterAt("2.000000", "Z-Matrix orientation:"),
+       "3 atoms x 1 | charge -1 2"},
+      {GAUSSIAN_OUTPUT_ANIMATION, WaterAt("0.000000") + WaterAt("1.000000"), "6 atoms x 0 | charge 0 1"},
+      {GAUSSIAN_OUTPUT_ANIMATION, WaterAt("1.000000") + Table(kWaterRows) + WaterAt("2.000000"),
+       "3 atoms x 0 | charge 0 1"},
+      // The whole molecule's charge, not a fragment's.
+      {GAUSSIAN_OUTPUT,
+       " Charge = -1 Multiplicity = 2 in supermolecule\n Charge = 0 Multiplicity = 1 in fragment 1.\n" +
+           Table(kWaterRows),
+       "3 atoms x 0 | charge -1 2"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(Summary(ParseText(c.type, c.text)), c.expected) << c.what;
+  for (const auto& c : cases) EXPECT_EQ(Summary(ParseText(c.type, c.text)), c.expected) << c.text;
 }
