@@ -21,6 +21,11 @@ const std::string kWaterRows =
     "      2          1           0        0.000000    0.763239   -0.477047\n"
     "      3          1           0        0.000000   -0.763239   -0.477047\n";
 
+const std::string kMovedRows =  // x = 1
+    "      1          8           0        1.000000    0.000000    0.119262\n"
+    "      2          1           0        1.000000    0.763239   -0.477047\n"
+    "      3          1           0        1.000000   -0.763239   -0.477047\n";
+
 const std::string kHeader4 =
     " Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering\n"
     " activities (A**4/AMU), depolarization ratios for plane and unpolarized\n"
@@ -68,11 +73,7 @@ void ExpectModes(const NormalModes& m, std::size_t modes, std::size_t raman, std
 }  // namespace
 
 TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
-  const std::string moved =
-      "      1          8           0        1.000000    0.000000    0.119262\n"
-      "      2          1           0        1.000000    0.763239   -0.477047\n"
-      "      3          1           0        1.000000   -0.763239   -0.477047\n";
-  const std::string text = " Entering\n" + Table(kWaterRows) + " SCF Done\n" + Table(moved);
+  const std::string text = " Entering\n" + Table(kWaterRows) + " SCF Done\n" + Table(kMovedRows);
 
   const MolFile last = ParseText(GAUSSIAN_OUTPUT, text);
   ASSERT_EQ(last.AtomIds.Ids, (std::vector<std::int32_t>{0, 1, 2}));
@@ -370,22 +371,16 @@ std::string Summary(const MolFile& f) {
   std::string s = std::to_string(f.AtomIds.Ids.size()) + " atoms";
   if (!f.AtomIds.Ids.empty()) s += " x " + FormatFloat("0.##", f.CartesianData.Positions.at(0).x);
   const NormalModes& m = f.ModeData;
-  for (const auto& [name, table] : std::initializer_list<std::pair<const char*, const std::vector<float>*>>{
-           {"freq", &m.Frequencies}, {"red", &m.ReducedMasses}, {"frc", &m.ForceConstants},
-           {"ir", &m.IRIntensities}, {"raman", &m.RamanActivities}, {"depolar", &m.Depolarizations}})
-    if (!table->empty()) {
-      s += std::string(" | ") + name;
-      for (float v : *table) s += ' ' + (NormalModes::IsKnown(v) ? FormatFloat("0.##", v) : "?");
-    }
+  const std::pair<const char*, const std::vector<float>*> tables[] = {
+      {"freq", &m.Frequencies}, {"red", &m.ReducedMasses},        {"frc", &m.ForceConstants},
+      {"ir", &m.IRIntensities}, {"raman", &m.RamanActivities}, {"depolar", &m.Depolarizations}};
+  for (const auto& [name, table] : tables) {
+    if (!table->empty()) s += std::string(" | ") + name;
+    for (float v : *table) s += ' ' + (NormalModes::IsKnown(v) ? FormatFloat("0.##", v) : "?");
+  }
   if (!m.Displacements.empty()) s += " | rows";
   for (const NormalModes::Displacement& d : m.Displacements) s += ' ' + std::to_string(d.Vectors.size());
   return s + " | charge " + std::to_string(f.Charge) + ' ' + std::to_string(f.Multiplicity);
-}
-
-std::string WaterAt(const std::string& x, const std::string& heading = "Input orientation:") {
-  return Table("      1          8           0        " + x + "    0.000000    0.119262\n"
-               "      2          1           0        " + x + "    0.763239   -0.477047\n"
-               "      3          1           0        " + x + "   -0.763239   -0.477047\n", heading);
 }
 
 // Water with one block of three modes whose value rows are `rows`.
@@ -397,48 +392,38 @@ std::string Job(const std::string& rows, const std::string& header = kHeader4, c
 }  // namespace
 
 TEST(GaussianOutput, OutputsOfOtherJobsAndWideValues) {
-  const std::string kLastLine = " and normal coordinates:\n", kFreq = " Frequencies --  1.5  2.5  3.5\n";
+  const std::string last = " and normal coordinates:\n", freq = " Frequencies --  1.5  2.5  3.5\n";
+  const std::string input = "Input orientation:", read = "3 atoms x 0 | freq 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1";
   const struct {
     std::int32_t type;
     std::string text, expected;
   } cases[] = {
       // A value as wide as its column touches the "--" column.
       {GAUSSIAN_OUTPUT,
-       Job(" Frequencies --***********   2.5   3.5\n Red. masses --***********   2.5   3.5\n"
-           " Frc consts  --***********   2.5   3.5\n IR Inten    --***********   2.5   3.5\n"
-           " Raman Activ --***********   ***********   ***********\n Depolar     --***********   2.5   3.5\n"),
-       "3 atoms x 0 | freq ? 2.5 3.5 | red ? 2.5 3.5 | frc ? 2.5 3.5 | ir ? 2.5 3.5 | raman ? ? ? | "
-       "depolar ? 2.5 3.5 | rows 3 3 3 | charge 0 1"},
+       Job(" Raman Activ --***********   ***********   ***********\n Depolar     --***********  2.5  3.5\n"),
+       "3 atoms x 0 | raman ? ? ? | depolar ? 2.5 3.5 | rows 3 3 3 | charge 0 1"},
       {GAUSSIAN_OUTPUT,
-       Table(kWaterRows) + "\n" + kHeader4 + "  1\n  A\n Frequencies ---1234.5678\n IR Inten    --123456.7890\n" +
+       Table(kWaterRows) + "\n" + kHeader4 + " 1\n A\n Frequencies ---1234.5678\n IR Inten --123456.789\n" +
            " Raman Activ --***********\n  Atom  AN      X      Y      Z\n     1   8     0.00   0.00   0.07\n",
        "3 atoms x 0 | freq -1234.57 | ir 123456.79 | raman ? | rows 1 | charge 0 1"},
-      // The high-precision section's "---" holds no value.
-      {GAUSSIAN_OUTPUT, Job(" Frequencies ---   1.5   2.5   3.5\n"), "3 atoms x 0 | rows 3 3 3 | charge 0 1"},
-      // A VCD job's seven-line header, and its rows without a table; an IRC point's header.
+      // A VCD job's seven-line header and rows without a table; an IRC point's header.
       {GAUSSIAN_OUTPUT,
-       Job(kFreq + " Dip. str.   --  21.7  3.2  9.8\n Rot. str.   --  -0.0  0.0  -0.0\n"
-                   " E-M angle   --  90.0  90.0  90.0\n IR Inten    --  4.5  5.5  6.5\n",
-           kHeader4.substr(0, kHeader4.find(kLastLine)) + " Dipole strengths (10**-40 esu**2-cm**2),\n" +
-               " Rotational strengths (10**-44 esu**2-cm**2),\n E-M angle = Angle between electric and "
-               "magnetic dipole transition moments (deg),\n" + kLastLine),
-       "3 atoms x 0 | freq 1.5 2.5 3.5 | ir 4.5 5.5 6.5 | rows 3 3 3 | charge 0 1"},
+       Job(freq + " Dip. str. -- 21.7 3.2 9.8\n Rot. str. -- -0.0 0.0 -0.0\n E-M angle -- 90 90 90\n",
+           kHeader4.substr(0, kHeader4.find(last)) + " Dipole strengths (10**-40 esu**2-cm**2),\n" +
+               " Rotational strengths (10**-44 esu**2-cm**2),\n E-M angle = Angle between electric and " +
+               "magnetic dipole transition moments (deg),\n" + last),
+       read},
       {GAUSSIAN_OUTPUT,
-       Job(kFreq, " Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n"
-                  " IRC Coupling Elements (AU), and normal coordinates:\n"),
-       "3 atoms x 0 | freq 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1"},
+       Job(freq, " Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n IRC Coupling Elements (AU), " + last),
+       read},
       // A line of blanks ends the section before the thermochemistry.
-      {GAUSSIAN_OUTPUT, Job(kFreq, kHeader4, " \n Thermal correction to Energy= 0.024\n"),
-       "3 atoms x 0 | freq 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1"},
-      // Without standard tables the input ones stand in, with the charge
-      // line before the one kept; a standard table wins wherever it stands.
+      {GAUSSIAN_OUTPUT, Job(freq, kHeader4, " \n Thermal correction to Energy= 0.024\n"), read},
+      // Without standard tables the input ones stand in, with the charge line before the one kept.
       {GAUSSIAN_OUTPUT,
-       " Charge = 0 Multiplicity = 1\n" + WaterAt("0.000000") + " Charge = -1 Multiplicity = 2\n" +
-           WaterAt("1.000000") + " Charge = -2 Multiplicity = 1\n" + WaterAt("2.000000", "Z-Matrix orientation:"),
+       " Charge = 0 Multiplicity = 1\n" + Table(kWaterRows, input) + " Charge = -1 Multiplicity = 2\n" +
+           Table(kMovedRows, input) + " Charge = -2 Multiplicity = 1\n" + Table(kWaterRows, "Z-Matrix orientation:"),
        "3 atoms x 1 | charge -1 2"},
-      {GAUSSIAN_OUTPUT_ANIMATION, WaterAt("0.000000") + WaterAt("1.000000"), "6 atoms x 0 | charge 0 1"},
-      {GAUSSIAN_OUTPUT_ANIMATION, WaterAt("1.000000") + Table(kWaterRows) + WaterAt("2.000000"),
-       "3 atoms x 0 | charge 0 1"},
+      {GAUSSIAN_OUTPUT_ANIMATION, Table(kWaterRows, input) + Table(kMovedRows, input), "6 atoms x 0 | charge 0 1"},
       // The whole molecule's charge, not a fragment's.
       {GAUSSIAN_OUTPUT,
        " Charge = -1 Multiplicity = 2 in supermolecule\n Charge = 0 Multiplicity = 1 in fragment 1.\n" +
