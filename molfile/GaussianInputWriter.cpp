@@ -69,8 +69,8 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
 }  // namespace
 
 void MolFile::ToGaussianInput() {
-  std::vector<std::string> lines{"#T HF/STO-3G TEST", "", Name.empty() ? "Comment by Quivera" : Name,
-                                 "", "0 1"};
+  std::vector<std::string> lines{"#T HF/STO-3G TEST", "", Name.empty() ? "Comment by Quivera" : Name, "",
+                                 std::to_string(Charge) + ' ' + std::to_string(Multiplicity)};
   if (FileType == MOPAC_INPUT) {
     AppendMopacAtoms(*this, lines);
   } else {

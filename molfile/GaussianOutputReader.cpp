@@ -1,6 +1,7 @@
-// Reads a Gaussian output: the atoms of the "Standard orientation:" tables and
-// the frequency section. Line by line with a few flags; lines that match no
-// rule are skipped, and the reader never fails.
+// Reads a Gaussian output: the atoms of the "Standard orientation:" tables
+// (of the "Input orientation:" ones where there are none), the job's charge
+// and multiplicity, and the frequency section. Line by line with a few flags;
+// lines that match no rule are skipped, and the reader never fails.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -17,14 +18,20 @@ namespace {
 
 using Tokens = std::vector<std::string>;
 
-// The line has at least as many tokens as `words`, and its first ones are
-// exactly those words.
-bool BeginsWith(const Tokens& tokens, std::initializer_list<std::string_view> words) {
-  if (tokens.size() < words.size()) return false;
-  std::size_t i = 0;
+using Words = std::initializer_list<std::string_view>;
+
+// The tokens from `first` on begin with exactly `words`.
+bool WordsAt(const Tokens& tokens, std::size_t first, Words words) {
+  if (tokens.size() < first + words.size()) return false;
   for (std::string_view word : words)
-    if (tokens[i++] != word) return false;
+    if (tokens[first++] != word) return false;
   return true;
+}
+
+// The line's first tokens, or its last ones, are exactly `words`.
+bool BeginsWith(const Tokens& tokens, Words words) { return WordsAt(tokens, 0, words); }
+bool EndsWith(const Tokens& tokens, Words words) {
+  return tokens.size() >= words.size() && WordsAt(tokens, tokens.size() - words.size(), words);
 }
 
 // The hyphen lines that frame a geometry table; a run of 17 is something else.
@@ -40,15 +47,36 @@ bool IsWholeNumber(const std::string& token) {
 // Letters and punctuation from ':' to '~' begin a symmetry label.
 bool BeginsLikeLabel(const std::string& token) { return token[0] >= ':' && token[0] <= '~'; }
 
-// Appends tokens[from..] to `values`, each read in single precision. A field
-// of stars, too wide for its column, is not known; other text, and a value a
-// float cannot hold, reads as 0.
-void AppendValues(const Tokens& tokens, std::size_t from, std::vector<float>& values) {
-  for (std::size_t i = from; i < tokens.size(); ++i) {
-    const std::string& token = tokens[i];
-    const bool stars = token.find_first_not_of('*') == std::string::npos;
-    values.push_back(stars ? NormalModes::Unknown : ReadSingle(token).value_or(0.0f));
-  }
+// One field of a value row. A field of stars, too wide for its column, is
+// not known; other text, and a value a float cannot hold, reads as 0.
+float FieldValue(std::string_view field) {
+  const bool stars = field.find_first_not_of('*') == std::string_view::npos;
+  return stars ? NormalModes::Unknown : ReadSingle(field).value_or(0.0f);
+}
+
+// Stars, or text that starts like a number: what a value glued to the "--"
+// column can be. The rest of "---", the high-precision section's column, is
+// neither.
+bool IsGluedField(std::string_view rest) {
+  if (rest.find_first_not_of('*') == std::string_view::npos) return true;
+  std::size_t i = rest[0] == '-' || rest[0] == '+' ? 1 : 0;
+  if (i < rest.size() && rest[i] == '.') ++i;
+  return i < rest.size() && IsDigit(rest[i]);
+}
+
+// A value row: its label, the "--" column, one value per mode. A first value
+// as wide as its column touches the column ("--***********"); the rest of
+// that token is then the row's first value, so that no value moves to
+// another mode. A one-word label is told from other lines by its column;
+// after two words the column is passed over unread.
+void ReadValueRow(const Tokens& tokens, Words label, std::vector<float>& values) {
+  const std::size_t column = label.size();
+  if (tokens.size() <= column || !BeginsWith(tokens, label)) return;
+  const std::string_view separator = tokens[column];
+  const bool glued = separator.size() > 2 && separator.starts_with("--") && IsGluedField(separator.substr(2));
+  if (column == 1 && separator != "--" && !glued) return;
+  if (glued) values.push_back(FieldValue(separator.substr(2)));
+  for (std::size_t i = column + 1; i < tokens.size(); ++i) values.push_back(FieldValue(tokens[i]));
 }
 
 // One row of a geometry table: center number, atomic number, [atomic type,]
@@ -64,7 +92,7 @@ void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tok
 // The line's first token as Tokenize makes it, found without splitting the
 // line; empty when it is longer than any marker word. Output lines open with
 // long runs of blanks, passed over eight at a time.
-constexpr std::size_t kLongestMarker = 10;  // "activities"
+constexpr std::size_t kLongestMarker = 8;  // "Harmonic", "Standard"
 
 std::string_view ShortFirstToken(const std::string& line, std::array<char, kLongestMarker>& buffer) {
   std::size_t i = 0;
@@ -102,6 +130,33 @@ void AppendDisplacementRow(NormalModes& data, const Tokens& tokens, std::size_t 
   }
 }
 
+struct ChargeLine {
+  std::int32_t charge = 0;
+  std::int32_t multiplicity = 1;
+};
+
+// " Charge = -1 Multiplicity = 2", alone or "in supermolecule"; the lines of
+// fragments and of ONIOM layers that may follow it do not count.
+void ReadChargeLine(const Tokens& tokens, ChargeLine& stated) {
+  if (!BeginsWith(tokens, {"Charge", "="}) || !WordsAt(tokens, 3, {"Multiplicity", "="})) return;
+  if (tokens.size() != 6 && !(tokens.size() == 8 && EndsWith(tokens, {"in", "supermolecule"}))) return;
+  stated = {ReadInt(tokens[2]), ReadInt(tokens[5])};
+}
+
+// The atoms of the tables under one heading, and the charge stated before
+// the last of them.
+struct OrientationTables {
+  Identifier atoms;
+  Cartesian cartesian;
+  bool read = false;  // a table opened its rows
+  ChargeLine charge;
+
+  void Clear() {
+    atoms = {};
+    cartesian.Clear();
+  }
+};
+
 }  // namespace
 
 // A three-mode block of the frequency section (one-mode blocks have 5 tokens
@@ -131,12 +186,14 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   if (symmetryMayFollow && (n == 1 || n == 3) && BeginsLikeLabel(tokens[0]))
     modes.Symmetries.insert(modes.Symmetries.end(), tokens.begin(), tokens.end());
 
-  if (n >= 3 && BeginsWith(tokens, {"Frequencies", "--"})) AppendValues(tokens, 2, modes.Frequencies);
-  if (n >= 4 && BeginsWith(tokens, {"Red.", "masses"})) AppendValues(tokens, 3, modes.ReducedMasses);
-  if (n >= 4 && BeginsWith(tokens, {"Frc", "consts"})) AppendValues(tokens, 3, modes.ForceConstants);
-  if (n >= 4 && BeginsWith(tokens, {"IR", "Inten"})) AppendValues(tokens, 3, modes.IRIntensities);
-  if (n >= 4 && BeginsWith(tokens, {"Raman", "Activ"})) AppendValues(tokens, 3, modes.RamanActivities);
-  if (n >= 3 && BeginsWith(tokens, {"Depolar", "--"})) AppendValues(tokens, 2, modes.Depolarizations);
+  // Rows without a table ("Dip. str.", "Rot. str.", "E-M angle" of a VCD
+  // job) match none of these and are passed over.
+  ReadValueRow(tokens, {"Frequencies"}, modes.Frequencies);
+  ReadValueRow(tokens, {"Red.", "masses"}, modes.ReducedMasses);
+  ReadValueRow(tokens, {"Frc", "consts"}, modes.ForceConstants);
+  ReadValueRow(tokens, {"IR", "Inten"}, modes.IRIntensities);
+  ReadValueRow(tokens, {"Raman", "Activ"}, modes.RamanActivities);
+  ReadValueRow(tokens, {"Depolar"}, modes.Depolarizations);
 
   // Rows before the header test, so that the header is never a row.
   if (modes.ReadingDisplacements && (n == 5 || n == 11)) AppendDisplacementRow(modes, tokens, n / 3);
@@ -147,7 +204,7 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
 }
 
 // A geometry table as the chain below reads it (rows of 5 tokens where the
-// "Type" column is missing):
+// "Type" column is missing; "Input orientation:" tables look the same):
 //                          Standard orientation:
 //  ---------------------------------------------------------------------
 //  Center     Atomic      Atomic             Coordinates (Angstroms)
@@ -156,57 +213,60 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
 //       1          8           0        0.000000    0.000000    0.119262
 //       2          1           0        0.000000    0.763239   -0.477047
 //  ---------------------------------------------------------------------
+// The frequency section opens after a header of two lines or more (seven in
+// a VCD job), its first and its last:
+//  Harmonic frequencies (cm**-1), IR intensities (KM/Mole), Raman scattering
+//  ...
+//  and normal coordinates:
 void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int32_t fileType) {
-  bool FreqHeader1 = false, FreqHeader2 = false, InFreqSection = false;
+  bool InFreqHeader = false, InFreqSection = false;
   bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
   bool afterModeNumbers = false;
+  // A job run without symmetry prints input orientations only; they stand in
+  // for the standard ones when the file has none.
+  OrientationTables standard, input;
+  OrientationTables* heading = &standard;  // the heading of the table being framed
+  OrientationTables* table = &standard;    // the table whose rows are read
+  ChargeLine stated;                       // the last one so far
   Tokens tokens;  // one vector for all lines keeps its storage
   std::array<char, kLongestMarker> firstToken;
 
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = lines[i];
 
-    // Only an empty line is blank here; a line of blanks is not.
+    // Only an empty line is blank here; a line of blanks is not, but it
+    // still ends the frequency section (thermochemistry follows it).
     if (line.empty() || line[0] == '\r' || line[0] == '\n') {
-      FreqHeader1 = FreqHeader2 = InFreqSection = false;
+      InFreqHeader = InFreqSection = false;
       OrientSeen = RuleSeen = CenterSeen = NumberSeen = InRows = false;
+    } else if ((InFreqHeader || InFreqSection) && line.find_first_not_of(" \t\r") == std::string::npos) {
+      InFreqHeader = InFreqSection = false;
     }
-    // Waiting for nothing, a line can only start a header ("Harmonic",
-    // "activities") or a table ("Standard"): almost every line of a long job
-    // is passed over without being split.
-    const bool waiting = FreqHeader1 || FreqHeader2 || InFreqSection || OrientSeen || RuleSeen ||
-                         CenterSeen || NumberSeen || InRows;
+    // Waiting for nothing, a line can only start a header, a table or give
+    // the charge: almost every line of a long job is passed over without
+    // being split.
+    const bool waiting = InFreqHeader || InFreqSection || OrientSeen || RuleSeen || CenterSeen ||
+                         NumberSeen || InRows;
     if (!waiting) {
       const std::string_view first = ShortFirstToken(line, firstToken);
-      if (first != "Harmonic" && first != "activities" && first != "Standard") continue;
+      if (first != "Harmonic" && first != "Standard" && first != "Input" && first != "Charge") continue;
     }
     tokens.clear();
     Tokenize(line, tokens);
 
     if (InFreqSection) ReadGaussianFrequencies(ModeData, tokens, afterModeNumbers);
 
-    if (FreqHeader2) {
-      if (BeginsWith(tokens, {"reduced", "masses", "(AMU)"}) ||
-          (tokens.size() >= 3 && tokens[1] == "normal" && tokens[2] == "coordinates:")) {
-        InFreqSection = true;
-        // The last section wins: a high-precision section printed straight
-        // before the normal one, or an earlier frequency job, must not leave
-        // its modes in the tables.
-        ModeData.Clear();
-        ModeData.ReadingDisplacements = false;
-        afterModeNumbers = false;
-      }
-      FreqHeader2 = false;
+    if (InFreqHeader && EndsWith(tokens, {"normal", "coordinates:"})) {
+      InFreqHeader = false;
+      InFreqSection = true;
+      // The last section wins: a high-precision section printed straight
+      // before the normal one, or an earlier frequency job, must not leave
+      // its modes in the tables.
+      ModeData.Clear();
+      ModeData.ReadingDisplacements = false;
+      afterModeNumbers = false;
     }
-    if (FreqHeader1) {
-      if (BeginsWith(tokens, {"Raman", "scattering", "activities"}) ||
-          (tokens.size() >= 4 && tokens[2] == "reduced" && tokens[3] == "masses"))
-        FreqHeader2 = true;
-      FreqHeader1 = false;
-    }
-    if (BeginsWith(tokens, {"Harmonic", "frequencies", "(cm**-1)"}) ||
-        (tokens.size() >= 3 && tokens[0] == "activities" && tokens[2] == "depolarization"))
-      FreqHeader1 = true;
+    if (BeginsWith(tokens, {"Harmonic", "frequencies", "(cm**-1)"})) InFreqHeader = true;
 
     // The geometry chain runs from its last step to its first, each step
     // testing its flag before the step above sets it: one line moves the
@@ -214,17 +274,35 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     // never read as the rule that opens them.
     const bool rule = IsRuleLine(tokens);
     if (InRows && rule) InRows = false;
-    if (InRows) ParseOutputOrientation(CartesianData, static_cast<std::uint32_t>(i), tokens, AtomIds);
+    if (InRows) ParseOutputOrientation(table->cartesian, static_cast<std::uint32_t>(i), tokens, table->atoms);
     if (NumberSeen && rule) {
       InRows = true;
       NumberSeen = false;
-      if (fileType != GAUSSIAN_OUTPUT_ANIMATION) ClearGeometry();
+      table = heading;
+      if (fileType != GAUSSIAN_OUTPUT_ANIMATION) table->Clear();
+      table->read = true;
+      table->charge = stated;
     }
     if (CenterSeen && BeginsWith(tokens, {"Number", "Number"})) NumberSeen = true, CenterSeen = false;
     if (RuleSeen && BeginsWith(tokens, {"Center", "Atomic"})) CenterSeen = true, RuleSeen = false;
     if (OrientSeen && rule) RuleSeen = true, OrientSeen = false;
     if (BeginsWith(tokens, {"Standard", "orientation:"}) ||
-        BeginsWith(tokens, {"Standard", "Orientation:"}))
+        BeginsWith(tokens, {"Standard", "Orientation:"})) {
       OrientSeen = true;
+      heading = &standard;
+    } else if (!standard.read && BeginsWith(tokens, {"Input", "orientation:"})) {
+      // Once a standard table is read no input table can be kept: the rest
+      // are passed over unread.
+      OrientSeen = true;
+      heading = &input;
+    }
+    ReadChargeLine(tokens, stated);
   }
+
+  OrientationTables& kept = standard.read ? standard : input;
+  AtomIds = std::move(kept.atoms);
+  CartesianData = std::move(kept.cartesian);
+  const ChargeLine charge = kept.read ? kept.charge : stated;
+  Charge = charge.charge;
+  Multiplicity = charge.multiplicity;
 }

@@ -135,6 +135,8 @@ void MolFile::ClearTables() {
   AtomIds.Connections.clear();
   ModeData.Clear();
   RefusedLine = -1;
+  Charge = 0;
+  Multiplicity = 1;
 }
 
 void MolFile::Parse() {

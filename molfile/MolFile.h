@@ -120,6 +120,10 @@ class MolFile {
   // Set by a reader that refuses the text, which then gives no atom: the
   // index of the line it could not read. -1 when the text was read.
   std::int64_t RefusedLine = -1;
+  // The charge and multiplicity a Gaussian output states before the geometry
+  // kept, for the conversion to Gaussian input; 0 and 1 where none is stated.
+  std::int32_t Charge = 0;
+  std::int32_t Multiplicity = 1;
 
   // Appends the file's lines, sets Path and parses. False, with the record
   // unchanged, when the file cannot be read (missing, a directory, a failed read).

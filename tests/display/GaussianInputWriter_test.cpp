@@ -7,6 +7,7 @@
 #include "tests/molfile/ParseText.h"
 #include "display/MolGL.h"
 #include "molfile/MolFile.h"
+#include "tests/molfile/ParseText.h"
 
 namespace {
 
@@ -77,6 +78,19 @@ TEST(ToGaussianInput, NameIsTheTitleAndNoAtomsGiveTheHeaderAlone) {
   Lines expected = WithHeader({});
   expected[2] = "benzene dimer";
   EXPECT_EQ(file.Lines, expected);
+}
+
+// An anion written as "0 1" would be run by Gaussian as another molecule.
+TEST(ToGaussianInput, AnOutputKeepsItsChargeAndMultiplicity) {
+  const std::string rule = " ------------------\n";
+  MolFile file = ParseText(GAUSSIAN_OUTPUT, " Charge = -1 Multiplicity = 2\n Standard orientation:\n" + rule +
+                                                " Center Atomic\n Number Number\n" + rule +
+                                                " 1 6 0 0.0 1.4 0.0\n 2 1 0 0.0 2.48 -0.000001\n" + rule);
+  file.Name = "benzene anion";
+  file.ToGaussianInput();
+  EXPECT_EQ(file.Text(), "#T HF/STO-3G TEST\n\nbenzene anion\n\n-1 2\n"
+                         "C  0.00000000000  1.40000000000  0.00000000000\n"
+                         "H  0.00000000000  2.48000000000  -0.00000100000\n\n");
 }
 
 TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {

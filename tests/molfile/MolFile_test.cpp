@@ -70,7 +70,8 @@ bool TablesEmpty(const MolFile& f) {
          f.CartesianData.Count == 0 && f.CartesianData.Positions.empty() &&
          f.ZMatrixData.Count == 0 && f.ZMatrixData.Variables.empty() &&
          f.ZMatrixData.Bonds.empty() && f.ModeData.ModeNumbers.empty() &&
-         f.ModeData.Frequencies.empty() && f.ModeData.Displacements.empty();
+         f.ModeData.Frequencies.empty() && f.ModeData.Displacements.empty() && f.Charge == 0 &&
+         f.Multiplicity == 1;
 }
 
 }  // namespace
@@ -169,6 +170,8 @@ TEST(MolFileParse, TypesWithoutAReaderLeaveTheTablesEmpty) {
   for (const std::int32_t type : {std::int32_t{GAUSSIAN_OUTPUT_RESERVED}, 0, 99, -1}) {
     MolFile file = Water(GAUSSIAN_OUTPUT);
     file.AtomIds.Connections.emplace(0, "2");
+    file.Charge = -1;  // an output's, not to be written into a later conversion
+    file.Multiplicity = 2;
     const std::vector<std::string> lines = file.Lines;
     file.FileType = type;
     file.Parse();
