@@ -205,16 +205,12 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsSaidAndOpensNothing) {
       QDir(folder.path()).canonicalPath() + QStringLiteral("/missing.gjf")));
 }
 
-// Gaussian names its output ".log" on Linux; a ".com" input opens as a ".gjf" does.
-TEST_F(CommandLine, ALogFileIsAGaussianOutputAndAComFileAnInput) {
+TEST_F(CommandLine, ALogFileIsAGaussianOutput) {
   Start({WriteFile("job.log", ExampleText("water.out"))});
   ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
   EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
   EXPECT_EQ(FormMolecules->MolFiles[0].ModeData.ModeNumbers.size(), 3u);
   EXPECT_EQ(FormGL->MolGLs[0].Bonds.size(), 2u);  // bonds by distance
-  FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), WriteFile("job.com", ZMatrixInput)});
-  ASSERT_EQ(FormMolecules->MolFiles.size(), 2u);
-  EXPECT_EQ(FormMolecules->MolFiles[1].FileType, GAUSSIAN_INPUT);
 }
 
 TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {
