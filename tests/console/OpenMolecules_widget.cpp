@@ -1,4 +1,6 @@
 // Opening molecule files through the Open action and the command line.
+#include <tuple>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -31,14 +33,18 @@ TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
     ASSERT_FALSE(FormMolecules->MolFiles.empty());
     EXPECT_EQ(FormMolecules->MolFiles.back().FileType, c.FileType) << "filter " << c.Filter;
   }
-  // Read as an output or a TINKER file it gives no atom: it adds nothing, and the type is said.
-  const std::pair<int, const char*> others[] = {{2, "Gaussian Output"}, {5, "TINKER XYZ"}};
-  for (const auto& [filter, type] : others) {
+  // A file the chosen reader finds no atom in, or refuses, adds nothing and the user is told why.
+  const QString sym = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
+  const std::tuple<QString, int, QString> refused[] = {
+      {out, 2, out + QStringLiteral("には Gaussian Output として読める原子がありません。")},
+      {out, 5, out + QStringLiteral("には TINKER XYZ として読める原子がありません。")},
+      {sym, 4, sym + QStringLiteral(" は開けません。5 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\nH r1 1")}};
+  for (const auto& [path, filter, text] : refused) {
     dialogs.Calls.clear();
-    OpenThroughDialog(out, filter);
+    OpenThroughDialog(path, filter);
     const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
     ASSERT_EQ(messages.size(), 1u) << filter;
-    EXPECT_EQ(messages[0].Text, out + QStringLiteral("には ") + type + QStringLiteral(" として読める原子がありません。"));
+    EXPECT_EQ(messages[0].Text, text);
   }
   EXPECT_EQ(FormMolecules->MolFiles.size(), std::size(cases));
   EXPECT_EQ(FormGL->MolGLs.size(), std::size(cases));
@@ -57,16 +63,6 @@ TEST_F(OpenMolecules, FilterThreeIsRefusedWithItsMessage) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].Text, QStringLiteral("構造最適化アニメーションにはまだ未対応なんです"));
   EXPECT_EQ(messages[0].MessageButtons, Dialogs::Buttons::Ok);
-}
-
-TEST_F(OpenMolecules, AMopacFileWithSymbolicParametersIsRefusedNamingTheLine) {
-  Start();
-  const QString path = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
-  OpenThroughDialog(path, 4);
-  EXPECT_TRUE(FormMolecules->MolFiles.empty());
-  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].Text, path + QStringLiteral(" は開けません。5 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\nH r1 1"));
 }
 
 TEST_F(OpenMolecules, MissingFilesFoldersAndCancelOpenNothing) {
@@ -209,16 +205,12 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsSaidAndOpensNothing) {
       QDir(folder.path()).canonicalPath() + QStringLiteral("/missing.gjf")));
 }
 
-// Gaussian names its output ".log" on Linux; a ".com" input opens as a ".gjf" does.
-TEST_F(CommandLine, ALogFileIsAGaussianOutputAndAComFileAnInput) {
+TEST_F(CommandLine, ALogFileIsAGaussianOutput) {
   Start({WriteFile("job.log", ExampleText("water.out"))});
   ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
   EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
   EXPECT_EQ(FormMolecules->MolFiles[0].ModeData.ModeNumbers.size(), 3u);
   EXPECT_EQ(FormGL->MolGLs[0].Bonds.size(), 2u);  // bonds by distance
-  FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), WriteFile("job.com", ZMatrixInput)});
-  ASSERT_EQ(FormMolecules->MolFiles.size(), 2u);
-  EXPECT_EQ(FormMolecules->MolFiles[1].FileType, GAUSSIAN_INPUT);
 }
 
 TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {

@@ -69,9 +69,6 @@ TEST_F(EditorLayout, AtTheDesignedSizeEveryTextShowsWholeOrScrollsIntoView) {
   ExpectWhole(variables);
   // Its two columns show beside the scroll bar without scrolling sideways.
   EXPECT_LE(variables->ColWidth(0) + variables->ColWidth(1), variables->viewport()->width());
-  // A typed value wider than its column widens it.
-  TypeIntoCell(FormMoleculeEdit->StringGridZMatrixData, 4, 4, QStringLiteral("1.2345678901234"));
-  ExpectWhole(FormMoleculeEdit->StringGridZMatrixData);
 
   OpenThroughDialog(WriteFile(QStringLiteral("v.mop"), "PM7\nt\nc\nO\nC 1.43 1\nC 1.54 1 109.471000 1 2 1\n"
                                                        "H 1.09 1 123.1797801 1 -123.1797801 1 3 2 1\n"), 4);
