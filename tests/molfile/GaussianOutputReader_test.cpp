@@ -329,7 +329,7 @@ TEST(GaussianOutputFrequencies, ALineOfBlanksEndsTheSection) {
   const std::string job = WaterJob();
   const MolFile f =
       ParseText(GAUSSIAN_OUTPUT, job.substr(0, job.size() - 1) + " \n Thermal correction to Energy= 0.024\n");
-  EXPECT_EQ(f.ModeData.Displacements.at(0).Vectors.size(), 3u);
+  EXPECT_EQ(f.ModeData.Displacements.back().Vectors.size(), 3u);
 }
 
 TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
