@@ -180,10 +180,8 @@ void ExpectSaved(std::int32_t fileType, const std::string& head, const EditCase&
   if (f.AtomIds.Kinds.at(id) == CARTESIAN) f.CartesianData.Positions.at(id).x = 1.5;
   const auto bond = f.ZMatrixData.Bonds.find(id);
   if (bond != f.ZMatrixData.Bonds.end()) bond->second = {bond->second.Reference, "1.5", false, 1.5};
-  if (fileType == MOPAC_INPUT)
-    f.UpdateMopacAtomLine(static_cast<std::uint32_t>(id));
-  else
-    f.UpdateAtomLine(static_cast<std::uint32_t>(id));
+  const auto update = fileType == MOPAC_INPUT ? &MolFile::UpdateMopacAtomLine : &MolFile::UpdateAtomLine;
+  (f.*update)(static_cast<std::uint32_t>(id));
   EXPECT_EQ(f.Text(), head + atoms.substr(0, atoms.rfind('\n') + 1) + c.second + "\n");
 }
 
