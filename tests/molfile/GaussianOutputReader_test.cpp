@@ -2,7 +2,6 @@
 
 #include "ParseText.h"
 #include "molfile/MolFile.h"
-#include "platform/Numbers.h"
 
 namespace {
 
@@ -100,6 +99,21 @@ TEST(GaussianOutputGeometry, StandardAndInputOrientationTablesOnly) {
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
   // A later input orientation does not replace the standard one.
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + Table(kWaterRows, "Input orientation:")).CartesianData.Count, 3);
+}
+
+// Without standard tables the input ones stand in. The charge is the whole
+// molecule's, stated last before the table kept.
+TEST(GaussianOutputGeometry, InputOrientationsAndTheCharge) {
+  const std::string input = "Input orientation:";
+  const MolFile f = ParseText(GAUSSIAN_OUTPUT, " Charge = 0 Multiplicity = 1\n" + Table(kWaterRows, input) +
+                                                  " Charge = -1 Multiplicity = 2 in supermolecule\n"
+                                                  " Charge = 0 Multiplicity = 1 in fragment 1.\n" +
+                                                  Table(kMovedRows, input) + " Charge = -2 Multiplicity = 1\n" +
+                                                  Table(kWaterRows, "Z-Matrix orientation:"));
+  EXPECT_EQ(f.CartesianData.Positions.at(0).x, 1.0);
+  EXPECT_EQ(std::pair(f.Charge, f.Multiplicity), std::pair(-1, 2));
+  const std::string both = Table(kWaterRows, input) + Table(kMovedRows, input);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT_ANIMATION, both).CartesianData.Count, 6);
 }
 
 // The reader passes over lines without splitting them unless their first
@@ -232,6 +246,24 @@ TEST(GaussianOutputFrequencies, HeaderLayouts) {
   ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(lastTwo)).ModeData, 0, 0, 0);
   ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(firstLine)).ModeData, 0, 0, 0);
   ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(kHeader4.substr(0, kHeader4.rfind(" and")))).ModeData, 0, 0, 0);
+  // Any number of lines between them (a VCD job's, an IRC point's); rows
+  // without a table are passed over.
+  const std::string last = " and normal coordinates:\n";
+  const std::string vcd = kHeader4.substr(0, kHeader4.rfind(" and")) + " Dipole strengths (10**-40 esu**2-cm**2),\n";
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(vcd + last, " Rot. str. -- -0.0 0.0 -0.0\n")).ModeData, 3, 0, 0);
+  const std::string irc = " Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n IRC Coupling Elements (AU)," + last;
+  ExpectModes(ParseText(GAUSSIAN_OUTPUT, WaterJob(irc)).ModeData, 3, 3, 0);
+}
+
+// A value as wide as its column touches the "--" column.
+TEST(GaussianOutputFrequencies, ValuesGluedToTheirLabels) {
+  const std::string block = " 1\n A\n Frequencies ---1234.5678\n IR Inten --123456.789\n Raman Activ --***********\n"
+                            "  Atom  AN  X  Y  Z\n  1  8  0.0  0.0  0.07\n";
+  const NormalModes m = ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + "\n" + kHeader4 + block).ModeData;
+  EXPECT_EQ(m.Frequencies, std::vector{static_cast<float>(-1234.5678)});
+  EXPECT_EQ(m.IRIntensities, std::vector{static_cast<float>(123456.789)});
+  ASSERT_EQ(m.RamanActivities.size(), 1u);
+  EXPECT_FALSE(NormalModes::IsKnown(m.RamanActivities[0]));
 }
 
 TEST(GaussianOutputFrequencies, IrOnlyAndDepolarizationColumns) {
@@ -290,6 +322,14 @@ TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
   ASSERT_EQ(f.ModeData.Displacements.size(), 1u);
   ASSERT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
   EXPECT_EQ(f.ModeData.Displacements[0].AtomNumbers[0], 2u);
+}
+
+// A line of blanks ends the section: the thermochemistry after it adds no rows.
+TEST(GaussianOutputFrequencies, ALineOfBlanksEndsTheSection) {
+  const std::string job = WaterJob();
+  const MolFile f =
+      ParseText(GAUSSIAN_OUTPUT, job.substr(0, job.size() - 1) + " \n Thermal correction to Energy= 0.024\n");
+  EXPECT_EQ(f.ModeData.Displacements.back().Vectors.size(), 3u);
 }
 
 TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
@@ -363,72 +403,3 @@ TEST(GaussianOutputExample, WaterReadsFromItsFile) {
   EXPECT_EQ(f.ModeData.RamanActivities[1], static_cast<float>(67.7148));
 }
 
-namespace {
-
-// A parse on one line: the atoms (count, first x), each value table that has
-// entries ("?" for a value not known), the rows of each mode, the charge.
-std::string Summary(const MolFile& f) {
-  std::string s = std::to_string(f.AtomIds.Ids.size()) + " atoms";
-  if (!f.AtomIds.Ids.empty()) s += " x " + FormatFloat("0.##", f.CartesianData.Positions.at(0).x);
-  const NormalModes& m = f.ModeData;
-  const std::pair<const char*, const std::vector<float>*> tables[] = {
-      {"freq", &m.Frequencies}, {"red", &m.ReducedMasses},        {"frc", &m.ForceConstants},
-      {"ir", &m.IRIntensities}, {"raman", &m.RamanActivities}, {"depolar", &m.Depolarizations}};
-  for (const auto& [name, table] : tables) {
-    if (!table->empty()) s += std::string(" | ") + name;
-    for (float v : *table) s += ' ' + (NormalModes::IsKnown(v) ? FormatFloat("0.##", v) : "?");
-  }
-  if (!m.Displacements.empty()) s += " | rows";
-  for (const NormalModes::Displacement& d : m.Displacements) s += ' ' + std::to_string(d.Vectors.size());
-  return s + " | charge " + std::to_string(f.Charge) + ' ' + std::to_string(f.Multiplicity);
-}
-
-// Water with one block of three modes whose value rows are `rows`.
-std::string Job(const std::string& rows, const std::string& header = kHeader4, const std::string& end = "\n") {
-  return Table(kWaterRows) + "\n" + header + kWaterModes.substr(0, kWaterModes.find(" Freq")) + rows +
-         kWaterDisplacements + end;
-}
-
-}  // namespace
-
-TEST(GaussianOutput, OutputsOfOtherJobsAndWideValues) {
-  const std::string last = " and normal coordinates:\n", freq = " Frequencies --  1.5  2.5  3.5\n";
-  const std::string input = "Input orientation:", read = "3 atoms x 0 | freq 1.5 2.5 3.5 | rows 3 3 3 | charge 0 1";
-  const struct {
-    std::int32_t type;
-    std::string text, expected;
-  } cases[] = {
-      // A value as wide as its column touches the "--" column.
-      {GAUSSIAN_OUTPUT,
-       Job(" Raman Activ --***********   ***********   ***********\n Depolar     --***********  2.5  3.5\n"),
-       "3 atoms x 0 | raman ? ? ? | depolar ? 2.5 3.5 | rows 3 3 3 | charge 0 1"},
-      {GAUSSIAN_OUTPUT,
-       Table(kWaterRows) + "\n" + kHeader4 + " 1\n A\n Frequencies ---1234.5678\n IR Inten --123456.789\n" +
-           " Raman Activ --***********\n  Atom  AN      X      Y      Z\n     1   8     0.00   0.00   0.07\n",
-       "3 atoms x 0 | freq -1234.57 | ir 123456.79 | raman ? | rows 1 | charge 0 1"},
-      // A VCD job's seven-line header and rows without a table; an IRC point's header.
-      {GAUSSIAN_OUTPUT,
-       Job(freq + " Dip. str. -- 21.7 3.2 9.8\n Rot. str. -- -0.0 0.0 -0.0\n E-M angle -- 90 90 90\n",
-           kHeader4.substr(0, kHeader4.find(last)) + " Dipole strengths (10**-40 esu**2-cm**2),\n" +
-               " Rotational strengths (10**-44 esu**2-cm**2),\n E-M angle = Angle between electric and " +
-               "magnetic dipole transition moments (deg),\n" + last),
-       read},
-      {GAUSSIAN_OUTPUT,
-       Job(freq, " Harmonic frequencies (cm**-1), IR intensities (KM/Mole),\n IRC Coupling Elements (AU), " + last),
-       read},
-      // A line of blanks ends the section before the thermochemistry.
-      {GAUSSIAN_OUTPUT, Job(freq, kHeader4, " \n Thermal correction to Energy= 0.024\n"), read},
-      // Without standard tables the input ones stand in, with the charge line before the one kept.
-      {GAUSSIAN_OUTPUT,
-       " Charge = 0 Multiplicity = 1\n" + Table(kWaterRows, input) + " Charge = -1 Multiplicity = 2\n" +
-           Table(kMovedRows, input) + " Charge = -2 Multiplicity = 1\n" + Table(kWaterRows, "Z-Matrix orientation:"),
-       "3 atoms x 1 | charge -1 2"},
-      {GAUSSIAN_OUTPUT_ANIMATION, Table(kWaterRows, input) + Table(kMovedRows, input), "6 atoms x 0 | charge 0 1"},
-      // The whole molecule's charge, not a fragment's.
-      {GAUSSIAN_OUTPUT,
-       " Charge = -1 Multiplicity = 2 in supermolecule\n Charge = 0 Multiplicity = 1 in fragment 1.\n" +
-           Table(kWaterRows),
-       "3 atoms x 0 | charge -1 2"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(Summary(ParseText(c.type, c.text)), c.expected) << c.text;
-}
