@@ -43,53 +43,61 @@ double BondLimit(double radius1, double radius2) {
 // lowest atom, which together decide when it can hold no better partner.
 class NeighbourTree {
  public:
-  NeighbourTree(const std::vector<Atom>& atoms, const std::vector<double>& radii) : atoms_(atoms), radii_(radii) {
-    for (std::uint32_t i = 0; i < atoms.size(); ++i)
-      if (IsFinite(atoms[i].BasePosition)) places_.push_back(i);
-    if (!places_.empty()) Build(0, static_cast<std::uint32_t>(places_.size()));
+  struct Point {
+    double At[3];
+    double Radius;
+    std::uint32_t Place;  // in the model's atoms
+  };
+
+  NeighbourTree(const std::vector<Atom>& atoms, const std::vector<double>& radii) {
+    for (std::uint32_t i = 0; i < atoms.size(); ++i) {
+      const Position<double>& p = atoms[i].BasePosition;
+      if (IsFinite(p)) points_.push_back({{p.x, p.y, p.z}, radii[i], i});
+    }
+    if (!points_.empty()) Build(0, static_cast<std::uint32_t>(points_.size()));
   }
 
+  // The atoms with finite coordinates, neighbours mostly next to each other:
+  // asked in this order, successive searches walk the same nodes.
+  const std::vector<Point>& Points() const { return points_; }
+
   // Into `best`, sorted by place: the up to kMaxAutoBonds nearest atoms that
-  // pass the bond test with atom `i`.
-  void Nearest(std::uint32_t i, std::vector<Candidate>& best) const {
+  // pass the bond test with `point`, one of Points().
+  void Nearest(const Point& point, std::vector<Candidate>& best) const {
     best.clear();
-    if (!nodes_.empty() && IsFinite(atoms_[i].BasePosition)) Visit(0, i, best);
+    Visit(0, BoxD2(nodes_[0], point), point, best);
     std::sort(best.begin(), best.end(), [](const Candidate& a, const Candidate& b) { return a.Place < b.Place; });
   }
 
  private:
-  static constexpr std::uint32_t kLeafSize = 8;
+  static constexpr std::uint32_t kLeafSize = 16;
 
   struct Node {
     double Low[3], High[3];
     double LowRadius, HighRadius;
-    std::uint32_t Begin, End;  // range of places_
+    std::uint32_t Begin, End;  // range of points_
     std::uint32_t LowestPlace;
     std::uint32_t Left = 0, Right = 0;  // children; 0 for a leaf
   };
 
-  static double Coordinate(const Atom& atom, int axis) {
-    const Position<double>& p = atom.BasePosition;
-    return axis == 0 ? p.x : axis == 1 ? p.y : p.z;
-  }
-
   std::uint32_t Build(std::uint32_t begin, std::uint32_t end) {
     const auto at = static_cast<std::uint32_t>(nodes_.size());
     nodes_.push_back({});
+    const Point& first = points_[begin];
     Node node{};
     node.Begin = begin;
     node.End = end;
-    node.LowestPlace = places_[begin];
-    node.LowRadius = node.HighRadius = radii_[places_[begin]];
-    for (int axis = 0; axis < 3; ++axis) node.Low[axis] = node.High[axis] = Coordinate(atoms_[places_[begin]], axis);
+    node.LowestPlace = first.Place;
+    node.LowRadius = node.HighRadius = first.Radius;
+    for (int axis = 0; axis < 3; ++axis) node.Low[axis] = node.High[axis] = first.At[axis];
     for (std::uint32_t k = begin; k < end; ++k) {
-      const std::uint32_t place = places_[k];
-      node.LowestPlace = std::min(node.LowestPlace, place);
-      node.LowRadius = std::min(node.LowRadius, radii_[place]);
-      node.HighRadius = std::max(node.HighRadius, radii_[place]);
+      const Point& point = points_[k];
+      node.LowestPlace = std::min(node.LowestPlace, point.Place);
+      node.LowRadius = std::min(node.LowRadius, point.Radius);
+      node.HighRadius = std::max(node.HighRadius, point.Radius);
       for (int axis = 0; axis < 3; ++axis) {
-        node.Low[axis] = std::min(node.Low[axis], Coordinate(atoms_[place], axis));
-        node.High[axis] = std::max(node.High[axis], Coordinate(atoms_[place], axis));
+        node.Low[axis] = std::min(node.Low[axis], point.At[axis]);
+        node.High[axis] = std::max(node.High[axis], point.At[axis]);
       }
     }
     if (end - begin > kLeafSize) {
@@ -98,10 +106,9 @@ class NeighbourTree {
         if (node.High[a] - node.Low[a] > node.High[axis] - node.Low[axis]) axis = a;
       // Atoms on one coordinate split by place, so the lower places lie left.
       const std::uint32_t middle = begin + (end - begin) / 2;
-      std::nth_element(places_.begin() + begin, places_.begin() + middle, places_.begin() + end,
-                       [&](std::uint32_t a, std::uint32_t b) {
-                         const double ca = Coordinate(atoms_[a], axis), cb = Coordinate(atoms_[b], axis);
-                         return ca < cb || (ca == cb && a < b);
+      std::nth_element(points_.begin() + begin, points_.begin() + middle, points_.begin() + end,
+                       [axis](const Point& a, const Point& b) {
+                         return a.At[axis] < b.At[axis] || (a.At[axis] == b.At[axis] && a.Place < b.Place);
                        });
       node.Left = Build(begin, middle);
       node.Right = Build(middle, end);
@@ -112,47 +119,45 @@ class NeighbourTree {
 
   // The squared distance from `p` to the node's box, computed as the bond
   // test computes it, so never more than the test's for an atom inside.
-  static double BoxD2(const Node& node, const Position<double>& p) {
+  static double BoxD2(const Node& node, const Point& p) {
     double gap[3];
     for (int axis = 0; axis < 3; ++axis) {
-      const double c = axis == 0 ? p.x : axis == 1 ? p.y : p.z;
+      const double c = p.At[axis];
       gap[axis] = c < node.Low[axis] ? node.Low[axis] - c : c > node.High[axis] ? c - node.High[axis] : 0.0;
     }
     return Squared(gap[0], gap[1], gap[2]);
   }
 
-  // Whether some atom of the node might be a better partner than the
-  // worst of a full `best`, and might pass the bond test at all.
-  bool MayHold(const Node& node, std::uint32_t i, double d2, const std::vector<Candidate>& best) const {
-    const double limit = std::max(BondLimit(radii_[i], node.LowRadius), BondLimit(radii_[i], node.HighRadius));
+  // Whether some atom of the node might pass the bond test with `p` and be
+  // a better partner than the worst of a full `best`; d2 is its BoxD2.
+  static bool MayHold(const Node& node, double d2, const Point& p, const std::vector<Candidate>& best) {
+    const double limit = std::max(BondLimit(p.Radius, node.LowRadius), BondLimit(p.Radius, node.HighRadius));
     if (!(limit > d2)) return false;
     if (best.size() < kMaxAutoBonds) return true;
     const Candidate& worst = best.front();
     return d2 < worst.D2 || (d2 == worst.D2 && node.LowestPlace < worst.Place);
   }
 
-  void Visit(std::uint32_t at, std::uint32_t i, std::vector<Candidate>& best) const {
+  void Visit(std::uint32_t at, double d2, const Point& p, std::vector<Candidate>& best) const {
     const Node& node = nodes_[at];
-    const Position<double>& p = atoms_[i].BasePosition;
-    if (!MayHold(node, i, BoxD2(node, p), best)) return;
+    if (!MayHold(node, d2, p, best)) return;
     if (node.Left == 0) {
-      for (std::uint32_t k = node.Begin; k < node.End; ++k) Offer(i, places_[k], best);
+      for (std::uint32_t k = node.Begin; k < node.End; ++k) Offer(p, points_[k], best);
       return;
     }
     // Nearer side first, so that `best` fills with close atoms early.
     std::uint32_t first = node.Left, second = node.Right;
-    if (BoxD2(nodes_[second], p) < BoxD2(nodes_[first], p)) std::swap(first, second);
-    Visit(first, i, best);
-    Visit(second, i, best);
+    double firstD2 = BoxD2(nodes_[first], p), secondD2 = BoxD2(nodes_[second], p);
+    if (secondD2 < firstD2) std::swap(first, second), std::swap(firstD2, secondD2);
+    Visit(first, firstD2, p, best);
+    Visit(second, secondD2, p, best);
   }
 
-  void Offer(std::uint32_t i, std::uint32_t j, std::vector<Candidate>& best) const {
-    if (j == i) return;
-    const Position<double>& a = atoms_[i].BasePosition;
-    const Position<double>& b = atoms_[j].BasePosition;
-    const double d2 = Squared(a.x - b.x, a.y - b.y, a.z - b.z);
-    if (!(BondLimit(radii_[i], radii_[j]) > d2)) return;
-    const Candidate candidate{d2, j};
+  static void Offer(const Point& p, const Point& q, std::vector<Candidate>& best) {
+    if (q.Place == p.Place) return;
+    const double d2 = Squared(p.At[0] - q.At[0], p.At[1] - q.At[1], p.At[2] - q.At[2]);
+    if (!(BondLimit(p.Radius, q.Radius) > d2)) return;
+    const Candidate candidate{d2, q.Place};
     if (best.size() == kMaxAutoBonds) {
       if (!(candidate < best.front())) return;
       std::pop_heap(best.begin(), best.end());
@@ -162,9 +167,7 @@ class NeighbourTree {
     std::push_heap(best.begin(), best.end());  // the worst stays in front
   }
 
-  const std::vector<Atom>& atoms_;
-  const std::vector<double>& radii_;
-  std::vector<std::uint32_t> places_;
+  std::vector<Point> points_;
   std::vector<Node> nodes_;
 };
 
@@ -184,8 +187,9 @@ void MolGL::AutoBond() {
   std::vector<std::uint32_t> chosen(Atoms.size() * kMaxAutoBonds);
   std::vector<std::uint8_t> counts(Atoms.size());
   std::vector<Candidate> best;
-  for (std::uint32_t i = 0; i < Atoms.size(); ++i) {
-    tree.Nearest(i, best);
+  for (const NeighbourTree::Point& point : tree.Points()) {
+    const std::uint32_t i = point.Place;
+    tree.Nearest(point, best);
     counts[i] = static_cast<std::uint8_t>(best.size());
     for (std::size_t k = 0; k < best.size(); ++k) chosen[i * kMaxAutoBonds + k] = best[k].Place;
   }
