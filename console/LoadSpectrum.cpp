@@ -2,20 +2,45 @@
 #include "UnitMolecules.h"
 #include "console/model/SpectrumReader.h"
 #include "platform/ui/Chart.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/FileNameText.h"
+
+namespace {
+
+// Why `name` drew nothing; empty when it drew points.
+QString UnreadSpectrumText(const QString& name, const SpectrumReading& reading) {
+  switch (reading.Gap) {
+    case SpectrumGap::None:
+      return {};
+    case SpectrumGap::NoData:
+      return name + QStringLiteral("には読み込めるスペクトルのデータがありません。");
+    case SpectrumGap::CompressedData:
+      return name + QStringLiteral("のスペクトルは圧縮されたデータ (SQZ, DIF, DUP) なので読み込めません。");
+    case SpectrumGap::OtherTable:
+      return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Table) +
+             QStringLiteral(" の表なので読み込めません。読み込めるのは (X++(Y..Y)) の表です。");
+  }
+  return {};
+}
+
+}  // namespace
 
 void TFormMolecules::PoupItemLoadSpectrumClick() {
   ChartNormalModes->ClearLine();  // also when the dialog is cancelled
-  OpenDialogLoadSpectrum.Filter =
-      QStringLiteral("spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx)|*.dx");
+  OpenDialogLoadSpectrum.Filter = QStringLiteral(
+      "spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx;*.jdx)|*.dx;*.jdx");
   if (!OpenDialogLoadSpectrum.Execute(this)) return;
   const SpectrumFormat format = OpenDialogLoadSpectrum.FilterIndex == 2 ? SpectrumFormat::Jcamp
                                                                          : SpectrumFormat::TwoColumns;
-  std::vector<SpectrumPoint> points;
-  if (!LoadSpectrumFile(ToFileName(OpenDialogLoadSpectrum.FileName), format, points))
+  SpectrumReading reading;
+  if (!LoadSpectrumFile(ToFileName(OpenDialogLoadSpectrum.FileName), format, reading))
     return;
+  if (reading.Gap != SpectrumGap::None) {
+    ShowMessage(this, UnreadSpectrumText(OpenDialogLoadSpectrum.FileName, reading));
+    return;
+  }
   std::vector<QPointF> line;
-  line.reserve(points.size());
-  for (const SpectrumPoint& p : points) line.emplace_back(p.X, p.Y);
+  line.reserve(reading.Points.size());
+  for (const SpectrumPoint& p : reading.Points) line.emplace_back(p.X, p.Y);
   ChartNormalModes->SetLinePoints(std::move(line));
 }

@@ -71,14 +71,7 @@ void TFormMolecules::RefreshMoleculeList() {
 void TFormMolecules::ShowSelectedMolecule() {
   const bool valid = SelectedIndex >= 0 && static_cast<std::size_t>(SelectedIndex) < MolFiles.size() &&
                      static_cast<std::size_t>(SelectedIndex) < FormGL->MolGLs.size();
-  if (!valid) {
-    // Nothing to show: the tabs stay inert and nothing can be saved.
-    SelectedMolFile = nullptr;
-    SelectedMolGL = nullptr;
-    ActionSaveMolecule->setEnabled(false);
-    ActionSaveMoleculeAs->setEnabled(false);
-    return;
-  }
+  if (!valid) return ShowNoMolecule();
   SelectedMolFile = &MolFiles[SelectedIndex];
   SelectedMolGL = &FormGL->MolGLs[SelectedIndex];
   // The setters below run the controls' own handlers, which may rebuild the
@@ -112,6 +105,28 @@ void TFormMolecules::ShowSelectedMolecule() {
   const bool savable = type == GAUSSIAN_INPUT || type == MOPAC_INPUT || type == TINKER_XYZ;
   ActionSaveMolecule->setEnabled(savable);
   ActionSaveMoleculeAs->setEnabled(savable);
+}
+
+void TFormMolecules::ShowNoMolecule() {
+  // With both pointers null first, the setters below run handlers that do nothing.
+  SelectedMolFile = nullptr;
+  SelectedMolGL = nullptr;
+  SelectedModeNumber = 0;
+  EditNameMolecule->clear();
+  ComboBoxModelType->setEditText(QString());
+  CheckBoxShowMolecule->setChecked(false);
+  CheckBoxShowDummyAtoms->setChecked(false);
+  for (int column = 0; column < 3; ++column) StringGridPosition->SetCell(column, 1, QString());
+  for (int column = 1; column <= 4; ++column) {
+    for (int row = 1; row <= 4; ++row) StringGridRotMatrix->SetCell(column, row, QString());
+  }
+  PanelBondColor->setPalette(QPalette());
+  PanelBondColor->setAutoFillBackground(false);
+  EditBondRadius->clear();
+  RefreshBondList();
+  ClearNormalModesTab();
+  ActionSaveMolecule->setEnabled(false);
+  ActionSaveMoleculeAs->setEnabled(false);
 }
 
 void TFormMolecules::ListViewMoleculesSelectItem(QTreeWidgetItem* item, bool selected) {

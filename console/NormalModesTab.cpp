@@ -99,6 +99,15 @@ void TFormMolecules::RefreshNormalModeList() {
   FillWavenumberBars(std::nullopt);
 }
 
+void TFormMolecules::ClearNormalModesTab() {
+  PageControlSelected->setTabVisible(PageControlSelected->indexOf(TabSheetNormalModes), true);
+  ListViewNormalModes->Clear();
+  ChartNormalModes->ClearBars();
+  EditScalingFactor->clear();
+  EditNMMagnitude->clear();
+  CheckBoxNMSelectedAnimation->setChecked(false);
+}
+
 void TFormMolecules::RefreshWavenumberBars() { FillWavenumberBars(std::nullopt); }
 
 void TFormMolecules::RadioButtonIRIntenClick() { RefreshWavenumberBars(); }

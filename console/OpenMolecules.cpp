@@ -7,6 +7,7 @@
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/TextCodec.h"
 #include "platform/ui/FileNameText.h"
 
 void TFormMolecules::ActionOpenMoleculeExecute() {
@@ -34,11 +35,29 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
   file.FileType = fileType;
   file.Name = ExtractFileName(path);
   file.Path = path;
-  // A file that cannot be read opens as an empty molecule of its name.
-  (void)file.Load(path.c_str());
+  if (!file.Load(path.c_str())) {
+    ShowMessage(this, CouldNotReadText(FromFileName(path)));
+    return;
+  }
+  if (file.RefusedLine >= 0) {
+    // Refused rather than shown as a wrong molecule; only MOPAC's symbolic
+    // parameters are refused.
+    ShowMessage(this, QStringLiteral("%1 は開けません。%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3")
+                          .arg(FromFileName(path))
+                          .arg(file.RefusedLine + 1)
+                          .arg(QString::fromUtf8(Cp932ToUtf8(file.Lines[file.RefusedLine]))));
+    return;
+  }
   MolGL model;
   model.Name = file.Name;
   file.ToMolGL(model);
+  if (model.Atoms.empty()) {
+    // Most likely the wrong type was chosen: an empty molecule would only
+    // stand in the list.
+    ShowMessage(this, FromFileName(path) + QStringLiteral("には ") + QString::fromLatin1(FileTypeName(fileType)) +
+                          QStringLiteral(" として読める原子がありません。"));
+    return;
+  }
   if (distanceBonds) {
     model.Bonds.clear();
     model.AutoBond();
@@ -57,7 +76,7 @@ void TFormMolecules::OpenCommandLineFile(const QStringList& arguments) {
   if (!choice || !PassesReadTest(path)) {
     // Said, and the program starts empty.
     ShowMessage(this, (choice ? CouldNotReadText(name) : name + QStringLiteral("はコマンドラインから開けません。")) +
-                          QStringLiteral("\nコマンドラインから開けるのは Gaussian の入力 (.gjf) と出力 (.out, .log)、"
+                          QStringLiteral("\nコマンドラインから開けるのは Gaussian の入力 (.gjf, .com) と出力 (.out, .log)、"
                                          "アニメーション (.qva) のファイルです。"));
     return;
   }

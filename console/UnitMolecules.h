@@ -183,7 +183,8 @@ class TFormMolecules : public QMainWindow {
   // --- Opening files ---------------------------------------------------------
   void ActionOpenMoleculeExecute();
   // One molecule file of `fileType` appended, selected and given to the
-  // editor; `distanceBonds` rebuilds its bonds by distance.
+  // editor; `distanceBonds` rebuilds its bonds by distance. A file that
+  // cannot be read or gives no atom is said and adds nothing.
   void OpenMoleculeFile(const std::string& path, int fileType, bool distanceBonds);
   // An animation project replaces the one loaded; `distanceBonds` rebuilds
   // the bonds of its Gaussian-output molecules by distance.
@@ -246,6 +247,9 @@ class TFormMolecules : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The three tabs as at start-up, for no selected molecule.
+  void ShowNoMolecule();
+  void ClearNormalModesTab();
   // NormalModes tab: whether the selected molecule has modes to list, the
   // bars (one mode highlighted), and the animate flag of the chosen mode.
   bool HasNormalModes() const;

@@ -7,6 +7,7 @@
 #include "molfile/AtomLabels.h"
 #include "platform/Numbers.h"
 #include "platform/TextCodec.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/StringGrid.h"
 
 void TFormMoleculeEdit::RegenerateLine(std::uint32_t id, bool mopacToo) {
@@ -34,13 +35,21 @@ void TFormMoleculeEdit::ShowLabelInReferences(std::int32_t id, const std::string
   }
 }
 
+bool TFormMoleculeEdit::RefusedBeyondRange(StringGrid* grid, int column, int row, const std::string& number) {
+  if (!BeyondDoubleRange(number)) return false;
+  const QString typed = grid->Cell(column, row);
+  grid->SetCell(column, row, grid->TextBeforeEdit());
+  ShowMessage(this, QStringLiteral("%1 は扱える数の範囲を超えています。値は変わりません。").arg(typed));
+  return true;
+}
+
 void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, const QString& value) {
   // Nothing to write back to: the edit is not taken.
   if (!HasSelection()) return;
   StringGrid* grid = StringGridCartesianData;
   const bool coordinate = column >= 3 && column <= 5;
   const std::string text =
-      FilterCell(value, coordinate ? NumberFirst : LabelFirst, coordinate ? NumberLast : LabelLast);
+      coordinate ? NumberCellText(value, NumberFirst, NumberLast) : FilterCell(value, LabelFirst, LabelLast);
   if (row < 1 || text.empty()) return;
   for (int c = 0; c <= 5; ++c) {
     if (grid->Cell(c, row).isEmpty()) return;
@@ -49,6 +58,7 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
   // A row left from before a refill may name no atom of the copy.
   const std::vector<std::int32_t>& ids = EditedMolFile.AtomIds.Ids;
   if (std::find(ids.begin(), ids.end(), id) == ids.end()) return;
+  if (coordinate && RefusedBeyondRange(grid, column, row, text)) return;
 
   TakeSelectedNames();
   Identifier& atoms = EditedMolFile.AtomIds;
@@ -59,6 +69,12 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", atoms.AtomicNumbers[id])));
   } else if (column == 2 && output) {
     grid->SetCell(2, row, QString::fromStdString(Cp932ToUtf8(atoms.Labels[id])));
+  } else if (column == 2 && type == TINKER_XYZ) {
+    // The label stays the serial number, by which connections name atoms;
+    // the element goes into the atom's name column.
+    const std::uint32_t number = AtomicNumberFromLabel(text);
+    atoms.AtomicNumbers[id] = number;
+    grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
   } else if (column == 2) {
     const std::uint32_t number = AtomicNumberFromLabel(text);
     atoms.AtomicNumbers[id] = number;
@@ -72,8 +88,11 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
     if (column == 4) position.y = number;
     if (column == 5) position.z = number;
   }
-  RegenerateLine(static_cast<std::uint32_t>(id), false);
-  // A TINKER file's coordinates are its own text: a move rewrites them.
-  if (coordinate && type == TINKER_XYZ) EditedMolFile.UpdateTinkerAtomLine(static_cast<std::uint32_t>(id));
+  // A MOPAC line is written in MOPAC's form only where the atom is Cartesian.
+  RegenerateLine(static_cast<std::uint32_t>(id), EditedMolFile.AtomIds.Kinds[id] == CARTESIAN);
+  // A TINKER file's atoms are their own text: a move or a new element rewrites it.
+  if ((coordinate || column == 2) && type == TINKER_XYZ) {
+    EditedMolFile.UpdateTinkerAtomLine(static_cast<std::uint32_t>(id));
+  }
   CopyBackToSelected();
 }

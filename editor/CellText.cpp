@@ -12,6 +12,11 @@ std::string FilterCell(const QString& text, int first, int last) {
   return kept;
 }
 
+std::string NumberCellText(const QString& text, int first, int last) {
+  if (auto number = ExponentNumberText(text.toStdString())) return *number;
+  return FilterCell(text, first, last);
+}
+
 int AtomIdOfCell(const QString& cell) {
   const std::int32_t number = ReadInt(cell.toStdString());
   return number > 0 ? number - 1 : -1;

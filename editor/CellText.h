@@ -10,6 +10,11 @@
 // byte from 128 up are dropped.
 std::string FilterCell(const QString& text, int first, int last);
 
+// A typed number: one written with an exponent ("1.5e-3", "1.5E-3",
+// "1.5D-3") is taken whole, D made E so that the files read it back; any
+// other text is filtered as above.
+std::string NumberCellText(const QString& text, int first, int last);
+
 // Codes 45 to 57: "-", ".", "/" and the digits.
 constexpr int NumberFirst = 45, NumberLast = 57;
 // Codes 45 to 122: "-" to "z".

@@ -123,6 +123,7 @@ void TFormMoleculeEdit::UpdateGrids() {
     grid->SetCell(6, r, Picture4(modes.RamanActivities, k));
     grid->SetCell(7, r, Picture4(modes.Depolarizations, k));
   }
+  FitAllColumns();
 }
 
 void TFormMoleculeEdit::StringGridNormalModesSelectCell(int, int row) {
@@ -146,4 +147,5 @@ void TFormMoleculeEdit::StringGridNormalModesSelectCell(int, int row) {
       grid->SetCell(3, r, vector ? Picture("0.00", vector->z) : QString());
     }
   }
+  FitDisplacementColumns();
 }

@@ -171,22 +171,9 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   PageControl->addTab(TabSheetFile, QStringLiteral("Edit View"));
   PageControl->setCurrentWidget(TabSheetCartesianData);
 
-  // Column widths as designed; the value columns follow the grids' widths.
-  for (StringGrid* atoms : {StringGridCartesianData, StringGridZMatrixData}) {
-    atoms->SetColWidth(0, 35);
-    atoms->SetColWidth(1, 80);
-    atoms->SetColWidth(2, 40);
-  }
-  StringGridCartesianData->SetColWidth(3, 83);
-  StringGridCartesianData->SetColWidth(4, 77);
-  StringGridCartesianData->SetColWidth(5, 80);
-  for (int column = 3; column <= 8; ++column) StringGridZMatrixData->SetColWidth(column, column % 2 ? 45 : 50);
-  StringGridZMatrixVariables->SetColWidth(0, 50);
-  StringGridZMatrixVariables->SetColWidth(1, 110 - 6 - 50);
-  StringGridNormalModes->SetColWidth(0, 40);
-  StringGridNormalModes->SetColWidth(1, 55);
-  for (int column = 2; column <= 7; ++column) StringGridNormalModes->SetColWidth(column, 64);
-  for (int column = 0; column <= 3; ++column) StringGridNormalModeDisplacements->SetColWidth(column, 40);
+  // Column widths as designed, or as the texts need; the value columns
+  // follow the grids' widths.
+  FitAllColumns();
   for (StringGrid* grid : {StringGridCartesianData, StringGridZMatrixData, StringGridNormalModes,
                            StringGridZMatrixVariables, StringGridNormalModeDisplacements}) {
     grid->installEventFilter(this);
@@ -226,6 +213,14 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::StringGridZMatrixDataSetEditText);
   connect(StringGridZMatrixVariables, &StringGrid::setEditText, this,
           &TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText);
+  // A typed text, or one a handler wrote (a new label among the Z-matrix
+  // references), may be wider than its column.
+  connect(StringGridCartesianData, &StringGrid::setEditText, this, [this] {
+    FitCartesianColumns();
+    FitZMatrixColumns();
+  });
+  connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitZMatrixColumns);
+  connect(StringGridZMatrixVariables, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitVariableColumns);
   connect(SplitterZMatrix, &QSplitter::splitterMoved, this, &TFormMoleculeEdit::SplitterZMatrixMoved);
   connect(SplitterNormalModeDisplacements, &QSplitter::splitterMoved, this,
           &TFormMoleculeEdit::SplitterNormalModeDisplacementsMoved);

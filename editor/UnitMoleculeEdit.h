@@ -110,6 +110,8 @@ class TFormMoleculeEdit : public QMainWindow {
   void FitNormalModeColumns();
   void FitVariableColumns();
   void FitDisplacementColumns();
+  // Every grid's rule, after its texts changed.
+  void FitAllColumns();
 
   // Whether the console has a selected molecule to write back over.
   static bool HasSelection();
@@ -131,6 +133,10 @@ class TFormMoleculeEdit : public QMainWindow {
   // Atom `id` is now labelled `label`: rows of the Z-matrix grid whose atom
   // names it by label show the label, and their lines are rewritten.
   void ShowLabelInReferences(std::int32_t id, const std::string& label, bool mopacToo);
+
+  // A typed number that a double cannot hold: the cell shows again what it
+  // held, the user is told, and true tells the handler to take nothing.
+  bool RefusedBeyondRange(StringGrid* grid, int column, int row, const std::string& number);
 
   // ShowFileData's text waits for the file page to come into sight.
   bool fileTextPending_ = false;

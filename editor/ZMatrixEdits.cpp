@@ -39,7 +39,9 @@ std::int32_t ReferencedAtom(const Identifier& atoms, const std::string& text) {
 void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, const QString& value) {
   if (!HasSelection()) return;
   StringGrid* grid = StringGridZMatrixData;
-  const std::string text = FilterCell(value, LabelFirst, LabelLast);
+  const bool valueColumn = column == 4 || column == 6 || column == 8;
+  const std::string text =
+      valueColumn ? NumberCellText(value, LabelFirst, LabelLast) : FilterCell(value, LabelFirst, LabelLast);
   const int id = AtomIdOfCell(grid->Cell(0, row));
   // The first atom has no distance, the second no angle, the third no
   // dihedral, whatever is typed there. An empty "atom" cell (id -1) rules
@@ -68,6 +70,7 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
   std::map<std::int32_t, ZMatrix::Pair>* entries = column <= 4 ? &z.Bonds : column <= 6 ? &z.Angles : &z.Dihedrals;
   const auto entry = entries->find(id);
   const bool hasEntry = entry != entries->end();
+  if (hasEntry && valueColumn && IsNumberText(text) && RefusedBeyondRange(grid, column, row, text)) return;
 
   if (column == 1) {
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", atoms.AtomicNumbers[id])));
@@ -81,7 +84,7 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
     const std::int32_t reference = ReferencedAtom(atoms, text);
     // Only an atom earlier in the file can be a reference.
     if (reference >= 0 && reference < id) entry->second.Reference = reference;
-  } else if (hasEntry && (column == 4 || column == 6 || column == 8)) {
+  } else if (hasEntry && valueColumn) {
     if (IsNumberText(text)) {
       entry->second.Value = ReadDouble(text);
       entry->second.Text = text;
@@ -95,7 +98,7 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
   if (!HasSelection()) return;
   StringGrid* grid = StringGridZMatrixVariables;
   const std::string text =
-      FilterCell(value, NumberFirst, column == 1 ? NumberLast : LabelLast);
+      column == 1 ? NumberCellText(value, NumberFirst, NumberLast) : FilterCell(value, NumberFirst, LabelLast);
   ZMatrix& z = EditedMolFile.ZMatrixData;
   // Rows follow the variables in key order.
   auto variable = z.Variables.end();
@@ -108,7 +111,9 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
     // Names are read-only.
     grid->SetCell(0, row, QString::fromStdString(Cp932ToUtf8(variable->second.Text)));
   } else if (accepted && column == 1) {
-    const double number = ReadDouble(text);
+    if (RefusedBeyondRange(grid, column, row, text)) return;
+    std::size_t used = 0;
+    const double number = ReadDouble(text, &used);
     variable->second.Value = number;
     const std::string& name = variable->second.Text;
     for (auto* entries : {&z.Bonds, &z.Angles, &z.Dihedrals}) {
@@ -118,8 +123,11 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
         if (pair.Text == "-" + name) pair.Value = -number;
       }
     }
-    // The value as typed goes into the variable's own line, so Save keeps it.
-    if (EditedMolFile.FileType == GAUSSIAN_INPUT) EditedMolFile.UpdateVariableLine(variable->first, text);
+    // The number as typed goes into the variable's own line, so Save keeps
+    // it; what follows it ("1.5.2", "1/2") was not read and is not written.
+    if (EditedMolFile.FileType == GAUSSIAN_INPUT) {
+      EditedMolFile.UpdateVariableLine(variable->first, used == 0 ? std::string("0") : text.substr(0, used));
+    }
   }
   TakeSelectedNames();
   CopyBackToSelected();

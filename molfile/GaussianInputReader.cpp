@@ -26,6 +26,22 @@ bool LooksNumeric(const std::string& t) {
   return t.size() >= 3 && Byte(t, 0) <= 0x2D && Byte(t, 1) <= 0x2E && IsDigit(t[2]);
 }
 
+// A freeze code: 0 or -1 (optimise or hold the atom), ONIOM's -2 and -3;
+// written as a whole number of 0 or less. Z-matrix references are positive.
+bool IsFreezeCode(const std::string& t) {
+  const std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
+  if (digits == t.size()) return false;
+  for (std::size_t k = digits; k < t.size(); ++k)
+    if (!IsDigit(t[k])) return false;
+  return t[0] == '-' || t.find_first_not_of("+0") == std::string::npos;
+}
+
+// Label, freeze code, x, y, z, then perhaps ONIOM's layer and link-atom fields.
+bool IsFrozenCartesianLine(const std::vector<std::string>& t) {
+  return t.size() >= 5 && IsFreezeCode(t[1]) && LooksNumeric(t[2]) && LooksNumeric(t[3]) &&
+         LooksNumeric(t[4]);
+}
+
 bool IsChargeToken(const std::string& t) { return IsDigit(t[0]) || Byte(t, 0) <= 0x2D; }
 
 bool IsVariablesKeyword(const std::vector<std::string>& tokens) {
@@ -43,9 +59,10 @@ class GaussianInputReader {
   void ResolveVariables();
 
  private:
-  void ReadAtomLine(std::uint32_t i, std::vector<std::string>& tokens);
+  void ReadAtomLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
   void ParseGaussianInputAtoms(std::uint32_t i, std::vector<std::string>& tokens);
-  void ReadZMatrixLine(std::uint32_t i, const std::vector<std::string>& tokens);
+  void ReadFrozenCartesianLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
+  void ReadZMatrixLine(std::uint32_t i, const std::string& line, const std::vector<std::string>& tokens);
   ZMatrix::Pair Entry(std::int32_t id, const std::string& reference, const std::string& value);
   void ReadVariableLine(std::uint32_t i, const std::string& line);
   std::int32_t Add(std::uint32_t i, CoordinateKind kind, const std::string& label,
@@ -62,6 +79,9 @@ class GaussianInputReader {
   bool InMolecule = false;
   bool InVariables = false;
   bool AfterBlank = false;
+  // A job has one molecule section: the element lists of a basis-set
+  // section after it ("-Cu -Sb") open no other.
+  bool MoleculeOpened = false;
 };
 
 void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
@@ -91,24 +111,27 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = true;
     } else {
-      ReadAtomLine(i, tokens);
+      ReadAtomLine(i, line, tokens);
     }
   }
 
   if (AfterBlank) {
-    if (tokens.size() == 2 && IsChargeToken(tokens[0]) && IsChargeToken(tokens[1]))
-      InMolecule = true;
+    if (!MoleculeOpened && tokens.size() == 2 && IsChargeToken(tokens[0]) && IsChargeToken(tokens[1]))
+      InMolecule = MoleculeOpened = true;
     else
       AfterBlank = false;
   }
   if (blank) AfterBlank = true;
 }
 
-void GaussianInputReader::ReadAtomLine(std::uint32_t i, std::vector<std::string>& tokens) {
+void GaussianInputReader::ReadAtomLine(std::uint32_t i, const std::string& line,
+                                       std::vector<std::string>& tokens) {
   const std::size_t n = tokens.size();
   if (n == 0) return;
-  if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8)
-    ReadZMatrixLine(i, tokens);
+  if (IsFrozenCartesianLine(tokens))
+    ReadFrozenCartesianLine(i, line, tokens);
+  else if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8)
+    ReadZMatrixLine(i, line, tokens);
   else if (LooksNumeric(tokens[1]))
     ParseGaussianInputAtoms(i, tokens);
 }
@@ -128,16 +151,34 @@ void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i,
   SetPosition(CartesianData, id, tokens[1], tokens[2], tokens[3]);
 }
 
-void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::vector<std::string>& tokens) {
+// The element of an ONIOM label ("H-HC--0.1") is its part before the first
+// "-", where the symbol's letters end anyway.
+void GaussianInputReader::ReadFrozenCartesianLine(std::uint32_t i, const std::string& line,
+                                                  std::vector<std::string>& tokens) {
+  for (std::string& token : tokens) token = WithLeadingZero(token);
+  const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
+  SetPosition(CartesianData, id, tokens[2], tokens[3], tokens[4]);
+  Atoms.FreezeCodes[id] = tokens[1];
+  const std::string tail = TextAfterToken(line, 4);
+  if (!tail.empty()) Atoms.LineTails[id] = tail;
+}
+
+void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::string& line,
+                                          const std::vector<std::string>& tokens) {
   if (tokens.empty()) return;
   const std::int32_t id = Add(i, ZMATRIX, tokens[0], ParseAtomLabel(tokens[0]));
+  // Tokens beyond label, references and values: the flag that makes the
+  // third value a second bond angle, for one.
+  const std::size_t n = tokens.size();
+  const std::string tail = TextAfterToken(line, n >= 7 ? 6 : n >= 5 ? 4 : n >= 3 ? 2 : 0);
+  if (!tail.empty()) Atoms.LineTails[id] = tail;
   ++ZMatrixData.Count;
-  if (tokens.size() >= 3) {
+  if (n >= 3) {
     ZMatrixData.ReferenceStyles[id] = 2;
     ZMatrixData.Bonds[id] = Entry(id, tokens[1], tokens[2]);
   }
-  if (tokens.size() >= 5) ZMatrixData.Angles[id] = Entry(id, tokens[3], tokens[4]);
-  if (tokens.size() >= 7) ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
+  if (n >= 5) ZMatrixData.Angles[id] = Entry(id, tokens[3], tokens[4]);
+  if (n >= 7) ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
 }
 
 // A reference is an atom's label (the last atom so labelled, this one

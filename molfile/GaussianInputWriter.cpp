@@ -1,5 +1,6 @@
 // Conversions of a record into a Gaussian input, through a temporary display
 // model that places the Z-matrix atoms.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,17 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
   const ZMatrix& z = file.ZMatrixData;
   for (std::int32_t id : ids.Ids) {
     const auto kind = ids.Kinds.find(id);
-    if (kind == ids.Kinds.end() || kind->second != ZMATRIX) continue;
+    if (kind == ids.Kinds.end() || (kind->second != ZMATRIX && kind->second != CARTESIAN)) continue;
     const auto number = ids.AtomicNumbers.find(id);
     std::string line = SymbolOrX(number == ids.AtomicNumbers.end() ? 0 : number->second) +
                        std::to_string(static_cast<std::int64_t>(id) + 1);
+    if (kind->second == CARTESIAN) {
+      // A MOPAC geometry may be Cartesian, wholly or from some atom on.
+      const auto position = file.CartesianData.Positions.find(id);
+      lines.push_back(line + Coordinates(position == file.CartesianData.Positions.end() ? Position<double>{}
+                                                                                        : position->second));
+      continue;
+    }
     const auto bond = z.Bonds.find(id);
     const auto angle = z.Angles.find(id);
     const auto dihedral = z.Dihedrals.find(id);
@@ -83,10 +91,26 @@ void MolFile::ToCartesian() {
   // Only a Gaussian input reads four-token lines back as Cartesian atoms;
   // another format's reader would misread them and lose the molecule.
   if (FileType != GAUSSIAN_INPUT) return;
+  if (!HasZMatrixAtoms()) return;
   MolGL model;
   ToMolGL(model);
   for (std::int32_t id : AtomIds.Ids) WriteCartesianLine(id, model);
+  EndMoleculeSection();
   Parse();
+}
+
+// Gaussian reads a molecule section up to a blank line. A Z-matrix may have
+// gone on with "Variables:" or ended the file; the Cartesian section still
+// needs its blank line, and a saved text that ends with it needs a line end
+// after it too.
+void MolFile::EndMoleculeSection() {
+  std::size_t last = 0;
+  for (const auto& [id, index] : AtomIds.LineIndexes) last = std::max<std::size_t>(last, index);
+  const std::size_t next = last + 1;
+  std::vector<std::string> tokens;
+  if (next < Lines.size()) Tokenize(Lines[next], tokens);
+  if (next >= Lines.size() || !tokens.empty()) Lines.insert(Lines.begin() + next, "");
+  if (next + 1 == Lines.size()) Lines.emplace_back();
 }
 
 void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {

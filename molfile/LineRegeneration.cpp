@@ -5,11 +5,19 @@
 #include <cstdint>
 #include <string>
 
+#include "AtomLabels.h"
 #include "MolFile.h"
 #include "ReaderSupport.h"
+#include "core/Elements.h"
 #include "platform/Numbers.h"
 
 namespace {
+
+// What the atom's line held beyond the tables, written back after them.
+std::string Tail(const Identifier& atoms, std::int32_t key) {
+  const auto tail = atoms.LineTails.find(key);
+  return tail == atoms.LineTails.end() ? std::string() : tail->second;
+}
 
 // Fixed notation, eleven decimals: 1.5 is 1.50000000000.
 std::string Fixed11(double value) { return FormatFixed(value, 11); }
@@ -34,6 +42,37 @@ std::string* OwnedLine(MolFile& file, std::uint32_t id, std::int32_t& key) {
   return &file.Lines[lineIndex->second];
 }
 
+// Writes `text` over the token [tokenBegin, tokenEnd) of a columned line,
+// whose field runs from `fieldBegin` to `fieldEnd` with the token at one edge
+// (right-aligned numbers end it, a left-aligned name begins it). Where only
+// blanks pad the token in its field, the text keeps that edge and the field
+// its width; beside tabs or commas only the token is replaced.
+void WriteInField(std::string& line, std::size_t fieldBegin, std::size_t tokenBegin, std::size_t tokenEnd,
+                  std::size_t fieldEnd, const std::string& text) {
+  const bool blanksOnly =
+      line.find_first_not_of(' ', fieldBegin) == tokenBegin && line.find_first_not_of(' ', tokenEnd) >= fieldEnd;
+  if (!blanksOnly) {
+    line.replace(tokenBegin, tokenEnd - tokenBegin, text);
+    return;
+  }
+  const std::size_t width = fieldEnd - fieldBegin;
+  const std::string pad(width > text.size() ? width - text.size() : 1, ' ');
+  line.replace(fieldBegin, width, tokenBegin == fieldBegin ? text + pad : pad + text);
+}
+
+// Six decimals, as TINKER writes coordinates, unless they do not hold the
+// number: then the shortest text that does (1e-07, 1.2345678).
+std::string TinkerCoordinate(double value) {
+  const std::string six = FormatFixed(value, 6);
+  return ReadDouble(six) == value ? six : FormatDouble(value);
+}
+
+// An element's symbol for a name column; "X" for the dummy atom, which has none.
+std::string SymbolOf(std::uint32_t element) {
+  const auto symbol = ElementTable.NumberToSymbol.find(element);
+  return symbol == ElementTable.NumberToSymbol.end() || symbol->second.empty() ? "X" : symbol->second;
+}
+
 }  // namespace
 
 void MolFile::UpdateAtomLine(std::uint32_t id) {
@@ -47,6 +86,8 @@ void MolFile::UpdateAtomLine(std::uint32_t id) {
     const auto position = CartesianData.Positions.find(key);
     if (position == CartesianData.Positions.end()) return;
     const Position<double>& p = position->second;
+    const auto freeze = AtomIds.FreezeCodes.find(key);
+    if (freeze != AtomIds.FreezeCodes.end()) line += "  " + freeze->second;
     line += "  " + Fixed11(p.x) + "  " + Fixed11(p.y) + "  " + Fixed11(p.z);
   } else if (kind == ZMATRIX) {
     line += ' ';
@@ -71,25 +112,44 @@ void MolFile::UpdateAtomLine(std::uint32_t id) {
   } else {
     return;
   }
-  *owned = line;
+  *owned = line + Tail(AtomIds, key);
 }
 
 void MolFile::UpdateMopacAtomLine(std::uint32_t id) {
   std::int32_t key = 0;
   std::string* owned = OwnedLine(*this, id, key);
-  if (!owned || AtomIds.Kinds.at(key) != ZMATRIX) return;
+  if (!owned) return;
+  const std::uint32_t kind = AtomIds.Kinds.at(key);
+  if (kind != ZMATRIX && kind != CARTESIAN) return;
 
-  // Values with their optimisation flags, then the three reference numbers.
-  std::string values = AtomIds.Labels.at(key) + "  ";
-  std::string references;
-  for (const auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
-    const auto entry = entries->find(key);
-    const bool present = entry != entries->end();
-    values += present ? General10(entry->second.Value) + "  1 " : General10(0) + "  0 ";
-    if (!references.empty()) references += ' ';
-    references += present ? ReferenceNumber(entry->second.Reference) : "0";
+  // Each value with its flag as the file wrote it; a value the file gave no
+  // flag is optimised (1), a missing entry's stand-in is not (0).
+  const auto flags = AtomIds.Flags.find(key);
+  const auto flag = [&](std::size_t k, bool present) {
+    if (flags != AtomIds.Flags.end() && !flags->second[k].empty()) return flags->second[k];
+    return std::string(present ? "1" : "0");
+  };
+  std::string line = AtomIds.Labels.at(key) + "  ";
+  if (kind == CARTESIAN) {
+    const auto position = CartesianData.Positions.find(key);
+    if (position == CartesianData.Positions.end()) return;
+    const Position<double>& p = position->second;
+    line += General10(p.x) + "  " + flag(0, true) + " " + General10(p.y) + "  " + flag(1, true) + " " +
+            General10(p.z) + "  " + flag(2, true);
+  } else {
+    // Values with their flags, then the three reference numbers.
+    std::string references;
+    std::size_t k = 0;
+    for (const auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
+      const auto entry = entries->find(key);
+      const bool present = entry != entries->end();
+      line += General10(present ? entry->second.Value : 0) + "  " + flag(k++, present) + " ";
+      if (!references.empty()) references += ' ';
+      references += present ? ReferenceNumber(entry->second.Reference) : "0";
+    }
+    line += references;
   }
-  *owned = values + references;
+  *owned = line + Tail(AtomIds, key);
 }
 
 void MolFile::UpdateTinkerAtomLine(std::uint32_t id) {
@@ -97,26 +157,24 @@ void MolFile::UpdateTinkerAtomLine(std::uint32_t id) {
   std::string* owned = OwnedLine(*this, id, key);
   if (!owned || AtomIds.Kinds.at(key) != CARTESIAN) return;
   const auto position = CartesianData.Positions.find(key);
-  const auto spans = TokenSpans(*owned);
+  auto spans = TokenSpans(*owned);
   if (position == CartesianData.Positions.end() || spans.size() < 5) return;
 
-  // Serial, symbol, x, y, z, type, connections. Each coordinate field runs
-  // from the token before it to the coordinate's last byte; right to left,
-  // so that the spans still to be written stay where they are.
+  // Serial, name, x, y, z, type, connections. Only a field that no longer
+  // says what the tables say is written. Each coordinate field runs from the
+  // token before it to the coordinate's last byte; right to left, so that
+  // the spans still to be written stay where they are.
   const double values[] = {position->second.x, position->second.y, position->second.z};
   for (std::size_t k = 4; k >= 2; --k) {
-    const std::size_t fieldBegin = spans[k - 1].second;
     const auto [tokenBegin, tokenEnd] = spans[k];
-    const std::string number = FormatFixed(values[k - 2], 6);
-    if (owned->find_first_not_of(' ', fieldBegin) == tokenBegin) {
-      // Blanks only before it: right-aligned at the same column, as TINKER writes.
-      const std::size_t width = tokenEnd - fieldBegin;
-      const std::size_t pad = width > number.size() ? width - number.size() : 1;
-      owned->replace(fieldBegin, width, std::string(pad, ' ') + number);
-    } else {
-      owned->replace(tokenBegin, tokenEnd - tokenBegin, number);  // tabs or commas stay
-    }
+    if (ReadDouble(std::string_view(*owned).substr(tokenBegin, tokenEnd - tokenBegin)) == values[k - 2]) continue;
+    WriteInField(*owned, spans[k - 1].second, tokenBegin, tokenEnd, tokenEnd, TinkerCoordinate(values[k - 2]));
   }
+  const std::uint32_t element = AtomIds.AtomicNumbers.contains(key) ? AtomIds.AtomicNumbers.at(key) : 0;
+  spans = TokenSpans(*owned);
+  const auto [nameBegin, nameEnd] = spans[1];
+  if (NormalizeAtomLabel(owned->substr(nameBegin, nameEnd - nameBegin)) == element) return;
+  WriteInField(*owned, nameBegin, nameBegin, nameEnd, spans[2].first, SymbolOf(element));
 }
 
 void MolFile::UpdateVariableLine(std::int32_t key, const std::string& text) {

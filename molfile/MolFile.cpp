@@ -123,6 +123,9 @@ void MolFile::ClearGeometry() {
   AtomIds.AtomicNumbers.clear();
   AtomIds.Kinds.clear();
   AtomIds.LineIndexes.clear();
+  AtomIds.LineTails.clear();
+  AtomIds.FreezeCodes.clear();
+  AtomIds.Flags.clear();
   CartesianData.Clear();
   ZMatrixData.Clear();
 }
@@ -131,6 +134,7 @@ void MolFile::ClearTables() {
   ClearGeometry();
   AtomIds.Connections.clear();
   ModeData.Clear();
+  RefusedLine = -1;
 }
 
 void MolFile::Parse() {

@@ -2,6 +2,7 @@
 // reader parses out of it. Plain value record, copied freely.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -33,6 +34,14 @@ struct Identifier {
   std::map<std::int32_t, std::uint32_t> Kinds;          // a CoordinateKind
   std::map<std::uint32_t, std::uint32_t> LineIndexes;   // index into MolFile::Lines
   std::multimap<std::int32_t, std::string> Connections;  // TINKER bonded-atom tokens
+  // What an atom line holds beyond the tables, so that a regenerated line
+  // still says it: the text after the last token read, when more tokens
+  // follow (a Gaussian ONIOM layer, the flag that makes a third value an
+  // angle); a Gaussian Cartesian freeze code; MOPAC optimisation flags of
+  // the three values, "" where the line wrote none.
+  std::map<std::int32_t, std::string> LineTails;
+  std::map<std::int32_t, std::string> FreezeCodes;
+  std::map<std::int32_t, std::array<std::string, 3>> Flags;
 };
 
 struct Cartesian {
@@ -108,6 +117,9 @@ class MolFile {
   Cartesian CartesianData;
   ZMatrix ZMatrixData;
   NormalModes ModeData;
+  // Set by a reader that refuses the text, which then gives no atom: the
+  // index of the line it could not read. -1 when the text was read.
+  std::int64_t RefusedLine = -1;
 
   // Appends the file's lines, sets Path and parses. False, with the record
   // unchanged, when the file cannot be read (missing, a directory, a failed read).
@@ -151,6 +163,7 @@ class MolFile {
 
  private:
   void ClearTables();
+  void EndMoleculeSection();
   // The atoms with their coordinates and Z-matrix; connections and modes stay.
   void ClearGeometry();
 };

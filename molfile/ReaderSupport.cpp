@@ -41,6 +41,11 @@ std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& l
   return spans;
 }
 
+std::string TextAfterToken(const std::string& line, std::size_t last) {
+  const auto spans = TokenSpans(line);
+  return spans.size() > last + 1 ? line.substr(spans[last].second) : std::string();
+}
+
 VariableLineParts SplitVariableLine(const std::string& line) {
   VariableLineParts parts;
   parts.ValueBegin = parts.ValueEnd = line.size();

@@ -32,6 +32,10 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // bytes inside a token included.
 std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& line);
 
+// The text of `line` after its token `last` (0-based, as Tokenize counts),
+// when more tokens follow; otherwise "". A regenerated line ends with it.
+std::string TextAfterToken(const std::string& line, std::size_t last);
+
 // A variable line of a Gaussian input: the name, then the value, separated
 // by '=', blanks, tabs or commas. The value ends at the first separator after
 // it, so the scan form "R 1.0 4 0.1" (start, points, step) and a trailing

@@ -52,7 +52,17 @@ std::int64_t ReadSaturated(std::string_view text, std::size_t* used, std::int64_
 
 }  // namespace
 
-double ReadDouble(std::string_view text, std::size_t* used) {
+namespace {
+
+// What ReadDouble finds at the start of a text.
+struct Scanned {
+  double Value = 0.0;
+  std::size_t Used = 0;
+  bool OutOfRange = false;  // a number a double cannot hold, read as 0
+};
+
+Scanned ScanDouble(std::string_view text) {
+  Scanned scanned;
   std::size_t i = SkipBlanks(text);
   const std::size_t start = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -63,10 +73,7 @@ double ReadDouble(std::string_view text, std::size_t* used) {
     ++i;
     while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   }
-  if (digits == 0) {
-    if (used) *used = 0;
-    return 0.0;
-  }
+  if (digits == 0) return scanned;
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     std::size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
@@ -75,7 +82,7 @@ double ReadDouble(std::string_view text, std::size_t* used) {
       i = j;
     }
   }
-  if (used) *used = i;
+  scanned.Used = i;
   // from_chars takes no leading '+'; it reads the same grammar otherwise and
   // never consults the locale.
   const bool negative = text[start] == '-';
@@ -83,8 +90,34 @@ double ReadDouble(std::string_view text, std::size_t* used) {
   const auto result =
       std::from_chars(text.data() + mantissaStart, text.data() + i, value,
                       std::chars_format::general);
+  scanned.OutOfRange = result.ec == std::errc::result_out_of_range;
   if (result.ec != std::errc() || !std::isfinite(value)) value = 0.0;
-  return negative ? -value : value;
+  scanned.Value = negative ? -value : value;
+  return scanned;
+}
+
+}  // namespace
+
+double ReadDouble(std::string_view text, std::size_t* used) {
+  const Scanned scanned = ScanDouble(text);
+  if (used) *used = scanned.Used;
+  return scanned.Value;
+}
+
+bool BeyondDoubleRange(std::string_view text) { return ScanDouble(text).OutOfRange; }
+
+std::optional<std::string> ExponentNumberText(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  const std::size_t begin = SkipBlanks(text.substr(0, end));
+  std::string number(text.substr(begin, end - begin));
+  const std::size_t letter = number.find_first_of("eEdD");
+  if (letter == std::string::npos) return std::nullopt;
+  if (number[letter] == 'D') number[letter] = 'E';
+  if (number[letter] == 'd') number[letter] = 'e';
+  // Whole, and the letter read as the exponent's.
+  if (ScanDouble(number).Used != number.size()) return std::nullopt;
+  return number;
 }
 
 bool FitsFloat(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }

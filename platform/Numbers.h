@@ -15,6 +15,15 @@
 // `used`, when given, receives the number of characters consumed (0 when no
 // number was found, blanks included otherwise).
 double ReadDouble(std::string_view text, std::size_t* used = nullptr);
+// Whether the number ReadDouble finds at the start of `text` is one a double
+// cannot hold (1e400, or 1e-400 below the smallest), which it reads as 0.
+bool BeyondDoubleRange(std::string_view text);
+// A number written with an exponent whose letter may also be Fortran's D:
+// when the whole of `text`, blanks around it aside, is
+// [sign](digits[.[digits]] | .digits)(e|E|d|D)[sign]digits, that number with
+// D made E (d made e), which ReadDouble reads whole ("1.5D-3" -> "1.5E-3");
+// none for any other text.
+std::optional<std::string> ExponentNumberText(std::string_view text);
 // Whether a float can hold `value` (narrowed, a larger one is infinite).
 bool FitsFloat(double value);
 // ReadDouble in single precision; none for a value a float cannot hold.

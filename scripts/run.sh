@@ -1,9 +1,9 @@
 #!/bin/sh
-# Sets up and builds (scripts/setup.sh), then starts the program, optionally
-# with a file to open.
+# Sets up and builds the program alone, without the tests (scripts/setup.sh),
+# then starts it, optionally with a file to open.
 set -eu
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" quivera
 if [ $# -gt 0 ]; then
   file="$(realpath "$1")"
   exec "$root/build/console/quivera" "$file"

@@ -19,10 +19,19 @@ OpenChoice ChoiceForFilter(int filterIndex) {
 
 std::optional<OpenChoice> ChoiceForArgument(std::string_view argument) {
   const std::string extension = ExtractFileExt(argument);
-  if (extension == ".gjf") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_INPUT};
+  if (extension == ".gjf" || extension == ".com") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_INPUT};
   if (extension == ".out" || extension == ".log") return OpenChoice{OpenRoad::Molecule, GAUSSIAN_OUTPUT};
   if (extension == ".qva") return OpenChoice{OpenRoad::Animation};
   return std::nullopt;
+}
+
+const char* FileTypeName(int fileType) {
+  switch (fileType) {
+    case GAUSSIAN_OUTPUT: return "Gaussian Output";
+    case MOPAC_INPUT: return "MOPAC Input";
+    case TINKER_XYZ: return "TINKER XYZ";
+    default: return "Gaussian Input";
+  }
 }
 
 bool PassesReadTest(const std::string& path) {

@@ -7,10 +7,11 @@
 #include <string_view>
 
 // The open dialog's filters, in the order their 1-based indices name them.
+// Gaussian names its output ".log" on Linux, ".out" elsewhere.
 inline constexpr char MoleculeOpenFilter[] =
     "Gaussian Input(Job) File (*.gjf *.gjc *.com)|*.gjf;*.gjc;*.com|"
-    "Gaussian Output File (*.out)|*.out|"
-    "Gaussian Output File (with Animation)(*.out)|*.out|"
+    "Gaussian Output File (*.out *.log)|*.out;*.log|"
+    "Gaussian Output File (with Animation)(*.out *.log)|*.out;*.log|"
     "Mopac Input File(*.mop *.dat *.mpc *.zmt)|*.mop;*.dat;*.mpc;*.zmt|"
     "TINKER XYZ File(*.xyz)|*.xyz|"
     "Quivera Animation File (*.qva)|*.qva";
@@ -30,9 +31,12 @@ struct OpenChoice {
 OpenChoice ChoiceForFilter(int filterIndex);
 
 // The road of a command-line argument, from its extension compared exactly
-// (".gjf", ".out" or ".log" as Gaussian writes its output on Linux, ".qva");
+// (".gjf" or ".com" for an input, ".out" or ".log" for an output, ".qva");
 // none for any other.
 std::optional<OpenChoice> ChoiceForArgument(std::string_view argument);
+
+// The name of a molecule file type, as messages give it.
+const char* FileTypeName(int fileType);
 
 // True for an existing regular file that may be read; a directory, a device
 // or a missing file fails.

@@ -1,8 +1,8 @@
 // Writing a user's file without ever leaving half of it in place or showing
 // it to others: the new contents go to a temporary file in the target's
-// folder, made with the target's permission bits, flushed to the disk and
-// renamed over the target. Every writer of the program's files goes through
-// here.
+// folder, made with the target's owner, group, extended attributes (an
+// access control list) and permission bits, flushed to the disk and renamed
+// over the target. Every writer of the program's files goes through here.
 #pragma once
 
 #include <sys/types.h>
@@ -30,15 +30,23 @@ enum class TargetState {
 // `reason`, when given, gets the system's words for the last two.
 TargetState InspectTarget(const std::string& target, std::string* reason = nullptr);
 
+// Whether a save may write its target in place. Only a writer that knows its
+// length beforehand may: it reserves that length on the disk before the
+// first old byte changes, so a full disk leaves the old file whole.
+enum class InPlaceWrite { Allowed, Refused };
+
 // One replacement of `target`, for contents that a writer puts into Path()
 // itself, possibly over a long time (a recording). Path() is a new temporary
-// file, or, when the folder takes no new file but the target is a writable
-// regular file, the target itself, written in place. Temporary files that
-// earlier saves of the same target left behind (a killed program) are
+// file. It is the target itself, written in place, where a rename would lose
+// something the target has and in-place writing is allowed: when the folder
+// takes no new file (a locked folder, another user's file in a sticky
+// folder), when the saver cannot give a new file the target's owner, group
+// and attributes, or when the target has other hard links. Temporary files
+// that earlier saves of the same target left behind (a killed program) are
 // removed; one still in use is not.
 class FileReplacement {
  public:
-  explicit FileReplacement(const std::string& target);
+  explicit FileReplacement(const std::string& target, InPlaceWrite inPlace = InPlaceWrite::Refused);
   ~FileReplacement();  // an uncommitted temporary file is removed
   FileReplacement(const FileReplacement&) = delete;
   FileReplacement& operator=(const FileReplacement&) = delete;
@@ -46,18 +54,28 @@ class FileReplacement {
   // Empty when nothing can be written; Result() says why.
   const std::string& Path() const { return path_; }
   const SaveResult& Result() const { return result_; }
+  // Path() is the target itself.
+  bool InPlace() const { return fd_ < 0 && !path_.empty(); }
+  // Nothing can be written only because the target would have to be
+  // written in place, which was refused.
+  bool InPlaceRefused() const { return inPlaceRefused_; }
+  // The folder of the target, a link resolved.
+  std::string Folder() const;
   // Flushes the written file to the disk and puts it in the target's place.
   SaveResult Commit();
 
  private:
   void Fail(int error);
-  bool CreateTemporary(const std::string& target, bool exists, mode_t mode);
+  void WriteInPlace(int reason, InPlaceWrite inPlace);
+  bool CreateTemporary(const struct stat* old);
 
   std::string target_;  // a link resolved
   std::string path_;
   int fd_ = -1;  // the temporary file, locked while this save owns it
   SaveResult result_;
+  bool inPlaceRefused_ = false;
 };
 
-// The whole of `bytes` as the new contents of `target`, or nothing changed.
+// The whole of `bytes` as the new contents of `target`, or nothing changed
+// (written in place, a failure after the reservation may leave a mix).
 SaveResult ReplaceFileWithBytes(const std::string& target, std::string_view bytes);

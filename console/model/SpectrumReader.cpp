@@ -1,15 +1,33 @@
 #include "SpectrumReader.h"
 
 #include <fstream>
+#include <limits>
+#include <optional>
 #include <sstream>
 
 #include "molfile/MolFile.h"
+#include "molfile/ReaderSupport.h"
 #include "platform/Files.h"
 #include "platform/Numbers.h"
 
 namespace {
 
-float ReadFloat(std::string_view token) { return static_cast<float>(ReadDouble(token)); }
+// Narrowing a double that a float cannot hold would be undefined, so such
+// a value is made infinite here.
+float ToSingle(double value) {
+  if (FitsFloat(value)) return static_cast<float>(value);
+  return value < 0.0 ? -std::numeric_limits<float>::infinity()
+                     : std::numeric_limits<float>::infinity();
+}
+
+float ReadFloat(std::string_view token) { return ToSingle(ReadDouble(token)); }
+
+// An optional sign, then a digit, or a decimal point and a digit.
+bool StartsAsNumber(std::string_view token) {
+  std::size_t used = 0;
+  ReadDouble(token, &used);
+  return used > 0;
+}
 
 // Calls `line` for every line of `text`: LF ends a line, CR bytes are
 // dropped, and a last line without a line end counts as well.
@@ -27,9 +45,12 @@ void ForEachLine(std::string_view text, LineHandler line) {
   if (!current.empty()) line(current);
 }
 
+// Header and footer lines of instrument exports ("NPOINTS<TAB>3988") have
+// two tokens as well; they are no points.
 void ReadTwoColumnLine(const std::vector<std::string>& tokens,
                        std::vector<SpectrumPoint>& points) {
-  if (tokens.size() == 2) points.push_back({ReadFloat(tokens[0]), ReadFloat(tokens[1])});
+  if (tokens.size() == 2 && StartsAsNumber(tokens[0]) && StartsAsNumber(tokens[1]))
+    points.push_back({ReadFloat(tokens[0]), ReadFloat(tokens[1])});
 }
 
 // AFFN lets a value's sign separate it from the one before ("+10160+10159");
@@ -51,29 +72,69 @@ std::vector<std::string> SplitAtSigns(const std::vector<std::string>& tokens) {
   return values;
 }
 
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// SQZ, DIF and DUP write their digits as letters, "@" and "%". AFFN has
+// none of those but the exponent's E or e, which follows a digit or a point
+// and is followed by an optionally signed run of at most three digits;
+// "630.7E22708282" is an x and a compressed value.
+bool IsCompressed(std::string_view token) {
+  for (std::size_t i = 0; i < token.size(); ++i) {
+    const char c = token[i];
+    if (c == '@' || c == '%') return true;
+    if (!IsLetter(c)) continue;
+    if (c != 'E' && c != 'e') return true;
+    if (i == 0 || !(IsDigit(token[i - 1]) || token[i - 1] == '.')) return true;
+    std::size_t j = i + 1;
+    if (j < token.size() && (token[j] == '+' || token[j] == '-')) ++j;
+    const std::size_t digits = j;
+    while (j < token.size() && IsDigit(token[j])) ++j;
+    if (j == digits || j - digits > 3) return true;
+  }
+  return false;
+}
+
 class JcampReader {
  public:
-  explicit JcampReader(std::vector<SpectrumPoint>& points) : points_(points) {}
+  explicit JcampReader(SpectrumReading& reading) : reading_(reading) {}
 
   void Line(const std::vector<std::string>& tokens) {
     if (tokens.empty()) return;
     if (dataMode_) AddDataLine(tokens);
     ApplyLabel(tokens);
     // The increment comes from "##DELTAX=" or, once the range and the count
-    // are known, from them; a count below two gives no increment.
-    if (deltaX_ == 0.0f && firstX_ != 0.0f && lastX_ != 0.0f && nPoints_ >= 2)
-      deltaX_ = (lastX_ - firstX_) / static_cast<float>(nPoints_ - 1);
+    // are known, from them; a range may start or end at 0, and a count below
+    // two gives no increment.
+    if (deltaX_ == 0.0f && firstX_ && lastX_ && nPoints_ >= 2)
+      deltaX_ = (*lastX_ - *firstX_) / static_cast<float>(nPoints_ - 1);
+  }
+
+  // Part of a compressed spectrum would be a wrong spectrum: none is kept.
+  void Finish() {
+    if (compressed_) {
+      reading_.Points.clear();
+      reading_.Gap = SpectrumGap::CompressedData;
+    } else if (reading_.Points.empty() && !otherTable_.empty()) {
+      reading_.Gap = SpectrumGap::OtherTable;
+      reading_.Table = otherTable_;
+    }
   }
 
  private:
   void AddDataLine(const std::vector<std::string>& tokens) {
-    // A label line ("##END=$$ End of the data block") is never data.
+    // A label line ("##END=") is never data.
     if (tokens[0].starts_with("##")) return;
+    for (const std::string& token : tokens)
+      if (IsCompressed(token)) compressed_ = true;
+    if (compressed_) return;
     const std::vector<std::string> values = SplitAtSigns(tokens);
-    if (values.size() < 2) return;
-    float x = ReadFloat(values[0]);
+    if (values.size() < 2 || !StartsAsNumber(values[0])) return;
+    // The increment is in real units already; the values written are not.
+    float x = ToSingle(ReadDouble(values[0]) * xFactor_);
     for (std::size_t i = 1; i < values.size(); ++i) {
-      points_.push_back({x, ReadFloat(values[i])});
+      // A value the file leaves out ("?") is no point, but takes its place.
+      if (StartsAsNumber(values[i]))
+        reading_.Points.push_back({x, ToSingle(ReadDouble(values[i]) * yFactor_)});
       x += deltaX_;
     }
   }
@@ -88,9 +149,11 @@ class JcampReader {
     std::string_view value = std::string_view(first).substr(equals + 1);
     if (value.empty() && tokens.size() > 1) value = tokens[1];
 
-    if (label == "##XYDATA=") {
-      // Only the one table form that this reader decodes starts the data.
-      if (value.empty() || value == "(X++(Y..Y))") dataMode_ = true;
+    if (label == "##XYDATA=" && (value.empty() || value == "(X++(Y..Y))")) {
+      dataMode_ = true;  // the one table form that this reader decodes
+    } else if (label == "##XYDATA=" || label == "##XYPOINTS=") {
+      dataMode_ = false;
+      if (otherTable_.empty()) otherTable_ = value.empty() ? label : value;
     } else if (label == "##END=") {
       dataMode_ = false;
     } else if (value.empty()) {
@@ -103,39 +166,53 @@ class JcampReader {
       nPoints_ = ReadInt(value);
     } else if (label == "##DELTAX=") {
       deltaX_ = ReadFloat(value);
+    } else if (label == "##XFACTOR=" || label == "##YFACTOR=") {
+      // A factor that reads as 0 is no factor: it would put every value at 0.
+      if (const double factor = ReadDouble(value); factor != 0.0)
+        (label == "##XFACTOR=" ? xFactor_ : yFactor_) = factor;
     }
   }
 
-  std::vector<SpectrumPoint>& points_;
-  float firstX_ = 0.0f, lastX_ = 0.0f, deltaX_ = 0.0f;
+  SpectrumReading& reading_;
+  std::optional<float> firstX_, lastX_;
+  float deltaX_ = 0.0f;
   int nPoints_ = 0;
+  double xFactor_ = 1.0, yFactor_ = 1.0;
   bool dataMode_ = false;
+  bool compressed_ = false;
+  std::string otherTable_;
 };
 
 }  // namespace
 
-std::vector<SpectrumPoint> ReadSpectrum(std::string_view text, SpectrumFormat format) {
-  std::vector<SpectrumPoint> points;
-  JcampReader jcamp(points);
+SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format) {
+  SpectrumReading reading;
+  JcampReader jcamp(reading);
   std::vector<std::string> tokens;
   ForEachLine(text, [&](const std::string& line) {
     tokens.clear();
-    Tokenize(line, tokens);
-    if (format == SpectrumFormat::TwoColumns) ReadTwoColumnLine(tokens, points);
-    else jcamp.Line(tokens);
+    if (format == SpectrumFormat::TwoColumns) {
+      Tokenize(line, tokens);
+      ReadTwoColumnLine(tokens, reading.Points);
+    } else {
+      // A JCAMP-DX comment runs from "$$" to the line's end.
+      Tokenize(line.substr(0, line.find("$$")), tokens);
+      jcamp.Line(tokens);
+    }
   });
-  return points;
+  if (format == SpectrumFormat::Jcamp) jcamp.Finish();
+  if (reading.Points.empty() && reading.Gap == SpectrumGap::None) reading.Gap = SpectrumGap::NoData;
+  return reading;
 }
 
-bool LoadSpectrumFile(const std::string& path, SpectrumFormat format,
-                      std::vector<SpectrumPoint>& points) {
-  points.clear();
+bool LoadSpectrumFile(const std::string& path, SpectrumFormat format, SpectrumReading& reading) {
+  reading = {};
   if (!IsRegularFile(path)) return false;
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   std::ostringstream text;
   text << file.rdbuf();
   if (file.bad()) return false;
-  points = ReadSpectrum(text.str(), format);
+  reading = ReadSpectrum(text.str(), format);
   return true;
 }

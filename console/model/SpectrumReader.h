@@ -6,19 +6,34 @@
 #include <string_view>
 #include <vector>
 
+// Values are held in single precision, as they are read.
 struct SpectrumPoint {
-  double X = 0.0;
-  double Y = 0.0;
+  float X = 0.0f;
+  float Y = 0.0f;
 };
 
 // The open dialog's filter index chooses the format, not the file's extension.
 enum class SpectrumFormat { TwoColumns = 1, Jcamp = 2 };
 
-// Points in file order. Never fails: lines that do not fit are skipped and
-// tokens that are not numbers read as 0. Values pass through single
-// precision, so a huge number comes out infinite; drawing skips those.
-std::vector<SpectrumPoint> ReadSpectrum(std::string_view text, SpectrumFormat format);
+// Why a file gave no points, so that the user can be told.
+enum class SpectrumGap {
+  None,
+  NoData,          // nothing in it reads as a point
+  CompressedData,  // JCAMP-DX data written as SQZ, DIF or DUP
+  OtherTable,      // only JCAMP-DX tables of a form not read, such as (XY..XY)
+};
 
-// False, with `points` left empty, when the file cannot be read.
-bool LoadSpectrumFile(const std::string& path, SpectrumFormat format,
-                      std::vector<SpectrumPoint>& points);
+struct SpectrumReading {
+  std::vector<SpectrumPoint> Points;  // in file order; empty unless Gap is None
+  SpectrumGap Gap = SpectrumGap::None;
+  std::string Table;  // with OtherTable: the first such table's form as written
+};
+
+// Never fails: lines that do not fit are skipped, and compressed data gives
+// no points at all rather than a part of the spectrum. JCAMP-DX data values
+// are multiplied by ##XFACTOR= and ##YFACTOR=. A value a float cannot hold
+// comes out infinite; drawing skips those.
+SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format);
+
+// False, with `reading` left empty, when the file cannot be read.
+bool LoadSpectrumFile(const std::string& path, SpectrumFormat format, SpectrumReading& reading);

@@ -18,6 +18,8 @@ namespace {
 
 const QString kRecordingText = QStringLiteral("録画中");
 const QString kNoFramesText = QStringLiteral("アニメーションにフレームがないため、録画できません。");
+const QString kNoPeriodText =
+    QStringLiteral("選択中の基準振動は振動数が 0 で周期がないため、連番画像を保存できません。");
 const QString kFullText = QStringLiteral("は最大の大きさ (1 GiB) に達したため、録画を終了しました。");
 
 std::string Encode(const CaptureImage& image, bool jpeg) { return jpeg ? EncodeJpeg(image, 100) : EncodeBmp(image); }
@@ -101,10 +103,11 @@ void TFormGL::SaveWindowNormalModeExecute() {
       !FormMolecules->SelectedMolFile || !FormMolecules->SelectedMolGL)
     return;
   const NormalMode* mode = FormMolecules->SelectedNormalMode();
-  if (!mode) return;
-  // A mode of frequency 0 has no period: its step would put the clock at infinity.
-  const long double step = NormalModeTimeStep(mode->Frequency, FramesPerPeriod);
-  if (FramesPerPeriod < 1 || !std::isfinite(step)) return;
+  if (!mode || FramesPerPeriod < 1) return;
+  // An imaginary mode, printed with a negative frequency, vibrates with the
+  // period of its absolute one; a mode of frequency 0 has no period.
+  const long double step = NormalModeTimeStep(std::fabs(mode->Frequency), FramesPerPeriod);
+  if (!std::isfinite(step)) return ShowMessage(this, kNoPeriodText);
   SaveDialog.Filter = QStringLiteral("連番BMPファイル(AAA?????.bmp)|*.bmp|連番JPEGファイル(AAA?????.jpg)|*.jpg");
   if (!SaveDialog.Execute(this)) return;
   if (Recording) StopCapture();
@@ -152,7 +155,11 @@ void TFormGL::StartCapture() {
   const AviCodec codec = CompressorVars.Kind == VideoCompressor::Codec::MotionJpeg ? AviCodec::MotionJpeg
                                                                                     : AviCodec::Uncompressed;
   QString failure;
-  if (AviReplacement->Path().empty() || !AviFile->Open(AviReplacement->Path())) {
+  // A recording's length is not known beforehand, so it is never written in
+  // place: the folder must take the new file.
+  if (AviReplacement->InPlaceRefused()) {
+    failure = NotWritableText(FromFileName(AviReplacement->Folder()), AviReplacement->Result().Reason);
+  } else if (AviReplacement->Path().empty() || !AviFile->Open(AviReplacement->Path())) {
     failure = WithSystemReason(QStringLiteral("Unable to open avi file."), AviReplacement->Result().Reason);
   } else if (!AviFile->SetFormat(FrameWidth, FrameHeight, FrameRate, codec, CompressorVars.Quality)) {
     failure = QStringLiteral("Can not set format to AVI file.");

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,28 @@ std::optional<QChar> CharacterOf(unsigned char code) {
   const QChar ch = text.front();
   if (ch == QChar::ReplacementCharacter || !ch.isPrint()) return std::nullopt;
   return ch;
+}
+
+struct GlyphBox {
+  TextBox Box;  // ink and advance, from the raster position
+  float Advance = 0;
+};
+
+// The box of each byte's glyph, for every base whose lists were built: texts
+// are measured without the lists' font.
+std::map<unsigned, std::vector<GlyphBox>>& GlyphBoxes() {
+  static std::map<unsigned, std::vector<GlyphBox>> boxes;
+  return boxes;
+}
+
+GlyphBox BoxOf(const GlyphBitmap& glyph) {
+  GlyphBox box{{0, glyph.Advance, 0, 0}, glyph.Advance};
+  if (!glyph.HasInk()) return box;
+  box.Box.Left = std::min(0.0f, -glyph.OriginX);
+  box.Box.Right = std::max(glyph.Advance, glyph.Width - glyph.OriginX);
+  box.Box.Bottom = std::min(0.0f, -glyph.OriginY);
+  box.Box.Top = std::max(0.0f, glyph.Height - glyph.OriginY);
+  return box;
 }
 
 }  // namespace
@@ -94,8 +117,11 @@ void BuildFontLists(const QFont& font, unsigned base) {
   glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  std::vector<GlyphBox>& boxes = GlyphBoxes()[base];
+  boxes.assign(FontListCount, GlyphBox{});
   for (int code = 0; code < FontListCount; ++code) {
     const GlyphBitmap glyph = MakeGlyph(font, static_cast<unsigned char>(code));
+    boxes[code] = BoxOf(glyph);
     glNewList(base + code, GL_COMPILE);
     if (glyph.HasInk()) {
       glBitmap(glyph.Width, glyph.Height, glyph.OriginX, glyph.OriginY, glyph.Advance, 0, glyph.Bits.data());
@@ -109,4 +135,23 @@ void BuildFontLists(const QFont& font, unsigned base) {
   glPopClientAttrib();
 }
 
-void DeleteFontLists(unsigned base) { glDeleteLists(base, FontListCount); }
+void DeleteFontLists(unsigned base) {
+  glDeleteLists(base, FontListCount);
+  GlyphBoxes().erase(base);
+}
+
+TextBox MeasureText(unsigned base, const std::string& text) {
+  const auto found = GlyphBoxes().find(base);
+  TextBox box;
+  if (found == GlyphBoxes().end()) return box;
+  float pen = 0;
+  for (const char byte : text) {
+    const GlyphBox& glyph = found->second[static_cast<unsigned char>(byte)];
+    box.Left = std::min(box.Left, pen + glyph.Box.Left);
+    box.Right = std::max(box.Right, pen + glyph.Box.Right);
+    box.Bottom = std::min(box.Bottom, glyph.Box.Bottom);
+    box.Top = std::max(box.Top, glyph.Box.Top);
+    pen += glyph.Advance;
+  }
+  return box;
+}

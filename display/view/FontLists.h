@@ -10,6 +10,7 @@
 
 #include <QFont>
 
+#include <string>
 #include <vector>
 
 inline constexpr unsigned TimeFontListBase = 1000;
@@ -43,3 +44,14 @@ GlyphBitmap MakeGlyph(const QFont& font, unsigned char code);
 // lists after the font changed.
 void BuildFontLists(const QFont& font, unsigned base);
 void DeleteFontLists(unsigned base);
+
+// The pixels that a text drawn through the lists of `base` covers, from its
+// raster position: its ink and its advance. All zero for no text, or for a
+// base without lists.
+struct TextBox {
+  float Left = 0;  // x, negative where ink stands left of the position
+  float Right = 0;
+  float Bottom = 0;  // y, negative below the baseline
+  float Top = 0;
+};
+TextBox MeasureText(unsigned base, const std::string& text);

@@ -97,9 +97,35 @@ void TFormGL::RenderScene() {
 }
 
 void TFormGL::DrawText(const std::string& text, const float position[3], unsigned listBase, bool visible) {
-  glRasterPos3f(position[0], position[1], CameraDistance - 100.0f);
+  if (!visible || text.empty()) return;
+  // The text's place on the overlay plane, moved in where the text would
+  // run past the edge of the picture drawn (a narrow view, a capture).
+  GLdouble model[16], projection[16];
+  GLint viewport[4];
+  glGetDoublev(GL_MODELVIEW_MATRIX, model);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  GLdouble x = 0, y = 0, z = 0;
+  if (gluProject(position[0], position[1], CameraDistance - 100.0, model, projection, viewport, &x, &y, &z) != GL_TRUE)
+    return;
+  const TextPlace place = FitText(static_cast<float>(x - viewport[0]), static_cast<float>(y - viewport[1]),
+                                  MeasureText(listBase, text), viewport[2], viewport[3]);
+  // The raster position in window pixels: an anchor outside the view would
+  // make it invalid, and nothing would be drawn.
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glOrtho(0.0, viewport[2], 0.0, viewport[3], -1.0, 1.0);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glRasterPos2f(place.X, place.Y);
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
   glListBase(listBase);
-  if (visible && !text.empty()) glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+  glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
   glListBase(0);
 }
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "FontLists.h"
 #include "animation/MolAnimation.h"
 
 struct NormalMode;
@@ -17,3 +18,13 @@ std::string FreqText(const NormalMode* selected);
 std::string AnimationFreqText(const std::map<std::uint32_t, MolAnimation::NMPair>& entries);
 // The clock relative to the first frame, in whole femtoseconds: "0 fs".
 std::string TimeText(long double currentTime, long double firstTime);
+
+// The raster position, in window pixels, at which a text of `box` (measured
+// from its raster position) stands wholly in a view of `width` x `height`,
+// 4 pixels off its edges, as near to `x`, `y` as that allows. A text larger
+// than the view keeps its left and bottom edges in.
+struct TextPlace {
+  float X = 0;
+  float Y = 0;
+};
+TextPlace FitText(float x, float y, const TextBox& box, int width, int height);

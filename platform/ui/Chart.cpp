@@ -101,9 +101,11 @@ Chart::Range Chart::BottomRange() const { return zoomed_ ? bottomZoom_ : bottomD
 
 Chart::Range Chart::LeftRange() const {
   if (zoomed_) return leftZoom_;
+  // Only bars within the bottom axis are drawn: an imaginary mode's bar at a
+  // negative wavenumber must not scale the others down.
   double max = 0.0;
   for (const Bar& bar : bars_)
-    if (Finite(bar.X, bar.Y)) max = std::max(max, bar.Y);
+    if (Finite(bar.X, bar.Y) && bar.X >= bottomDesigned_.Min && bar.X <= bottomDesigned_.Max) max = std::max(max, bar.Y);
   return {0.0, max > 0.0 ? max : 1.0};
 }
 

@@ -55,7 +55,8 @@ class Chart : public QWidget {
   QMenu* PopupMenu() const { return popup_; }
 
   // Ranges shown now: the designed ones (the left axis from 0 to its largest
-  // bar, the right axis over the line) until a zoom fixes all three.
+  // bar within the bottom axis, the right axis over the line) until a zoom
+  // fixes all three.
   Range BottomRange() const;
   Range LeftRange() const;
   Range RightRange() const;

@@ -29,6 +29,7 @@ void ListView::SetColumns(const QList<Column>& columns) {
   QStringList captions;
   for (const Column& column : columns) captions.append(column.Caption);
   setHeaderLabels(captions);
+  captionWidth_ = columns.isEmpty() ? 0 : columns.front().Width;
   for (int i = 0; i < columns.size(); ++i) {
     if (columns[i].Width == AutoSize) {
       header()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
@@ -46,6 +47,8 @@ void ListView::Clear() {
     clear();
   }
   filling_ = false;
+  widestCaptionAdvance_ = 0;
+  if (captionWidth_ != AutoSize) setColumnWidth(0, captionWidth_);
 }
 
 QTreeWidgetItem* ListView::AddItem(const QString& caption, int imageIndex, const QStringList& subItems) {
@@ -57,7 +60,22 @@ QTreeWidgetItem* ListView::AddItem(const QString& caption, int imageIndex, const
   filling_ = true;
   addTopLevelItem(item);
   filling_ = false;
+  FitCaption(item);
   return item;
+}
+
+void ListView::FitCaption(QTreeWidgetItem* item) {
+  if (captionWidth_ == AutoSize) return;
+  // Only a caption wider than those before can need more room: the row's
+  // full measure (icon, margins, text) is taken for it alone.
+  const int advance = fontMetrics().horizontalAdvance(item->text(0));
+  if (advance <= widestCaptionAdvance_) return;
+  widestCaptionAdvance_ = advance;
+  const QModelIndex index = indexFromItem(item, 0);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  const int needed = itemDelegateForIndex(index)->sizeHint(option, index).width();
+  if (needed > columnWidth(0)) setColumnWidth(0, needed);
 }
 
 void ListView::doItemsLayout() {

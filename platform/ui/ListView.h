@@ -2,7 +2,9 @@
 // can be read back; whole-row, single selection that stays visible when the
 // list loses focus. selectItem is raised only for a row the user (or code,
 // through SelectRow) really selects; clearing or refilling the list raises
-// nothing.
+// nothing. The caption column (the rows' numbers) grows beyond its designed
+// width as far as its widest caption needs, so that no number is cut short,
+// and goes back to it when the list is cleared.
 #pragma once
 
 #include <QStringList>
@@ -45,5 +47,8 @@ class ListView : public QTreeWidget {
 
  private:
   void SelectionChanged();
+  void FitCaption(QTreeWidgetItem* item);
   bool filling_ = false;
+  int captionWidth_ = 0;         // designed
+  int widestCaptionAdvance_ = 0;  // of the captions since the last Clear
 };

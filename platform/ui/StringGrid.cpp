@@ -1,5 +1,7 @@
 #include "StringGrid.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -252,7 +254,15 @@ int StringGrid::ColWidth(int column) const {
   return column < fixedColumns_ ? fixedColumnView_->columnWidth(column) : columnWidth(column);
 }
 
+int StringGrid::TextWidth(int column) const {
+  int widest = 0;
+  for (int row = 0; row < rowCount(); ++row) widest = std::max(widest, fontMetrics().horizontalAdvance(Cell(column, row)));
+  // The inset before the text, a pixel clear of the grid line after it, the line.
+  return kTextInset + widest + 2;
+}
+
 void StringGrid::UserEdited(int column, int row, const QString& text) {
+  textBeforeEdit_ = Cell(column, row);
   SetCell(column, row, text);
   emit setEditText(column, row, text);
 }

@@ -18,11 +18,16 @@ class StringGrid : public QTableWidget {
   void SetCell(int column, int row, const QString& text);
   void SetColWidth(int column, int width);
   int ColWidth(int column) const;
+  // The least width that shows every text of `column`, its headings too, whole.
+  int TextWidth(int column) const;
   // Rows removed or added; new rows get cells (fixed ones where the fixed
   // columns are), so that SetCell reaches them. Runs no handler.
   void SetRowCount(int rows);
   int FixedColumns() const { return fixedColumns_; }
   int FixedRows() const { return fixedRows_; }
+  // During a setEditText handler: what the cell held before this edit, so
+  // that a handler refusing the text can show it again.
+  const QString& TextBeforeEdit() const { return textBeforeEdit_; }
 
  signals:
   void setEditText(int column, int row, const QString& text);
@@ -49,6 +54,7 @@ class StringGrid : public QTableWidget {
 
   int fixedColumns_;
   int fixedRows_;
+  QString textBeforeEdit_;
   QTableView* corner_ = nullptr;
   QTableView* fixedRowView_ = nullptr;
   QTableView* fixedColumnView_ = nullptr;

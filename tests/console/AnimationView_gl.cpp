@@ -1,6 +1,10 @@
 // The example animation file drawn by the view: the frame's molecule
 // vibrating in the frame's mode, and the project's texts in the corner.
+#include <set>
+
 #include <GL/gl.h>
+
+#include <QToolButton>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
@@ -35,14 +39,14 @@ class AnimationView : public FormsFixture {
 
 TEST_F(AnimationView, TheFramesMoleculeAndTextsAppear) {
   MolAnimation& animation = FormMolecules->Animation;
-  ASSERT_EQ(animation.Frames.size(), 3u);
+  ASSERT_EQ(animation.Frames.size(), 4u);
   ASSERT_TRUE(FormGL->AnimationMode);
   const ViewFrame first = RenderFrame();
   EXPECT_GT(Middle(first), 100);
   EXPECT_GT(Corner(first), 20);
 
-  // The frame at 200 fs vibrates the molecule in its mode 2.
-  FormGL->CurrentTime = 200;
+  // The frame at 300 fs vibrates the molecule in its mode 2.
+  FormGL->CurrentTime = 300;
   RenderFrame();
   const MolGL& water = FormGL->MolGLs.at(0);
   ASSERT_EQ(water.Modes.size(), 3u);
@@ -61,4 +65,17 @@ TEST_F(AnimationView, AMoleculeTheFrameDoesNotPlaceIsNotDrawn) {
   FormMolecules->Animation.Frames.begin()->second.Molecules.clear();
   FormGL->CurrentTime = 0;
   EXPECT_EQ(Middle(RenderFrame()), 0);
+}
+
+// Play from the first frame, at the view's 3 fs step, shows every frame
+// before it goes back to the first.
+TEST_F(AnimationView, PlayShowsEveryFrame) {
+  FormMolecules->SpeedButtonPlay->click();
+  std::set<const MolAnimation::MolFrame*> shown;
+  for (long double previous = -1; FormGL->CurrentTime > previous;) {
+    previous = FormGL->CurrentTime;
+    FormGL->ApplicationIdle();
+    shown.insert(FormMolecules->Animation.Current());
+  }
+  EXPECT_EQ(shown.size(), FormMolecules->Animation.Frames.size());
 }

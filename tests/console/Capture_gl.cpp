@@ -312,6 +312,20 @@ TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
   ExpectIdle();
 }
 
+// A recording cannot reserve its length, so a file that only an in-place
+// write could replace (one with a second name) is refused, naming the folder.
+TEST_F(Capture, ARecordingIsNeverWrittenInPlace) {
+  StartWith();
+  const QString movie = WriteFile("movie.avi", "mine");
+  ASSERT_EQ(::link(movie.toLocal8Bit().constData(), PathOf("copy.avi").toLocal8Bit().constData()), 0);
+  dialogs.ChooseFile(movie, 1);
+  dialogs.AnswerMessage(true);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(Messages().back(), NotWritableText(folder.path(), std::strerror(EMLINK)));
+  ExpectIdle();
+  EXPECT_EQ(ReadAll(movie), "mine");
+}
+
 TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
   FormGL->FramesPerPeriod = 4;
@@ -320,17 +334,29 @@ TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   EXPECT_TRUE(dialogs.Calls.empty());
 
   FormMolecules->ListViewNormalModes->SelectRow(1);
-  ASSERT_NE(FormMolecules->SelectedNormalMode(), nullptr);
-  dialogs.ChooseFile(PathOf("mode.jpg"), 2);
+  NormalMode* mode = FormMolecules->SelectedNormalMode();
+  ASSERT_NE(mode, nullptr);
+  const double period = 1e15 / (mode->Frequency * 299792458.0 * 100.0);
+  // An imaginary mode, printed with a negative frequency, has the period of its absolute one.
+  for (const QString name : {"mode", "ts"}) {
+    dialogs.ChooseFile(PathOf(name + ".jpg"), 2);
+    FormGL->SaveWindowNormalMode->trigger();
+    ASSERT_TRUE(FormGL->Recording);
+    EXPECT_NEAR(static_cast<double>(FormGL->TimeStep * 4), period, 1e-9);
+    EXPECT_EQ(RunRecording(), 5);
+    EXPECT_EQ(Files().filter(name).size(), 4);
+    EXPECT_EQ(Files().filter(name).back(), name + "00004.jpg");
+    EXPECT_EQ(FormGL->TimeStep, 3.0L);
+    ExpectIdle();
+    mode->Frequency = -mode->Frequency;
+  }
+  // A mode of frequency 0 has no period: said before any name is asked for.
+  mode->Frequency = 0.0;
+  dialogs.Calls.clear();
   FormGL->SaveWindowNormalMode->trigger();
-  ASSERT_TRUE(FormGL->Recording);
-  const long double step = FormGL->TimeStep;
-  EXPECT_NEAR(static_cast<double>(step * 4),
-              1e15 / (FormMolecules->SelectedNormalMode()->Frequency * 299792458.0 * 100.0), 1e-9);
-  EXPECT_EQ(RunRecording(), 5);
-  EXPECT_EQ(Files(), QStringList({"mode00001.jpg", "mode00002.jpg", "mode00003.jpg", "mode00004.jpg"}));
-  EXPECT_EQ(FormGL->TimeStep, 3.0L);
-  ExpectIdle();
+  EXPECT_FALSE(FormGL->Recording);
+  EXPECT_EQ(dialogs.Calls.size(), 1u);
+  EXPECT_EQ(Messages().at(0), QStringLiteral("選択中の基準振動は振動数が 0 で周期がないため、連番画像を保存できません。"));
 }
 
 // At 298.428 cm-1 the clock after 19 steps lies a rounding below 19 steps:
@@ -345,6 +371,29 @@ TEST_F(Capture, OnePeriodIsEighteenImagesWhereTheClockFallsShortOfTheEnd) {
   FormGL->SaveWindowNormalMode->trigger();
   RunRecording();
   EXPECT_EQ(Files().back(), "slow00018.bmp");
+}
+
+// Right of the centre, the frequency text ran past the edge of a 320 x 240
+// picture, and was not drawn at all where its place fell outside.
+TEST_F(Capture, TheFrequencyTextFitsEveryPictureWhole) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormGL->MolGLs[0].ShowMolecule = false;  // the text alone
+  FormMolecules->ListViewNormalModes->SelectRow(0);
+  FormMolecules->SelectedNormalMode()->Frequency = -1180.2;
+  std::vector<int> inked;
+  for (const QSize size : {QSize(960, 680), QSize(320, 240), QSize(200, 400)}) {
+    FormGL->ImageWidth = size.width();
+    FormGL->ImageHeight = size.height();
+    const QString name = PathOf(QString::number(size.width()) + ".bmp");
+    dialogs.ChooseFile(name, 1);
+    FormGL->SaveWindowImage->trigger();
+    const QImage image(name);
+    inked.push_back(0);
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) inked.back() += !IsBackground(image.pixel(x, y));
+  }
+  EXPECT_GT(inked[0], 100);
+  EXPECT_EQ(inked, std::vector<int>(3, inked[0]));
 }
 
 // A picture the user may not write is asked about, then refused as a file

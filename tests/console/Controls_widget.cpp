@@ -21,9 +21,10 @@ TEST(FileFilter, EveryEntryReachesQtWithItsOwnPatterns) {
   ASSERT_EQ(names.size(), 6);
   // Descriptions that already end in their patterns are given as they are.
   EXPECT_EQ(names[0], QStringLiteral("Gaussian Input(Job) File (*.gjf *.gjc *.com)"));
-  EXPECT_EQ(names[2], QStringLiteral("Gaussian Output File (with Animation)(*.out)"));
+  EXPECT_EQ(names[1], QStringLiteral("Gaussian Output File (*.out *.log)"));
+  EXPECT_EQ(names[2], QStringLiteral("Gaussian Output File (with Animation)(*.out *.log)"));
   EXPECT_EQ(names[3], QStringLiteral("Mopac Input File(*.mop *.dat *.mpc *.zmt)"));
-  // Two entries share "*.out": their positions are told apart by the whole text.
+  // Two entries share their patterns: their positions are told apart by the whole text.
   EXPECT_EQ(FilterPosition(names, names[1]), 2);
   EXPECT_EQ(FilterPosition(names, names[2]), 3);
   EXPECT_EQ(FilterPosition(names, QStringLiteral("nothing")), 0);

@@ -37,9 +37,11 @@ TEST(FileNames, NameAndFolderSplitAtTheLastSeparator) {
 
 TEST(OpenRoads, TheCommandLineComparesExtensionsExactly) {
   EXPECT_EQ(ChoiceForArgument("a.gjf")->FileType, GAUSSIAN_INPUT);
+  EXPECT_EQ(ChoiceForArgument("a.com")->FileType, GAUSSIAN_INPUT);
   EXPECT_EQ(ChoiceForArgument("sub/a.out")->FileType, GAUSSIAN_OUTPUT);
+  EXPECT_EQ(ChoiceForArgument("a.log")->FileType, GAUSSIAN_OUTPUT);
   EXPECT_EQ(ChoiceForArgument("a.qva")->Road, OpenRoad::Animation);
-  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a.mop", "a.xyz", "a", "dir.gjf/file"}) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.COM", "a.mop", "a.xyz", "a", "dir.gjf/file"}) {
     EXPECT_FALSE(ChoiceForArgument(name).has_value()) << name;
   }
 }

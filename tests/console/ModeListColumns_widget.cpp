@@ -16,10 +16,10 @@ class ModeListColumns : public FormsFixture {
  protected:
   static ListView& List() { return *FormMolecules->ListViewNormalModes; }
   // Column `column` of row `row` as drawn.
-  static QImage Shot(int row, int column) {
-    const QRect line = List().visualItemRect(List().Item(row));
-    const int left = List().header()->sectionViewportPosition(column);
-    return List().viewport()->grab().toImage().copy(left, line.top(), List().columnWidth(column), line.height());
+  static QImage Shot(int row, int column, ListView& list = List()) {
+    const QRect line = list.visualItemRect(list.Item(row));
+    const int left = list.header()->sectionViewportPosition(column);
+    return list.viewport()->grab().toImage().copy(left, line.top(), list.columnWidth(column), line.height());
   }
 };
 
@@ -57,6 +57,25 @@ TEST_F(ModeListColumns, AnIntensityOfFourIntegralDigitsShowsWhole) {
   // Only the last digit differs: it must be drawn, not dotted away.
   List().Item(2)->setText(3, QStringLiteral("1064.0128"));
   EXPECT_NE(Shot(1, 3), Shot(2, 3));
+}
+
+// Rows 10 and 11 of the bonds, 100 and 101 of the modes differ in their last
+// digit only, which a number cut short loses.
+TEST_F(ModeListColumns, RowNumbersShowWholeHoweverManyRows) {
+  Start();
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
+  MolGL& model = *FormMolecules->SelectedMolGL;
+  for (int k = 0; k < 10; ++k) model.AddBond(1, 2);
+  for (NormalMode mode = model.Modes.back(); model.Modes.size() < 102; model.Modes.push_back(mode)) ++mode.ModeNumber;
+  FormMolecules->ShowSelectedMolecule();
+  for (const auto& [tab, list, row] : {std::tuple{FormMolecules->TabSheetBonds, FormMolecules->ListViewBonds, 9},
+                                       std::tuple{FormMolecules->TabSheetNormalModes, &List(), 99}}) {
+    FormMolecules->PageControlSelected->setCurrentWidget(tab);
+    list->scrollToItem(list->Item(row + 1));
+    EXPECT_NE(Shot(row, 0, *list), Shot(row + 1, 0, *list)) << row + 1;
+  }
+  OpenThroughDialog(WriteFile("water.gjf", ZMatrixInput), 1);  // two bonds: the designed width again
+  EXPECT_EQ(FormMolecules->ListViewBonds->columnWidth(0), 40);
 }
 
 }  // namespace

@@ -219,7 +219,8 @@ TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
   EXPECT_EQ(chart.LinePoints().front().x(), 1000.0);
   EXPECT_EQ(chart.LineColor(), QColor(0, 128, 64));
   const auto call = dialogs.CallsOf(ScriptedDialogs::Kind::File).back();
-  EXPECT_EQ(call.Filter, "spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx)|*.dx");
+  EXPECT_EQ(call.Filter,
+            "spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx;*.jdx)|*.dx;*.jdx");
 
   dialogs.ChooseFile(WriteFile("s.dx", "##DELTAX= 1\n##XYDATA= (X++(Y..Y))\n400+1+2+3\n##END=\n"), 2);
   Form().PoupItemLoadSpectrum->trigger();
@@ -234,4 +235,17 @@ TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
   Form().PoupItemClearSpectrum->trigger();
   EXPECT_TRUE(chart.LinePoints().empty());
   EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
+}
+
+TEST_F(NormalModesTab, UndecodedSpectrumDrawsNothingAndSaysWhy) {
+  Start();
+  OpenOutput(ExampleText("water.out"));
+  const QString path = WriteFile("dif.jdx", "##XYDATA=(X++(Y..Y))\n599.9D15824699M60816J3307342\n");
+  dialogs.ChooseFile(path, 2);
+  Form().PoupItemLoadSpectrum->trigger();
+  EXPECT_TRUE(Form().ChartNormalModes->LinePoints().empty());
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].Text.startsWith(path) && messages[0].Text.contains("(SQZ, DIF, DUP)"))
+      << messages[0].Text.toStdString();
 }

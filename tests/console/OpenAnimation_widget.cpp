@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -11,6 +12,7 @@
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/Chart.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/StringGrid.h"
 #include "tests/console/support/FormsFixture.h"
@@ -121,14 +123,27 @@ TEST_F(OpenAnimation, AnEmptyOrMissingProjectSelectsNothingAndStillTurnsAnimatio
   EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message).size(), 1u);
 }
 
-TEST_F(OpenAnimation, AResetThatLeavesNoMoleculeEmptiesTheEditor) {
+TEST_F(OpenAnimation, AResetThatLeavesNoMoleculeEmptiesTheConsoleAndTheEditor) {
   Start();
+  const TFormMolecules& f = *FormMolecules;
+  const auto tabs = [&f] {
+    return QStringList{f.EditNameMolecule->text(), f.EditBondRadius->text(), f.StringGridPosition->Cell(0, 1),
+                       f.EditScalingFactor->text(), QString::number(f.ListViewBonds->Count()),
+                       QString::number(f.ListViewNormalModes->Count()),
+                       QString::number(f.ChartNormalModes->Bars().size()),
+                       QString::number(f.PageControlSelected->isTabVisible(2))};
+  };
+  const QStringList startUp = tabs();
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
   OpenThroughDialog(WriteFile("first.gjf", ZMatrixInput), 1);
   TFormMoleculeEdit* editor = FormMoleculeEdit;
   ASSERT_TRUE(editor->CoordinateConvertToXYZ->isEnabled());
+  f.ListViewMolecules->SelectRow(0);  // the water, and one of its modes
+  f.ListViewNormalModes->SelectRow(1);
   FormMolecules->ResetOnAnimationLoad = true;
   OpenThroughDialog(WriteFile("empty.qva", "%SHOW TIME\n"), 6);
   ASSERT_TRUE(FormMolecules->MolFiles.empty());
+  EXPECT_EQ(tabs(), startUp);  // no name, bond or mode of a molecule that is gone
   EXPECT_TRUE(editor->EditedMolFile.Lines.empty());
   EXPECT_EQ(editor->StringGridZMatrixData->Cell(2, 1), QString());
   EXPECT_FALSE(editor->CoordinateConvertToXYZ->isEnabled());

@@ -15,18 +15,30 @@ namespace {
 
 class OpenMolecules : public FormsFixture {};
 
+// Water as a MOPAC input and as a TINKER XYZ file.
+const char* const kMopacWater = "PM7\ntitle\ncomment\nO\nH 0.96 1\nH 0.96 1 104.5 1\n";
+const char* const kTinkerWater = "3 water\n1 OW 0 0 0.12 2 3\n2 HW 0.76 0 -0.47 1\n3 HW -0.76 0 -0.47 1\n";
+
 TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
   Start();
   const QString out = WriteFile("job.out", CartesianInput);
   const struct {
     int Filter;
     int FileType;
-  } cases[] = {{1, GAUSSIAN_INPUT}, {2, GAUSSIAN_OUTPUT}, {4, MOPAC_INPUT}, {5, TINKER_XYZ}, {0, GAUSSIAN_INPUT},
-               {7, GAUSSIAN_INPUT}};
+  } cases[] = {{1, GAUSSIAN_INPUT}, {4, MOPAC_INPUT}, {0, GAUSSIAN_INPUT}, {7, GAUSSIAN_INPUT}};
   for (const auto& c : cases) {
     OpenThroughDialog(out, c.Filter);
     ASSERT_FALSE(FormMolecules->MolFiles.empty());
     EXPECT_EQ(FormMolecules->MolFiles.back().FileType, c.FileType) << "filter " << c.Filter;
+  }
+  // Read as an output or a TINKER file it gives no atom: it adds nothing, and the type is said.
+  const std::pair<int, const char*> others[] = {{2, "Gaussian Output"}, {5, "TINKER XYZ"}};
+  for (const auto& [filter, type] : others) {
+    dialogs.Calls.clear();
+    OpenThroughDialog(out, filter);
+    const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+    ASSERT_EQ(messages.size(), 1u) << filter;
+    EXPECT_EQ(messages[0].Text, out + QStringLiteral("には ") + type + QStringLiteral(" として読める原子がありません。"));
   }
   EXPECT_EQ(FormMolecules->MolFiles.size(), std::size(cases));
   EXPECT_EQ(FormGL->MolGLs.size(), std::size(cases));
@@ -45,6 +57,16 @@ TEST_F(OpenMolecules, FilterThreeIsRefusedWithItsMessage) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].Text, QStringLiteral("構造最適化アニメーションにはまだ未対応なんです"));
   EXPECT_EQ(messages[0].MessageButtons, Dialogs::Buttons::Ok);
+}
+
+TEST_F(OpenMolecules, AMopacFileWithSymbolicParametersIsRefusedNamingTheLine) {
+  Start();
+  const QString path = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
+  OpenThroughDialog(path, 4);
+  EXPECT_TRUE(FormMolecules->MolFiles.empty());
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].Text, path + QStringLiteral(" は開けません。5 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\nH r1 1"));
 }
 
 TEST_F(OpenMolecules, MissingFilesFoldersAndCancelOpenNothing) {
@@ -97,7 +119,7 @@ TEST_F(OpenMolecules, EachOpenIsListedSelectedAndGivenToTheEditor) {
 
 TEST_F(OpenMolecules, TheFileTypeDecidesSavingAndTheEditorsConversions) {
   Start();
-  OpenThroughDialog(WriteFile("a.out", "no frequencies here\n"), 2);
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
   EXPECT_FALSE(FormMolecules->ActionSaveMolecule->isEnabled());
   EXPECT_FALSE(FormMolecules->ActionSaveMoleculeAs->isEnabled());
   EXPECT_TRUE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
@@ -106,8 +128,10 @@ TEST_F(OpenMolecules, TheFileTypeDecidesSavingAndTheEditorsConversions) {
   EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled());
   EXPECT_TRUE(FormMolecules->ActionSaveMoleculeAs->isEnabled());
   EXPECT_FALSE(FormMoleculeEdit->FileConvertToGJF->isEnabled());
-  for (int filter : {4, 5}) {
-    OpenThroughDialog(WriteFile("c.txt", "x\n"), filter);
+  std::size_t count = FormMolecules->MolFiles.size();
+  for (const auto& [text, filter] : {std::pair{kMopacWater, 4}, std::pair{kTinkerWater, 5}}) {
+    OpenThroughDialog(WriteFile("c.txt", text), filter);
+    EXPECT_EQ(FormMolecules->MolFiles.size(), ++count) << filter;
     EXPECT_TRUE(FormMolecules->ActionSaveMolecule->isEnabled()) << filter;
   }
 }
@@ -147,16 +171,16 @@ class CommandLine : public FormsFixture {};
 
 // What the message about a file that does not open names as openable.
 const QString kWhatOpens = QStringLiteral(
-    "\nコマンドラインから開けるのは Gaussian の入力 (.gjf) と出力 (.out, .log)、アニメーション (.qva) のファイルです。");
+    "\nコマンドラインから開けるのは Gaussian の入力 (.gjf, .com) と出力 (.out, .log)、アニメーション (.qva) のファイルです。");
 
 TEST_F(CommandLine, AnyOtherExtensionIsSaidAndOpensNothing) {
-  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak"}) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.COM", "a", "a.gjf.bak"}) {
     WriteFile(name, CartesianInput);
   }
   QDir(folder.path()).mkdir("dir.gjf");
   WriteFile("dir.gjf/file", CartesianInput);
   Start();
-  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.com", "a", "a.gjf.bak", "dir.gjf/file"}) {
+  for (const char* name : {"a.GJF", "a.Out", "a.gjc", "a.COM", "a", "a.gjf.bak", "dir.gjf/file"}) {
     FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), PathOf(name)});
     EXPECT_TRUE(FormMolecules->MolFiles.empty()) << name;
     const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
@@ -185,12 +209,16 @@ TEST_F(CommandLine, AFileThatCannotBeReadIsSaidAndOpensNothing) {
       QDir(folder.path()).canonicalPath() + QStringLiteral("/missing.gjf")));
 }
 
-TEST_F(CommandLine, ALogFileIsAGaussianOutput) {
+// Gaussian names its output ".log" on Linux; a ".com" input opens as a ".gjf" does.
+TEST_F(CommandLine, ALogFileIsAGaussianOutputAndAComFileAnInput) {
   Start({WriteFile("job.log", ExampleText("water.out"))});
   ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
   EXPECT_EQ(FormMolecules->MolFiles[0].FileType, GAUSSIAN_OUTPUT);
   EXPECT_EQ(FormMolecules->MolFiles[0].ModeData.ModeNumbers.size(), 3u);
   EXPECT_EQ(FormGL->MolGLs[0].Bonds.size(), 2u);  // bonds by distance
+  FormMolecules->OpenCommandLineFile({QStringLiteral("quivera"), WriteFile("job.com", ZMatrixInput)});
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 2u);
+  EXPECT_EQ(FormMolecules->MolFiles[1].FileType, GAUSSIAN_INPUT);
 }
 
 TEST_F(CommandLine, TheFirstArgumentOpensWithAnAbsolutePath) {

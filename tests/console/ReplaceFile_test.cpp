@@ -3,15 +3,19 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -24,6 +28,17 @@ namespace {
 // What was flushed to the disk, in order: each file or folder by its path
 // at the time of the flush.
 std::vector<std::string> synced;
+
+constexpr char kAcl[] = "system.posix_acl_access";
+
+// An access control list as the kernel stores it: the three classes of
+// `mode`, with user `reader` let read, which the mask (the group's bits) allows.
+std::string Acl(mode_t mode, uid_t reader) {
+  const std::uint32_t entries[][2] = {{0x01 | (mode >> 6 & 7) << 16, ~0u}, {0x02 | 4u << 16, reader},
+                                      {0x04 | (mode >> 3 & 7) << 16, ~0u}, {0x10 | (mode >> 3 & 7) << 16, ~0u},
+                                      {0x20 | (mode & 7) << 16, ~0u}};
+  return std::string("\2\0\0\0", 4) + std::string(reinterpret_cast<const char*>(entries), sizeof entries);
+}
 
 }  // namespace
 
@@ -47,6 +62,7 @@ class ReplaceFileTest : public testing::Test {
     ASSERT_EQ(::chown(folder.c_str(), OrdinaryUserId(), static_cast<gid_t>(-1)), 0);
   }
   void TearDown() override {
+    ::umount((folder / "disk").c_str());  // a small disk a case mounted
     fs::permissions(folder, fs::perms::owner_all);
     fs::remove_all(folder);
   }
@@ -83,13 +99,20 @@ class ReplaceFileTest : public testing::Test {
 
 }  // namespace
 
+// Also a name near the 255-byte limit (83 three-byte characters), whose
+// temporary name is cut to fit.
 TEST_F(ReplaceFileTest, WritesNewAndReplacesExistingFiles) {
-  const fs::path target = folder / "a.csv";
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "one\r\n"));
-  EXPECT_EQ(Contents(target), "one\r\n");
-  ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "two"));
-  EXPECT_EQ(Contents(target), "two");
-  EXPECT_EQ(Names(), std::vector<std::string>{"a.csv"}) << "no temporary file stays";
+  std::string longName;
+  for (int i = 0; i < 83; ++i) longName += "\xE5\x88\x86";
+  for (const std::string& name : {std::string("a.csv"), longName + ".gjf"}) {
+    const fs::path target = folder / name;
+    ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "one\r\n"));
+    EXPECT_EQ(Contents(target), "one\r\n");
+    ASSERT_TRUE(ReplaceFileWithBytes(target.string(), "two"));
+    EXPECT_EQ(Contents(target), "two");
+    EXPECT_EQ(Names(), std::vector<std::string>{name}) << "no temporary file stays";
+    fs::remove(target);
+  }
 }
 
 TEST_F(ReplaceFileTest, AnUncommittedReplacementLeavesTheTargetAsItWas) {
@@ -140,17 +163,27 @@ TEST_F(ReplaceFileTest, OnlyRegularFilesAreReplaced) {
   ASSERT_TRUE(ReplaceFileWithBytes(link.string(), "through"));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(Contents(target), "through");
+  // A link whose file does not exist yet makes that file.
+  fs::create_symlink("later.txt", folder / "ahead.txt");
+  ASSERT_TRUE(ReplaceFileWithBytes((folder / "ahead.txt").string(), "made"));
+  EXPECT_EQ(Contents(folder / "later.txt"), "made");
 }
 
 // The new contents are never readable by more users than the old ones, not
 // even while they are being written.
+// A default access control list of the folder, which the old file lacks, is
+// not taken.
 TEST_F(ReplaceFileTest, TheTemporaryFileHasTheTargetsPermissionsFromTheStart) {
+  const std::string inherited = Acl(0644, 4104);
+  ASSERT_EQ(::setxattr(folder.c_str(), "system.posix_acl_default", inherited.data(), inherited.size(), 0), 0);
   const fs::path target = folder / "private.gjf";
   std::ofstream(target) << "old";
+  ASSERT_EQ(::removexattr(target.c_str(), kAcl), 0);
   ASSERT_EQ(::chmod(target.c_str(), 0600), 0);
   FileReplacement replacement(target.string());
   ASSERT_FALSE(replacement.Path().empty());
   EXPECT_EQ(Mode(replacement.Path()), 0600u);
+  EXPECT_LT(::getxattr(replacement.Path().c_str(), kAcl, nullptr, 0), 0);
   std::ofstream(replacement.Path()) << "new";
   ASSERT_TRUE(replacement.Commit());
   EXPECT_EQ(Mode(target), 0600u);
@@ -218,4 +251,83 @@ TEST_F(ReplaceFileTest, AWritableFileInALockedFolderIsWrittenInPlace) {
   });
   EXPECT_EQ(Contents(target), "new");
   EXPECT_EQ(Names(), std::vector<std::string>{"in_place.csv"});
+}
+
+namespace {
+
+// A file of user 4101 in group 4201, mode `Mode`, that user 4103 may read
+// by its access control list, in a sticky folder that anyone may write,
+// saved by `Saver` (root when unset). The owner's own group is 4202; 4102 is
+// another user.
+struct OwnershipCase {
+  const char* Name;
+  mode_t Mode;
+  std::optional<TestUser> Saver;
+  bool SecondName;
+  bool InPlace;  // a rename would lose the owner, the group or the other name
+};
+const OwnershipCase kOwnershipCases[] = {
+    {"the owner keeps a group not its own", 0640, TestUser{4101, 4202, {4201}}, false, false},
+    {"root keeps the user's owner and group", 0640, std::nullopt, false, false},
+    {"an owner outside the group cannot keep it", 0660, TestUser{4101, 4202, {}}, false, true},
+    {"a group member cannot keep the owner", 0660, TestUser{4102, 4203, {4201}}, false, true},
+    {"the sticky folder refuses a rename by a stranger", 0666, TestUser{4102, 4203, {}}, false, true},
+    {"a second name is kept", 0640, std::nullopt, true, true},
+};
+
+}  // namespace
+
+// A writer of unknown length (a recording) is refused where only writing in
+// place keeps what the file has.
+TEST_F(ReplaceFileTest, TheOwnerGroupAccessListAndOtherNamesAreKept) {
+  if (::geteuid() != 0) GTEST_SKIP() << "saving as other users needs root";
+  ASSERT_EQ(::chmod(folder.c_str(), 01777), 0);
+  const fs::path target = folder / "shared.gjf";
+  for (const OwnershipCase& c : kOwnershipCases) {
+    SCOPED_TRACE(c.Name);
+    std::ofstream(target) << "old";
+    ASSERT_EQ(::chown(target.c_str(), 4101, 4201), 0);
+    const std::string acl = Acl(c.Mode, 4103);
+    ASSERT_EQ(::setxattr(target.c_str(), kAcl, acl.data(), acl.size(), 0), 0);
+    if (c.SecondName) fs::create_hard_link(target, folder / "second.gjf");
+    struct stat before {}, after {};
+    ::stat(target.c_str(), &before);
+    const auto save = [&] {
+      EXPECT_EQ(FileReplacement(target.string()).InPlaceRefused(), c.InPlace);
+      EXPECT_TRUE(ReplaceFileWithBytes(target.string(), "new"));
+    };
+    if (c.Saver) AsUser(*c.Saver, save);
+    else save();
+    ::stat(target.c_str(), &after);
+    EXPECT_EQ(Contents(c.SecondName ? folder / "second.gjf" : target), "new");
+    EXPECT_EQ(after.st_ino == before.st_ino, c.InPlace);
+    std::string kept(acl.size(), '\0');
+    EXPECT_EQ(::getxattr(target.c_str(), kAcl, kept.data(), kept.size()), static_cast<ssize_t>(acl.size()));
+    EXPECT_EQ(kept, acl);
+    EXPECT_EQ(std::vector<unsigned>({after.st_uid, after.st_gid, after.st_mode & 07777}),
+              std::vector<unsigned>({4101, 4201, c.Mode}));
+    EXPECT_EQ(Names().size(), c.SecondName ? 2u : 1u) << "no temporary file stays";
+    fs::remove(target);
+    fs::remove(folder / "second.gjf");
+  }
+}
+
+// On a full disk a save fails with the old file whole, also one written in
+// place (a file with a second name).
+TEST_F(ReplaceFileTest, AFullDiskLeavesTheOldFileWhole) {
+  const fs::path disk = folder / "disk";
+  fs::create_directory(disk);
+  if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "mounting needs root";
+  const std::string old(20000, 'o');
+  for (const char* name : {"single.gjf", "linked.gjf"}) std::ofstream(disk / name) << old;
+  fs::create_hard_link(disk / "linked.gjf", disk / "second.gjf");
+  std::ofstream filler(disk / "filler");
+  while (filler << std::string(4096, 'f') << std::flush) {
+  }
+  for (const char* name : {"single.gjf", "linked.gjf"}) {
+    EXPECT_EQ(ReplaceFileWithBytes((disk / name).string(), std::string(40000, 'n')).Reason, std::strerror(ENOSPC));
+    EXPECT_EQ(Contents(disk / name), old) << name;
+  }
+  ASSERT_TRUE(ReplaceFileWithBytes((disk / "linked.gjf").string(), "short")) << "no new space needed";
+  EXPECT_EQ(Contents(disk / "second.gjf"), "short");
 }

@@ -20,8 +20,8 @@ void ExpectPoints(const Points& got, const Points& want) {
   }
 }
 
-Points Text(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::TwoColumns); }
-Points Jcamp(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::Jcamp); }
+Points Text(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::TwoColumns).Points; }
+Points Jcamp(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::Jcamp).Points; }
 
 const char* const kHeader =
     "##TITLE= test\n##FIRSTX= 400\n##LASTX= 4000\n##NPOINTS= 3601\n";
@@ -31,10 +31,8 @@ const char* const kHeader =
 TEST(TwoColumnSpectrum, OnlyTwoTokenLinesArePoints) {
   ExpectPoints(Text("1000 0.5\n1100,0.7\n1200 0.9 1\n"), {{1000, 0.5}, {1100, 0.7}});
   ExpectPoints(Text("wavenumber absorbance x\r\n\r\n1000\t0.5\r\n"), {{1000, 0.5}});
-  // A two-word header is a point of its own, as the format has no header.
-  ExpectPoints(Text("cm-1 abs\n"), {{0, 0}});
   // Values pass through single precision.
-  EXPECT_EQ(Text("0.1 0.2\n")[0].X, static_cast<double>(0.1f));
+  EXPECT_EQ(Text("0.1 0.2\n")[0].X, 0.1f);
 }
 
 TEST(TwoColumnSpectrum, LastLineWithoutLineEndIsKept) {
@@ -61,10 +59,42 @@ TEST(JcampSpectrum, FusedLabelsAreRecognised) {
   ExpectPoints(Jcamp("##DELTAX=-2.5\n##XYDATA=(X++(Y..Y))\n10 1 2\n"), {{10, 1}, {7.5, 2}});
 }
 
-TEST(JcampSpectrum, OtherTableFormsStartNoData) {
-  EXPECT_TRUE(Jcamp("##XYDATA=(XY..XY)\n100, 1\n102, 2\n##END=\n").empty());
-  EXPECT_TRUE(Jcamp("##XYPOINTS= (XY..XY)\n100 1\n").empty());
-  EXPECT_TRUE(Jcamp("##XYDATA=(X++(Y..Y))\n599.9D15824699M60816J3307342\n").empty());
+// Factors, header lines, and what the reader does not decode: no point is
+// made up, and the gap says why there are none.
+TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
+  using enum SpectrumGap;
+  const SpectrumFormat kJcamp = SpectrumFormat::Jcamp;
+  struct Case {
+    const char* what;
+    SpectrumFormat format;
+    const char* text;
+    Points points;
+    SpectrumGap gap = None;
+    std::string table = {};
+  };
+  const Case cases[] = {
+      {"x factor scales the data's x, not the increment", kJcamp,
+       "##XFACTOR= 1.46728315937252\n##FIRSTX= 24038.5\n##LASTX= 0\n##NPOINTS= 16384\n"
+       "##XYDATA= (X++(Y..Y))\n16383 2 4\n",
+       {{24038.5, 2}, {24037.0327, 4}}},
+      {"y factor", kJcamp, "##YFACTOR=0.0001\n##DELTAX=-1\n##XYDATA=\n4000+10160+10159\n",
+       {{4000, 1.016}, {3999, 1.0159}}},
+      {"a factor of 0 stays 1", kJcamp, "##YFACTOR= 0\n##XYDATA=\n10 5\n", {{10, 5}}},
+      {"a left-out value", kJcamp, "##DELTAX= 1\n##XYDATA=\n10 1 ? 3 $$ checked\n", {{10, 1}, {12, 3}}},
+      {"DIF", kJcamp, "##XYDATA=(X++(Y..Y))\n1 2 3\n599.9D15824699M60816J3307342\n", {}, CompressedData},
+      {"SQZ with E only", kJcamp, "##XYDATA=\n630.7E22708282\n", {}, CompressedData},
+      {"(XY..XY)", kJcamp, "##XYDATA=(XY..XY)\n100, 1\n##END=\n", {}, OtherTable, "(XY..XY)"},
+      {"no data", kJcamp, "##TITLE= empty\n##END=\n", {}, NoData},
+      {"export headers", SpectrumFormat::TwoColumns,
+       "#Wave\t\t#Intensity\nNPOINTS\t3988\n1000\t0.5\n-.5 +2\n.5 x\n- 1\n", {{1000, 0.5}, {-0.5, 2}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const SpectrumReading reading = ReadSpectrum(c.text, c.format);
+    ExpectPoints(reading.Points, c.points);
+    EXPECT_EQ(reading.Gap, c.gap);
+    EXPECT_EQ(reading.Table, c.table);
+  }
 }
 
 TEST(JcampSpectrum, SignsSeparateValues) {
@@ -75,9 +105,9 @@ TEST(JcampSpectrum, SignsSeparateValues) {
 
 TEST(JcampSpectrum, EachDataLineStartsAtItsOwnX) {
   ExpectPoints(Jcamp("##DELTAX= 1\n##XYDATA=\n10 1 2\n50 3\n"), {{10, 1}, {11, 2}, {50, 3}});
-  // FIRSTX 0: the increment is never derived and the values share their x.
+  // A range that starts at 0 gives an increment as well.
   ExpectPoints(Jcamp("##FIRSTX= 0\n##LASTX= 10\n##NPOINTS= 11\n##XYDATA=\n0 1 2\n"),
-               {{0, 1}, {0, 2}});
+               {{0, 1}, {1, 2}});
   // A later DELTAX replaces a derived one.
   ExpectPoints(Jcamp(std::string(kHeader) + "##XYDATA=\n400 1 2\n##DELTAX= 10\n500 3 4\n"),
                {{400, 1}, {401, 2}, {500, 3}, {510, 4}});
@@ -100,13 +130,13 @@ TEST(JcampSpectrum, OddLinesDoNoHarm) {
 
 TEST(JcampSpectrum, TextFilterReadsOnlyTwoTokenLines) {
   ExpectPoints(Text(std::string(kHeader) + "##XYDATA= (X++(Y..Y))\n400 0.1 0.2 0.3\n400 0.1\n"),
-               {{0, 0}, {0, 400}, {0, 4000}, {0, 3601}, {0, 0}, {400, 0.1}});
+               {{400, 0.1}});
 }
 
 TEST(SpectrumFile, MissingFileReadsNothing) {
-  Points points = {{1, 1}};
-  EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, points));
-  EXPECT_TRUE(points.empty());
+  SpectrumReading reading{{{1, 1}}, SpectrumGap::None, {}};
+  EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, reading));
+  EXPECT_TRUE(reading.Points.empty());
 }
 
 TEST(SpectrumFile, FoldersAndPipesReadNothingAndDoNotBlock) {
@@ -115,9 +145,9 @@ TEST(SpectrumFile, FoldersAndPipesReadNothingAndDoNotBlock) {
   std::filesystem::create_directories(folder);
   const auto pipe = folder / "pipe";
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  Points points;
+  SpectrumReading reading;
   // Opening a FIFO for reading would wait for a writer that never comes.
-  EXPECT_FALSE(LoadSpectrumFile(pipe.string(), SpectrumFormat::TwoColumns, points));
-  EXPECT_FALSE(LoadSpectrumFile(folder.string(), SpectrumFormat::TwoColumns, points));
+  EXPECT_FALSE(LoadSpectrumFile(pipe.string(), SpectrumFormat::TwoColumns, reading));
+  EXPECT_FALSE(LoadSpectrumFile(folder.string(), SpectrumFormat::TwoColumns, reading));
   std::filesystem::remove_all(folder);
 }

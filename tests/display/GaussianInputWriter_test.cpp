@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "TestModels.h"
+#include "tests/molfile/ParseText.h"
 #include "display/MolGL.h"
 #include "molfile/MolFile.h"
 
@@ -85,7 +86,8 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   DeclareAtom(file, 1, "H", 1, ZMATRIX);
   DeclareAtom(file, 2, "XX", 0, ZMATRIX);
   DeclareAtom(file, 3, "H", 1, ZMATRIX);
-  DeclareAtom(file, 4, "Cl", 17, CARTESIAN);  // not a MOPAC Z-matrix atom: left out
+  DeclareAtom(file, 4, "Cl", 17, CARTESIAN);  // a Cartesian line in a MOPAC Z-matrix
+  file.CartesianData.Positions[4] = {1.0, -2.0, 0.5, 1.0};
   DeclareAtom(file, 5, "O", 8, ZMATRIX);
   auto& z = file.ZMatrixData;
   SetZ(z.Bonds, 1, 0, 1.09);
@@ -99,7 +101,7 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   file.ToGaussianInput();
   EXPECT_EQ(file.Lines, WithHeader({"C1", "H2  C1  1.09000000000", "X3  C1  1.00000000000  H2  109.50000000000",
                                     "H4  3  1.10000000000  C1  120.00000000000  H2  -180.00000000000",
-                                    "O6  0  1.20000000000"}));
+                                    "Cl5  1.00000000000  -2.00000000000  0.50000000000", "O6  0  1.20000000000"}));
 }
 
 TEST(ToGaussianInput, ReadsBackAsTheSameAtoms) {
@@ -149,6 +151,28 @@ TEST(ToCartesian, CartesianAtomsAndOtherFormatsAreLeftAlone) {
   EXPECT_EQ(mopac.Lines, original);
   EXPECT_EQ(mopac.AtomIds.Ids.size(), 3u);
   EXPECT_EQ(mopac.AtomIds.Kinds.at(2), ZMATRIX);
+}
+
+// Gaussian needs the blank line after the converted section, however the
+// Z-matrix ended; a file that had it keeps what followed as it was.
+TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
+  const std::string head = "#p\n\nt\n\n0 1\n";
+  const std::string atoms = "O1\nH2 O1 0.96\n";
+  const std::string cartesian =
+      "O1  0.00000000000  0.00000000000  0.00000000000\nH2  0.96000000000  0.00000000000  0.00000000000\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {atoms, "\n"},                // the file ended with the last atom's line
+      {"O1\nH2 O1 0.96", "\n"},      // ... without its line end
+      {atoms + "\n", "\n"},          // it had the blank line: as it was
+      {"O1\nH2 O1 R\nVariables:\nR 0.96", "\nVariables:\nR 0.96"},
+  };
+  for (const auto& [input, after] : cases) {
+    SCOPED_TRACE(input);
+    MolFile file = ParseText(GAUSSIAN_INPUT, head + input);
+    file.ToCartesian();
+    EXPECT_EQ(file.Text(), head + cartesian + after);
+    EXPECT_FALSE(file.HasZMatrixAtoms());
+  }
 }
 
 TEST(WriteCartesianLine, IdsOutsideTheModelOrTheTextChangeNothing) {

@@ -1,5 +1,9 @@
 // Typing into the Cartesian grid writes the atom back into the console's
 // molecule and the view's model at once.
+#include <cstdint>
+#include <string>
+#include <tuple>
+
 #include <QAction>
 
 #include "EditorFixture.h"
@@ -28,7 +32,7 @@ class CartesianEdits : public EditorFixture {
 TEST_F(CartesianEdits, CoordinatesAreFilteredReadAndFollowedByLineModelAndView) {
   OpenText(MixedInput);
   const std::vector<std::pair<QString, double>> typed = {
-      {"1.5e3", 1.53}, {"1,5", 15.0}, {"1/2", 1.0}, {"-", 0.0}, {"- 2", -2.0}, {".25", 0.25}};
+      {"1.5e3x", 1.53}, {"1,5", 15.0}, {"1/2", 1.0}, {"-", 0.0}, {"- 2", -2.0}, {".25", 0.25}};
   for (const auto& [text, value] : typed) {
     TypeIntoCell(Grid(), 3, 2, text);
     EXPECT_EQ(Stored(1).x, value) << text.toStdString();
@@ -88,24 +92,56 @@ TEST_F(CartesianEdits, AnOutputsLabelsAreReadOnlyAndItsTextStays) {
   EXPECT_EQ(SelectedFile().Lines, lines);
 }
 
-TEST_F(CartesianEdits, AMovedTinkerAtomIsSavedInItsOwnLineAlone) {
-  OpenText(
-      "     3  water\n"
-      "     1  O      0.000000    0.000000    0.119262     1     2     3\n"
-      "     2  H      0.000000    0.763239   -0.477047     2     1\n"
-      "     3  H      0.000000   -0.763239   -0.477047     2     1\n",
-      5, QStringLiteral("w.xyz"));
+// A number written with an exponent is taken whole, other text filtered as
+// before; the saved file differs from the opened one in the atom's line.
+TEST_F(CartesianEdits, ATypedCoordinateIsTheNumberSaved) {
+  OpenText(MixedInput);
+  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
+  const std::tuple<const char*, double, const char*> cases[] = {
+      {"1.5e-3", 0.0015, "0.00150000000"}, {"1.5D-3", 0.0015, "0.00150000000"},
+      {"-2.5d2", -250.0, "-250.00000000000"}, {"1.5e3x", 1.53, "1.53000000000"}};
+  for (const auto& [typed, x, written] : cases) {
+    TypeIntoCell(Grid(), 3, 2, QString::fromLatin1(typed));
+    EXPECT_EQ(SelectedModel().Atoms.at(1).BasePosition.x, x) << typed;
+    EXPECT_EQ(SaveAndReload().CartesianData.Positions.at(1).x, x) << typed;
+    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))),
+              WithLine(original, 6, std::string("O2  ") + written + "  0.00000000000  1.20000000000"));
+  }
+  for (const char* beyond : {"1e999", "-1D400"}) {
+    ExpectRefused(Grid(), 5, 2, QString::fromLatin1(beyond), QStringLiteral("1.200000"),
+                  WithLine(original, 6, "O2  1.53000000000  0.00000000000  1.20000000000"));
+    EXPECT_EQ(SelectedModel().Atoms.at(1).BasePosition.z, 1.2);
+  }
+}
+
+// A TINKER atom's new element goes into its name column and a move into its
+// coordinate's field; the serial number (the label connections name) stays.
+TEST_F(CartesianEdits, ATinkerAtomsElementAndCoordinatesAreSavedInItsOwnLine) {
+  OpenText("     2  water\n     1  O      0.000000    0.000000    0.119262     1     2\n"
+           "     2  H      0.000000    0.763239   -0.477047     2     1\n", 5, QStringLiteral("w.xyz"));
+  std::string expected = ReadFile(PathOf(QStringLiteral("w.xyz")));
+  const std::tuple<int, const char*, std::uint32_t, const char*> cases[] = {
+      {2, "Si", 14, "     2  Si     0.000000    0.763239   -0.477047     2     1"},
+      {2, "H", 1, "     2  H      0.000000    0.763239   -0.477047     2     1"},
+      {3, "1.5D-3", 1, "     2  H      0.001500    0.763239   -0.477047     2     1"}};
+  for (const auto& [column, typed, element, line] : cases) {
+    TypeIntoCell(Grid(), column, 2, QString::fromLatin1(typed));
+    EXPECT_EQ(SelectedModel().Atoms.at(1).AtomicNumber, element) << typed;
+    EXPECT_EQ(SelectedModel().Bonds.size(), 1u) << typed;
+    EXPECT_EQ(SaveAndReload().AtomIds.AtomicNumbers.at(1), element) << typed;
+    expected = WithLine(expected, 2, line);
+    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("w.xyz"))), expected) << typed;
+  }
+}
+
+TEST_F(CartesianEdits, AMovedMopacAtomKeepsItsFlags) {
+  OpenText("PM7\nt\nc\nO  0.0 0  0.0 +0  0.0 0\nH  0.96 1  0.0 0  0.0 0\n", 4, QStringLiteral("w.mop"));
   const std::vector<std::string> lines = SelectedFile().Lines;
-  TypeIntoCell(Grid(), 3, 2, QStringLiteral("1.25"));
-  TypeIntoCell(Grid(), 5, 2, QStringLiteral("-10.5"));
-  // A new label is not this edit's to write.
-  TypeIntoCell(Grid(), 2, 3, QStringLiteral("C"));
-  EXPECT_EQ(SelectedFile().Lines.at(3), lines.at(3));
+  TypeIntoCell(Grid(), 5, 1, QStringLiteral("0.5"));
   const MolFile saved = SaveAndReload();
-  EXPECT_EQ(saved.Lines.at(2), "     2  H      1.250000    0.763239  -10.500000     2     1");
-  EXPECT_EQ(saved.CartesianData.Positions.at(1).x, 1.25);
-  EXPECT_EQ(saved.CartesianData.Positions.at(1).z, -10.5);
-  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{2}));
+  EXPECT_EQ(saved.Lines.at(3), "O  0.000000000  0 0.000000000  +0 0.5000000000  0");
+  EXPECT_EQ(saved.CartesianData.Positions.at(0).z, 0.5);
+  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{3}));
 }
 
 TEST_F(CartesianEdits, AnEditDropsBondsFoundByDistance) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -41,6 +43,23 @@ void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QS
   QTest::keyClick(editor, Qt::Key_Return);
 }
 
+void EditorFixture::ExpectRefused(StringGrid* grid, int column, int row, const QString& typed, const QString& shown,
+                                  const std::string& saved) {
+  const std::size_t told = dialogs.CallsOf(ScriptedDialogs::Kind::Message).size();
+  QLineEdit* editor = OpenCellEditor(grid, column, row);
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QGuiApplication::clipboard()->setText(typed);
+  QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(grid->Cell(column, row), shown) << typed.toStdString();
+  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(messages.size(), told + 1) << typed.toStdString();
+  EXPECT_TRUE(messages.back().Text.contains(typed)) << typed.toStdString();
+  SaveAndReload();
+  EXPECT_EQ(ReadFile(QString::fromStdString(SelectedFile().Path)), saved) << typed.toStdString();
+}
+
 MolFile EditorFixture::SaveAndReload() {
   dialogs.AnswerMessage(true);
   FormMolecules->ActionSaveMolecule->trigger();
@@ -48,6 +67,12 @@ MolFile EditorFixture::SaveAndReload() {
   saved.FileType = SelectedFile().FileType;
   EXPECT_TRUE(saved.Load(SelectedFile().Path.c_str()));
   return saved;
+}
+
+std::string EditorFixture::WithLine(const std::string& text, std::size_t index, const std::string& line) {
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < index; ++i) begin = text.find('\n', begin) + 1;
+  return text.substr(0, begin) + line + text.substr(text.find('\n', begin));
 }
 
 std::vector<std::size_t> EditorFixture::ChangedLines(const std::vector<std::string>& a,

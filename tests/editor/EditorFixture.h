@@ -24,9 +24,17 @@ class EditorFixture : public FormsFixture {
   // Each keystroke of `text` reaches the grid's handler; the editor is then closed.
   static void TypeIntoCell(StringGrid* grid, int column, int row, const QString& text);
 
+  // Pastes `typed`, a number a double cannot hold, into the cell as one
+  // edit: the cell shows `shown` again, the user is told of `typed`, and
+  // saving writes `saved` into the selected molecule's file.
+  void ExpectRefused(StringGrid* grid, int column, int row, const QString& typed, const QString& shown,
+                     const std::string& saved);
+
   // Saves the selected molecule in place through the console's Save action
   // and reads the file back as the same type.
   MolFile SaveAndReload();
+  // `text` with its line `index` (from 0) replaced by `line`.
+  static std::string WithLine(const std::string& text, std::size_t index, const std::string& line);
   // The indexes of the lines in which `a` and `b` differ.
   static std::vector<std::size_t> ChangedLines(const std::vector<std::string>& a, const std::vector<std::string>& b);
 

@@ -2,7 +2,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 
@@ -205,13 +207,16 @@ TEST_F(EditorGrids, ModeTablesShorterThanTheModeListShowEmptyCells) {
   EXPECT_EQ(Edit()->LabelNormalModeDisplacements->text(), QStringLiteral("Mode 2"));
 }
 
+// The room of a vertical scroll bar is kept whether it shows or not; no
+// column is narrower than its widest text, heading included.
 TEST_F(EditorGrids, ValueColumnsShareTheWidthOrGetFixedWidthsWhenNarrow) {
   Start();
   // Each grid fits its columns when its own width changes (window or splitter).
   StringGrid* cartesian = Edit()->StringGridCartesianData;
+  const int room = cartesian->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, cartesian->verticalScrollBar());
   cartesian->resize(600, 200);
-  EXPECT_EQ(cartesian->ColWidth(3), (600 - 9 - 35 - 80 - 40) / 3);
-  EXPECT_EQ(cartesian->ColWidth(5), (600 - 9 - 35 - 80 - 40) / 3);
+  EXPECT_EQ(cartesian->ColWidth(3), (600 - 9 - room - 35 - 80 - 40) / 3);
+  EXPECT_EQ(cartesian->ColWidth(5), (600 - 9 - room - 35 - 80 - 40) / 3);
   cartesian->resize(265, 200);
   EXPECT_EQ(cartesian->ColWidth(4), 50);
   EXPECT_EQ(cartesian->ColWidth(0), 35);
@@ -219,12 +224,13 @@ TEST_F(EditorGrids, ValueColumnsShareTheWidthOrGetFixedWidthsWhenNarrow) {
   Edit()->PageControl->setCurrentWidget(Edit()->TabSheetZMatrixData);
   StringGrid* z = Edit()->StringGridZMatrixData;
   z->resize(700, 200);
-  EXPECT_EQ(z->ColWidth(6), (700 - 12 - 35 - 80 - 40 - 3 * 45) / 3);
+  EXPECT_EQ(z->ColWidth(6), (700 - 12 - room - 35 - 80 - 40 - z->ColWidth(3) - z->ColWidth(5) - z->ColWidth(7)) / 3);
   z->resize(400, 200);
-  EXPECT_EQ(z->ColWidth(8), 50);
+  EXPECT_EQ(z->ColWidth(4), 50);
+  EXPECT_EQ(z->ColWidth(8), z->TextWidth(8));  // "dihedral data" needs more
   StringGrid* variables = Edit()->StringGridZMatrixVariables;
   variables->resize(200, 200);
-  EXPECT_EQ(variables->ColWidth(1), 200 - 6 - 50);
+  EXPECT_EQ(variables->ColWidth(1), 200 - 6 - room - 50);
   variables->resize(105, 200);
   EXPECT_EQ(variables->ColWidth(1), 50);
 }

@@ -2,7 +2,10 @@
 // show whole values such as the sample files hold.
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "EditorFixture.h"
@@ -17,6 +20,17 @@ class EditorLayout : public EditorFixture {
   // The text fits its cell: a pixel in, and the grid line at the right.
   static bool Fits(StringGrid* grid, int column, const QString& text) {
     return 1 + QFontMetrics(grid->font()).horizontalAdvance(text) <= grid->ColWidth(column) - 1;
+  }
+  // Each text of `grid`, its headings too, fits its column; columns beyond
+  // the grid's view can be scrolled into it.
+  static void ExpectWhole(StringGrid* grid) {
+    QCoreApplication::processEvents();
+    int total = 0;
+    for (int column = 0; column < grid->columnCount(); ++column) {
+      for (int row = 0; row < grid->rowCount(); ++row) EXPECT_TRUE(Fits(grid, column, grid->Cell(column, row))) << column;
+      total += column < grid->FixedColumns() ? 0 : grid->ColWidth(column);
+    }
+    if (total > grid->viewport()->width()) EXPECT_GT(grid->horizontalScrollBar()->maximum(), 0);
   }
 };
 
@@ -37,33 +51,42 @@ TEST_F(EditorLayout, TheFormAndItsGridsTakeTheConsolesFace) {
   EXPECT_EQ(QFontInfo(FormMoleculeEdit->LabelAtomsCartesian->font()).pixelSize(), 13);
 }
 
-TEST_F(EditorLayout, TheDesignedWidthsHoldWholeValues) {
-  Start();
+// Variables enough for a vertical scroll bar at the designed size; values
+// and headings that were cut there before.
+const char* const kLongZMatrix =
+    "#p\n\nlong\n\n0 1\nC1\nC2 C1 R1\nC3 C2 R2 C1 A1\nC4 C3 1.354673 C2 120.8570 C1 -180.0000\n\n"
+    "R1 1.0\nR2 1.0\nA1 120.8570\nR4 180.0000\nR5 1.0\nR6 1.0\nR7 1.0\nR8 1.0\nR9 1.0\nR10 1.0\nR11 1.0\nR12 1.0\n";
+
+TEST_F(EditorLayout, AtTheDesignedSizeEveryTextShowsWholeOrScrollsIntoView) {
+  OpenText(kLongZMatrix);
   FormMoleculeEdit->resize(490, 315);
+  FormMoleculeEdit->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(FormMoleculeEdit));
-  StringGrid* modes = FormMoleculeEdit->StringGridNormalModes;
-  modes->setVisible(true);
-  modes->resize(302, 90);  // below the sharing threshold, as at the designed size
-  ASSERT_EQ(modes->ColWidth(2), 55);
-  // Frequencies, reduced masses, force constants, intensities and ratios as the samples have them.
-  for (const char* value : {"3141.5515", "1411.3951", "1064.0123"}) {
-    EXPECT_TRUE(Fits(modes, 2, QString::fromLatin1(value))) << value;
-  }
-  EXPECT_TRUE(Fits(modes, 1, QStringLiteral("Symmetry")));
-  StringGrid* atoms = FormMoleculeEdit->StringGridCartesianData;
-  atoms->resize(480, 100);
-  ASSERT_EQ(atoms->ColWidth(3), (480 - 9 - 35 - 80 - 40) / 3);
-  for (const char* value : {"-4.932969", "-10.650931"}) {
-    EXPECT_TRUE(Fits(atoms, 3, QString::fromLatin1(value))) << value;
-  }
-  EXPECT_TRUE(Fits(atoms, 0, QStringLiteral("atom")));
-  EXPECT_TRUE(Fits(atoms, 1, QStringLiteral("atomic number")));
+  QTabWidget* pages = FormMoleculeEdit->PageControl;
+  pages->setCurrentWidget(FormMoleculeEdit->TabSheetZMatrixData);
   StringGrid* variables = FormMoleculeEdit->StringGridZMatrixVariables;
-  EXPECT_TRUE(Fits(variables, 1, QStringLiteral("106.0000")));
-  EXPECT_TRUE(Fits(variables, 0, QStringLiteral("Variable")));
-  StringGrid* zmatrix = FormMoleculeEdit->StringGridZMatrixData;
-  EXPECT_TRUE(Fits(zmatrix, 4, QStringLiteral("1.354673")));
-  EXPECT_TRUE(Fits(zmatrix, 3, QStringLiteral("connect")));
+  QTRY_VERIFY(variables->verticalScrollBar()->isVisible());
+  ExpectWhole(variables);
+  // Its two columns show beside the scroll bar without scrolling sideways.
+  EXPECT_LE(variables->ColWidth(0) + variables->ColWidth(1), variables->viewport()->width());
+  // A typed value wider than its column widens it.
+  TypeIntoCell(FormMoleculeEdit->StringGridZMatrixData, 4, 4, QStringLiteral("1.2345678901234"));
+  ExpectWhole(FormMoleculeEdit->StringGridZMatrixData);
+
+  OpenThroughDialog(WriteFile(QStringLiteral("v.mop"), "PM7\nt\nc\nO\nC 1.43 1\nC 1.54 1 109.471000 1 2 1\n"
+                                                       "H 1.09 1 123.1797801 1 -123.1797801 1 3 2 1\n"), 4);
+  // A typed value wider than its column widens it.
+  TypeIntoCell(FormMoleculeEdit->StringGridZMatrixData, 4, 4, QStringLiteral("1.2345678901234"));
+  ExpectWhole(FormMoleculeEdit->StringGridZMatrixData);
+
+  OpenThroughDialog(QStringLiteral(QUIVERA_EXAMPLES "/water.out"), 2);
+  pages->setCurrentWidget(FormMoleculeEdit->TabSheetCartesianData);
+  StringGrid* modes = FormMoleculeEdit->StringGridNormalModes;
+  QTRY_VERIFY(modes->isVisible());
+  modes->setCurrentCell(1, 0);
+  ASSERT_GT(FormMoleculeEdit->StringGridNormalModeDisplacements->rowCount(), 2);
+  for (StringGrid* grid : {FormMoleculeEdit->StringGridCartesianData, modes,
+                           FormMoleculeEdit->StringGridNormalModeDisplacements}) ExpectWhole(grid);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // Typing into the Z-matrix and variables grids.
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "EditorFixture.h"
 #include "console/UnitMolecules.h"
@@ -98,18 +100,17 @@ TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItAndItsOwnLine) {
   EXPECT_EQ(Stored().Variables.at(2).Value, 90.0);
   EXPECT_EQ(Stored().Dihedrals.at(3).Value, -90.0);
   EXPECT_EQ(SelectedFile().Lines.at(12), "D 90");
-  // The exponent's letter is dropped as the value is typed, here as in the line.
-  TypeIntoCell(Variables(), 1, 1, QStringLiteral("1.5e-3"));
-  EXPECT_EQ(Stored().Bonds.at(1).Value, 1.5);
-  EXPECT_NEAR(Distance(1, 0), 1.5, 1e-9);
-  EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5-3");
+  TypeIntoCell(Variables(), 1, 1, QStringLiteral("1.5e-1"));
+  EXPECT_EQ(Stored().Bonds.at(1).Value, 0.15);
+  EXPECT_NEAR(Distance(1, 0), 0.15, 1e-9);
+  EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5e-1");
   EXPECT_EQ(ChangedLines(lines, SelectedFile().Lines), (std::vector<std::size_t>{10, 12}));
   EXPECT_EQ(FormMoleculeEdit->EditedMolFile.Lines, SelectedFile().Lines);
   // Names are read-only.
   TypeIntoCell(Variables(), 0, 1, QStringLiteral("Q"));
   EXPECT_EQ(Variables()->Cell(0, 1), QStringLiteral("R"));
   EXPECT_EQ(Stored().Variables.at(0).Text, "R");
-  EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5-3");
+  EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5e-1");
 }
 
 TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
@@ -129,12 +130,44 @@ TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
   EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{10, 11}));
 }
 
+// The number read from what was typed is the number saved: an exponent with
+// any of its letters, and of other text only the leading number.
+TEST_F(ZMatrixEdits, AVariablesTypedNumberIsTheNumberSaved) {
+  OpenText(LabelledZMatrix);
+  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
+  ExpectRefused(Variables(), 1, 1, QStringLiteral("1e999"), QStringLiteral("1.2000"), original);
+  const std::tuple<const char*, double, const char*> cases[] = {
+      {"1.5E-1", 0.15, "R 1.5E-1"}, {"1.5D-1", 0.15, "R 1.5E-1"}, {"1.5.2", 1.5, "R 1.5"}, {"-", 0.0, "R 0"}};
+  for (const auto& [typed, value, line] : cases) {
+    TypeIntoCell(Variables(), 1, 1, QString::fromLatin1(typed));
+    EXPECT_EQ(Stored().Bonds.at(1).Value, value) << typed;
+    EXPECT_EQ(SaveAndReload().ZMatrixData.Variables.at(0).Value, value) << typed;
+    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(original, 10, line)) << typed;
+  }
+}
+
+TEST_F(ZMatrixEdits, AValueTypedWithAnExponentIsTheValueSaved) {
+  OpenText(LabelledZMatrix);
+  const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
+  ExpectRefused(Grid(), 4, 3, QStringLiteral("-1e400"), QStringLiteral("1.09"), original);
+  TypeIntoCell(Grid(), 4, 3, QStringLiteral("15d-1"));
+  EXPECT_NEAR(Distance(2, 0), 1.5, 1e-9);
+  SaveAndReload();
+  EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(original, 7, "H3 C1 15e-1 O2 A "));
+}
+
 TEST_F(ZMatrixEdits, AMopacAtomIsWrittenAgainInItsOwnLayout) {
   OpenText("PM7\ntitle\ncomment\nO\nH 0.96 1\nH 0.96 1 104.5 1 1 2\n", 4, QStringLiteral("w.mop"));
   ASSERT_EQ(Grid()->rowCount(), 4);
+  const std::string original = ReadFile(PathOf(QStringLiteral("w.mop")));
   TypeIntoCell(Grid(), 4, 2, QStringLiteral("1.5"));
   EXPECT_EQ(Stored().Bonds.at(1).Value, 1.5);
   EXPECT_EQ(SelectedFile().Lines.at(4), "H  1.500000000  1 0.000000000  0 0.000000000  0 1 0 0");
+  TypeIntoCell(Grid(), 4, 2, QStringLiteral("1.5D-3"));
+  EXPECT_EQ(Stored().Bonds.at(1).Value, 0.0015);
+  SaveAndReload();
+  EXPECT_EQ(ReadFile(PathOf(QStringLiteral("w.mop"))),
+            WithLine(original, 4, "H  0.001500000000  1 0.000000000  0 0.000000000  0 1 0 0"));
 }
 
 }  // namespace

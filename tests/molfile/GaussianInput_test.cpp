@@ -170,7 +170,7 @@ TEST(GaussianInput, LineClassification) {
       "#p\n\nt\n\n0 1\n"
       "O 0.0 0.0 0.0\n"
       "H 0.0 0.0 1.0\n"
-      "C 0 1.5 2.0 3.0\n"  // a freeze code: five tokens make a Z-matrix line
+      "C 9 1.5 2 3.0\n"  // five tokens with a positive reference: a Z-matrix line
       "N -.5 1 2\n"
       "VARIABLES:\n"
       "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // nine tokens: dropped
@@ -185,6 +185,29 @@ TEST(GaussianInput, LineClassification) {
   EXPECT_EQ(f.AtomIds.Labels.at(4), "VARIABLES:");
   EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
+}
+
+// A freeze code (0 or less) between label and coordinates makes a Cartesian
+// line, whatever follows z; positive references still make a Z-matrix.
+TEST(GaussianInput, CartesianLinesWithAFreezeCode) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C   -1   0.0   0.0   0.0\nO    0   0.0   0.0   1.2", "C6@0,0,0 C8@0,0,1.2"},
+      {"H-HC--0.1   -1  -.94   0.0  -0.54  L", "C1@-0.94,0,-0.54"},
+      {"C-CA--0.1 -3 1 2 3 H H-HC 4 0.5\nN +0 4 5 6\nN -0 4 5 6 M", "C6@1,2,3 C7@4,5,6 C7@4,5,6"},
+      {"C\nO 1 1.2\nH 1 1.0 2 109.5\nN 1 1.0 2 109.5 3 120.0 1", "Z6 Z8 Z1 Z7"},
+  };
+  for (const auto& [atoms, summary] : cases)
+    EXPECT_EQ(AtomSummary(Gaussian(std::string("#p opt\n\nt\n\n0 1\n") + atoms + "\n")), summary);
+}
+
+// A basis-set section after the molecule: its element lists may look like a
+// charge line, and still no second molecule opens.
+TEST(GaussianInput, OneMoleculeSectionPerJob) {
+  const MolFile f = Gaussian(
+      "#p b3lyp/genecp\n\nt\n\n0 1\nCu 0 0 0\nC 1.9 0 0\n\n"
+      "-C -H -N -O -F -S 0\n6-31G(d)\n****\n-Cu -Sb\nSDD\n****\n\n-Cu -Sb\nSDD\n\n-1 2\nX 1 2 3\n");
+  EXPECT_EQ(f.AtomIds.Ids.size(), 2u);
+  EXPECT_EQ(f.CartesianData.Count, 2);
 }
 
 TEST(GaussianInput, OnlyTheFirstJobIsRead) {

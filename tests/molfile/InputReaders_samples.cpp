@@ -59,15 +59,14 @@ const std::map<std::string, Expected>& GaussianInputs() {
   return files;
 }
 
-// MOPAC atoms are all Z-matrix atoms; Cartesian MOPAC files give their first
-// four lines as atoms (the readers do not support that form).
+// A MOPAC geometry that names no reference atom is Cartesian.
 const std::map<std::string, Expected>& MopacInputs() {
   static const std::map<std::string, Expected> files = {
-      {"benzene_cartesian_flags.mop", {"C C C C", 3, ZMATRIX, "Title"}},
+      {"benzene_cartesian_flags.mop", {"C C C C C C H H H H H H", 3, CARTESIAN, "Title"}},
       {"benzene_starheader.mop", {"C C C C C C H H H H H H", 6, ZMATRIX, "Benzene"}},
       {"benzene_zmat_AUTOSYM.mop", {"C C C C C C H H H H H H", 3, ZMATRIX, "comment1"}},
-      {"dvb_cartesian_flags.mop", {"C C C C", 3, ZMATRIX, "dvb_gopt.out"}},
-      {"ethane_cartesian_BONDS.mop", {"C C H H", 3, ZMATRIX, "Ethane"}},
+      {"dvb_cartesian_flags.mop", {kDivinylbenzene, 3, CARTESIAN, "dvb_gopt.out"}},
+      {"ethane_cartesian_BONDS.mop", {"C C H H H H H H", 3, CARTESIAN, "Ethane"}},
       {"ethylene_zmat_multijob_BANANA.mop", {"C C H H H H", 3, ZMATRIX, "comment1"}},
       {"formaldehyde_zmat_starheader.mop", {"O C H H", 6, ZMATRIX, "Formaldehyde"}},
       {"formaldehyde_zmat_symmetry.mop", {"O C H H", 3, ZMATRIX, "Formaldehyde"}},

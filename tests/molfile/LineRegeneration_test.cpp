@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "ParseText.h"
 #include "RoundTrip.h"
@@ -82,24 +83,24 @@ TEST(UpdateAtomLine, ZMatrixLinesKeepTheirStyleAndTexts) {
   n.UpdateAtomLine(0);
   EXPECT_EQ(n.Lines[5], "C ");
   n.UpdateAtomLine(3);
-  EXPECT_EQ(n.Lines[8], "H 3 B3 2 A2 1 D1");
+  EXPECT_EQ(n.Lines[8], "H 3 B3 2 A2 1 D1,0");
   n.ZMatrixData.Bonds.at(3).Reference = -1;
   n.UpdateAtomLine(3);
-  EXPECT_EQ(n.Lines[8], "H 0 B3 2 A2 1 D1");
+  EXPECT_EQ(n.Lines[8], "H 0 B3 2 A2 1 D1,0");
   // Without a reference style only the label is written.
   n.ZMatrixData.ReferenceStyles.erase(3);
   n.UpdateAtomLine(3);
-  EXPECT_EQ(n.Lines[8], "H ");
+  EXPECT_EQ(n.Lines[8], "H ,0");
 }
 
 TEST(UpdateMopacAtomLine, ValuesFlagsAndReferences) {
   MolFile f = ParseText(MOPAC_INPUT, kMopac);
   f.UpdateMopacAtomLine(0);
-  EXPECT_EQ(f.Lines[3], "O  0.000000000  0 0.000000000  0 0.000000000  0 0 0 0");
+  EXPECT_EQ(f.Lines[3], "O  0.000000000  1 0.000000000  1 0.000000000  1 0 0 0");
   f.UpdateMopacAtomLine(1);
-  EXPECT_EQ(f.Lines[4], "H  0.9700000000  1 0.000000000  0 0.000000000  0 1 0 0");
+  EXPECT_EQ(f.Lines[4], "H  0.9700000000  +0 0.000000000  1 0.000000000  1 1 0 0");
   f.UpdateMopacAtomLine(3);
-  EXPECT_EQ(f.Lines[6], "C  1.540000000  1 109.5000000  1 -60.00000000  1 1 2 3");
+  EXPECT_EQ(f.Lines[6], "C  1.540000000  0 109.5000000  0 -60.00000000  0 1 2 3");
   f.UpdateMopacAtomLine(4);
   EXPECT_EQ(f.Lines[7], "N  1.500000000  1 110.0000000  1 1.000000000e-05  1 4 1 2");
 
@@ -107,7 +108,7 @@ TEST(UpdateMopacAtomLine, ValuesFlagsAndReferences) {
   f.ZMatrixData.Bonds.at(3).Reference = 1;
   f.ZMatrixData.Angles.at(3).Reference = 0;
   f.UpdateMopacAtomLine(3);
-  EXPECT_EQ(f.Lines[6], "C  1.540000000  1 109.5000000  1 120.0000000  1 2 1 3");
+  EXPECT_EQ(f.Lines[6], "C  1.540000000  0 109.5000000  0 120.0000000  0 2 1 3");
 }
 
 // %#.10g, without the user's locale.
@@ -149,11 +150,11 @@ TEST(UpdateAtomLine, WritesOnlyALineTheAtomOwns) {
   EXPECT_EQ(f.AtomIds.Kinds, before.AtomIds.Kinds);
   EXPECT_EQ(m.AtomIds.LineIndexes, mopacBefore.AtomIds.LineIndexes);
 
-  // MOPAC lines are written for Z-matrix atoms only.
+  // Only atoms of the two kinds are written.
   MolFile c = ParseText(GAUSSIAN_INPUT, kGaussianCartesian);
+  c.AtomIds.Kinds.at(0) = 99;
   c.UpdateMopacAtomLine(0);
   EXPECT_EQ(c.Lines[5], "O 1.5 -.5 0.0");
-  c.AtomIds.Kinds.at(0) = 99;
   c.UpdateAtomLine(0);
   EXPECT_EQ(c.Lines[5], "O 1.5 -.5 0.0");
 }
@@ -164,6 +165,55 @@ TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianNumbered);
   ExpectRoundTrip(MOPAC_INPUT, kMopac);
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
+}
+
+struct EditCase {
+  const char* Atoms;  // the atom lines, the edited one last
+  const char* Saved;  // the edited atom's line as saved
+};
+
+// One edit as the grids make it, a Cartesian atom's x or a Z-matrix atom's
+// bond set to 1.5; the atom's line regenerated, the text saved.
+void ExpectSaved(std::int32_t fileType, const std::string& head, const EditCase& c) {
+  const std::string atoms = c.Atoms;
+  const auto id = static_cast<std::int32_t>(std::count(atoms.begin(), atoms.end(), '\n'));
+  MolFile f = ParseText(fileType, head + atoms + "\n");
+  if (f.AtomIds.Kinds.at(id) == CARTESIAN) f.CartesianData.Positions.at(id).x = 1.5;
+  const auto bond = f.ZMatrixData.Bonds.find(id);
+  if (bond != f.ZMatrixData.Bonds.end()) bond->second = {bond->second.Reference, "1.5", false, 1.5};
+  if (fileType == MOPAC_INPUT)
+    f.UpdateMopacAtomLine(static_cast<std::uint32_t>(id));
+  else
+    f.UpdateAtomLine(static_cast<std::uint32_t>(id));
+  EXPECT_EQ(f.Text(), head + atoms.substr(0, atoms.rfind('\n') + 1) + c.Saved + "\n");
+}
+
+// Freeze codes, ONIOM layers and the flag that makes a third value a second
+// bond angle stay where the line had them.
+TEST(UpdateAtomLine, WhatTheTablesDoNotHoldStays) {
+  const EditCase cases[] = {
+      {"C -1 0.0 0.0 0.0", "C  -1  1.50000000000  0.00000000000  0.00000000000"},
+      {"H-HC--0.1   -1  -0.94   0.0  -0.54  L", "H-HC--0.1  -1  1.50000000000  0.00000000000  -0.54000000000  L"},
+      {"C-CA--0.1 0 0.0 0.0 0.0 H H-HC 4 0.5", "C-CA--0.1  0  1.50000000000  0.00000000000  0.00000000000 H H-HC 4 0.5"},
+      {"C\nC 1 1.5\nC 1 1.5 2 109.5\nC 1 1.2 2 109.5 3 120.0 1", "C 1 1.5 2 109.5 3 120.0 1"},
+      {"C1\nC2 C1 1.5\nC3 C1 1.5 C2 109.5\nH4,C1,1.0,C2,109.5,C3,120.0,\t-1", "H4 C1 1.5 C2 109.5 C3 120.0,\t-1"},
+  };
+  for (const EditCase& c : cases) ExpectSaved(GAUSSIAN_INPUT, "#p opt\n\nt\n\n0 1\n", c);
+}
+
+// Each value keeps the optimisation flag it was read with; Cartesian lines
+// are written as value and flag pairs, with what followed z.
+TEST(UpdateMopacAtomLine, FlagsAndExtrasAsRead) {
+  const EditCase cases[] = {
+      {"O\nH 0.96 1\nH   0.960000 0   104.5 0   0.0 0   1 2 0", "H  1.500000000  0 104.5000000  0 0.000000000  0 1 2 0"},
+      {"O\nC 1.2 +1 0 +0 0 +0 1 0 0\nH  1.1 +1  122.0 +0  0.0 +0  2  1  0      0.09",
+       "H  1.500000000  +1 122.0000000  +0 0.000000000  +0 2 1 0      0.09"},
+      {"H  0.000000 0  2.484212 0  0.000000 0", "H  1.500000000  0 2.484212000  0 0.000000000  0"},
+      {"H  0.0 0  2.484212 0  0.0 0\nO  1.16 0.0 0.0", "O  1.500000000  1 0.000000000  1 0.000000000  1"},
+      {"C(HETATM    1  C   CYN A   1)   3.22 +0    0.0 +1    0.0 -1     0     0     0  -0.1",
+       "C(HETATM    1  C   CYN A   1)  1.500000000  +0 0.000000000  +1 0.000000000  -1     0     0     0  -0.1"},
+  };
+  for (const EditCase& c : cases) ExpectSaved(MOPAC_INPUT, "PM7\nt\nc\n", c);
 }
 
 // Every way of writing a variable line: only the value's bytes change.
@@ -208,7 +258,8 @@ TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
   EXPECT_EQ(f.Lines[1], "     1  O      1.500000  -12.250000 123456.500000     1     2     3");
   f.CartesianData.Positions.at(1) = {2, -0.0, 1e-7, 1};
   f.UpdateTinkerAtomLine(1);
-  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t0.000000\t2\t1");
+  // Six decimals do not hold 1e-7: the shortest text that does.
+  EXPECT_EQ(f.Lines[2], "     2  H\t2.000000\t-0.000000\t1e-07\t2\t1");
   f.CartesianData.Positions.at(2).x = 0.5;
   f.UpdateTinkerAtomLine(2);
   EXPECT_EQ(f.Lines[3], "     3  H,  0.500000,   0.000000,  -0.469200,  2,  1");
@@ -217,6 +268,24 @@ TEST(UpdateTinkerAtomLine, CoordinatesInPlaceOfTheOldOnes) {
   f.Parse();
   EXPECT_EQ(f.CartesianData.Positions.at(0).z, 123456.5);
   EXPECT_EQ(f.AtomIds.Connections, moved.AtomIds.Connections);
+}
+
+// A new element's symbol where the old name began, the next field in its
+// place where blanks allow; a name of the same element stays as written.
+TEST(UpdateTinkerAtomLine, ANewElementIsWrittenInTheNameColumnAlone) {
+  const std::tuple<const char*, std::uint32_t, const char*> cases[] = {
+      {"  1  CT     0.0  0.0  0.0     1     2", 14, "  1  Si     0.0  0.0  0.0     1     2"},
+      {"2  H,  -0.7572,  0.0,  2,  1", 0, "2  X,  -0.7572,  0.0,  2,  1"},
+      {"  1  CA     0.0  0.0  0.0     1", 6, "  1  CA     0.0  0.0  0.0     1"},
+  };
+  for (const auto& [line, element, written] : cases) {
+    MolFile f = ParseText(TINKER_XYZ, std::string("1 t\n") + line);
+    f.AtomIds.AtomicNumbers.at(0) = element;
+    f.UpdateTinkerAtomLine(0);
+    EXPECT_EQ(f.Lines[1], written);
+    f.Parse();
+    EXPECT_EQ(f.AtomIds.AtomicNumbers.at(0), element) << line;
+  }
 }
 
 TEST(UpdateTinkerAtomLine, ALineWithoutThreeCoordinatesOrAZMatrixAtomStays) {
@@ -238,7 +307,7 @@ TEST(UpdateAtomLine, SameBytesInACommaLocale) {
   EXPECT_EQ(c.Lines[5], "O  1.50000000000  -0.50000000000  0.00000000000");
   MolFile m = ParseText(MOPAC_INPUT, kMopac);
   m.UpdateMopacAtomLine(3);
-  EXPECT_EQ(m.Lines[6], "C  1.540000000  1 109.5000000  1 -60.00000000  1 1 2 3");
+  EXPECT_EQ(m.Lines[6], "C  1.540000000  0 109.5000000  0 -60.00000000  0 1 2 3");
   m.UpdateMopacAtomLine(4);
   EXPECT_EQ(m.Lines[7], "N  1.500000000  1 110.0000000  1 1.000000000e-05  1 4 1 2");
 }

@@ -99,21 +99,22 @@ TEST(MopacInput, ChargeColumnAndLaterAtoms) {
       "  H  1.09749962 +1  122.0235013 +1  0.0000000 +0  2  1  0      0.0930\n"
       "  H  1.09749962 +0  122.0235013 +0  180.0000000 +0  2  1  3  0.0930\n"
       "  H  1.09749962 +0  122.0235013 +0  180.0000000 +0  2  1  3  0.0930\n"
-      "  C  1.5 1 110 1 2 1\n"     // seven tokens from the fifth atom on: skipped
+      "  C  1.5 1 110 1 2 1\n"     // a later line without references: Cartesian
       "Tv 10.0 1 0.0 1 0.0 1\n"
       "0 0.0 0 0.0 0 0.0 0 0 0 0\n"
       "  N  1.4 1 110 1 120 1 99 1 2\n");
   const ZMatrix& z = f.ZMatrixData;
   ASSERT_EQ(z.Count, 6);
+  EXPECT_EQ(f.AtomIds.Kinds.at(5), CARTESIAN);
   EXPECT_EQ(f.Name, "Formaldehyde");
   ExpectEntry(z.Bonds, 3, 1, "1.09749962");
   ExpectEntry(z.Angles, 3, 0, "122.0235013");
   ExpectEntry(z.Dihedrals, 3, 2, "180.0000000");
   EXPECT_TRUE(z.Dihedrals.contains(4));
   // References are not checked against the atoms: 99 is id 98.
-  EXPECT_EQ(f.AtomIds.Labels.at(5), "N");
-  EXPECT_EQ(f.AtomIds.LineIndexes.at(5), 11u);
-  EXPECT_EQ(z.Bonds.at(5).Reference, 98);
+  EXPECT_EQ(f.AtomIds.Labels.at(6), "N");
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(6), 11u);
+  EXPECT_EQ(z.Bonds.at(6).Reference, 98);
 }
 
 TEST(MopacInput, GeometryEnds) {
@@ -139,22 +140,37 @@ TEST(MopacInput, GeometryEnds) {
   EXPECT_EQ(starHeader.AtomIds.AtomicNumbers.at(0), 6u);
 }
 
-// Cartesian MOPAC files are not read as Cartesian: their first four lines
-// become Z-matrix atoms without entries (columns 6 and 7 name no atom), the
-// rest, being neither ten tokens long nor among the first four, is skipped.
-TEST(MopacInput, CartesianFilesGiveAtomsWithoutEntries) {
-  const MolFile f = Mopac(
-      " PM7\nTitle\n\n"
-      "C  -4.51254  1  -0.66910  1  -0.00000  1\n"
-      "C  -4.43706  1   0.72368  1   0.00000  1\n"
-      "C  -3.19314  1   1.35471  1   0.00000  1\n"
-      "C  -2.02469  1   0.59295  1   0.00000  1\n"
-      "C  -2.10017  1  -0.79984  1  -0.00000  1\n"
-      "C  0.0 0.0 0.0\n");
-  EXPECT_EQ(f.ZMatrixData.Count, 4);
-  EXPECT_TRUE(f.ZMatrixData.Bonds.empty());
-  EXPECT_TRUE(f.ZMatrixData.Angles.empty());
-  EXPECT_TRUE(f.CartesianData.Positions.empty());
+// A geometry that names no reference atom is Cartesian, with or without
+// flags; in a Z-matrix a later line without references is a Cartesian atom.
+TEST(MopacInput, CartesianGeometries) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"H           0.000000 0      2.484212 0      0.000000 0\nO  1.16 0.0 0.0", "C1@0,2.484212,0 C8@1.16,0,0"},
+      {"C 0 +1 0 +1 0 +1 0 0 0\nO -.5 +0 1.5 +1 2.5 -1 0 0 0 0.25\nTv 9 1 0 1 0 1", "C6@0,0,0 C8@-0.5,1.5,2.5"},
+      {"C(HETATM    1  C   CYN A   1)   3.22000000 +0    0.0000000 +0    0.0000000 +0     0     0     0\n"
+       "N(HETATM    2  N   CYN A   1)   4.38 +0  0.5 +0  0.25 +0",
+       "C6@3.22,0,0 C7@4.38,0.5,0.25"},
+      {"C\nC 1.3 1\nH 1.0 1 120 1\nH 1.0 1 120 1 180 1 1 2 3\n"
+       "O 1.0 1 2.0 1 3.0 1\nN 0.5 0.5 0.5\nS 7 1 8 1 9 1 0 0 0\nH 1.0 1 120 1 180 1 2 1 3",
+       "Z6 Z6 Z1 Z1 C8@1,2,3 C7@0.5,0.5,0.5 C16@7,8,9 Z1"},
+      // Short first atoms imply their references: still a Z-matrix.
+      {"O\nH 0.96 1\nH 0.96 1 104.5 1", "Z8 Z1 Z1"},
+      {"O 0 0 0 0 0 0 0 0 0\nH 0.96 1 0 0 0 0 1 0 0", "Z8 Z1"},
+  };
+  for (const auto& [geometry, summary] : cases) {
+    const MolFile f = Mopac(std::string("PM7\nt\nc\n") + geometry + "\n");
+    EXPECT_EQ(AtomSummary(f), summary);
+    if (f.AtomIds.Labels.at(0)[1] == '(') EXPECT_EQ(f.AtomIds.Labels.at(0), "C(HETATM    1  C   CYN A   1)");
+  }
+}
+
+// Symbolic parameters are defined after the geometry; reading them as 0
+// would place atoms wrongly, so the file gives no atom and says where.
+TEST(MopacInput, ValuesWrittenAsNamesAreRefused) {
+  const MolFile f = Mopac("PM7\nt\nc\nO\nH r1 1\nH r1 1 a1 1 0.0 0 1 2 0\n\nr1 0.96\na1 104.5\n");
+  EXPECT_EQ(f.RefusedLine, 4);
+  EXPECT_TRUE(f.AtomIds.Ids.empty());
+  EXPECT_EQ(f.ZMatrixData.Count, 0);
+  EXPECT_EQ(Mopac("PM7\nt\nc\nO 0 0 0\nH 1 0 -d1\n").RefusedLine, 4);
 }
 
 // Reference columns that name no atom (0, negative, beyond 32 bits) leave

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "molfile/MolFile.h"
+#include "platform/Numbers.h"
 
 // Lines are split at line feeds only, so a test can leave carriage returns
 // in the lines, as an edited text may have them.
@@ -23,4 +24,19 @@ inline MolFile ParseText(std::int32_t fileType, const std::string& text) {
   file.Lines.push_back(line);
   file.Parse();
   return file;
+}
+
+// Each atom as kind, atomic number and, for a Cartesian one, where it lies:
+// "Z8 C1@0,-0.94,1.5".
+inline std::string AtomSummary(const MolFile& file) {
+  std::string summary;
+  for (const std::int32_t id : file.AtomIds.Ids) {
+    const bool cartesian = file.AtomIds.Kinds.at(id) == CARTESIAN;
+    summary += (summary.empty() ? "" : " ") + std::string(cartesian ? "C" : "Z") +
+               std::to_string(file.AtomIds.AtomicNumbers.at(id));
+    if (!cartesian) continue;
+    const Position<double>& p = file.CartesianData.Positions.at(id);
+    summary += "@" + FormatGeneral(p.x, 15) + "," + FormatGeneral(p.y, 15) + "," + FormatGeneral(p.z, 15);
+  }
+  return summary;
 }

@@ -54,6 +54,31 @@ TEST(TinkerXyz, BoxLineAndOtherNonAtomLines) {
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(2), 7u);
 }
 
+// A count on the first line bounds the molecule: archives hold one frame
+// after another, each with its own count and title.
+TEST(TinkerXyz, TheCountBoundsTheMolecule) {
+  struct Case {
+    const char* what;
+    const char* text;
+    std::vector<std::uint32_t> atomLines;
+  };
+  const Case cases[] = {
+      {"archive, second title five words long",
+       "2 one\n 1 O 0 0 0 1\n 2 H 1 0 0 2\n 2 Hexane MM3 minimised second frame\n 1 O 0 0 1 1\n", {1, 2}},
+      {"box line of whole numbers", "1 box\n 20 20 20 90 90 90\n 1 Br 0 0 0 1\n", {2}},
+      {"only atom lines count", "2 t\n\n 1 C 0 0 0\nfoo\n 2 C 1 1 1\n 3 C 2 2 2\n", {2, 4}},
+      {"count 0", "0 nothing\n 1 C 0 0 0\n", {}},
+      {"no count", "Hexane frames\n 1 C 0 0 0\n 2 Hexane a b c d\n", {1, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const MolFile f = Tinker(c.text);
+    std::vector<std::uint32_t> lines;
+    for (std::int32_t id : f.AtomIds.Ids) lines.push_back(f.AtomIds.LineIndexes.at(id));
+    EXPECT_EQ(lines, c.atomLines);
+  }
+}
+
 TEST(TinkerXyz, OneLineFilesAndNames) {
   MolFile f;
   f.Name = "given";

@@ -58,13 +58,15 @@ TEST_F(ChartTest, BarsStayInAscendingXWithTheirColours) {
   EXPECT_TRUE(chart.Bars().empty());
 }
 
-TEST_F(ChartTest, AutomaticRangesSkipNonFiniteValues) {
+TEST_F(ChartTest, AutomaticRangesSkipValuesNotDrawn) {
   EXPECT_EQ(chart.LeftRange().Min, 0);
   EXPECT_EQ(chart.LeftRange().Max, 1);  // nothing to scale by
   chart.AddBar(100, 40, Qt::red);
   chart.AddBar(200, kInf, Qt::red);
   chart.AddBar(kInf, 80, Qt::red);
   chart.AddBar(300, -5, Qt::red);
+  chart.AddBar(-245, 900, Qt::red);  // an imaginary mode's, off the axis: not drawn
+  chart.AddBar(4501, 900, Qt::red);
   EXPECT_EQ(chart.LeftRange().Min, 0);
   EXPECT_EQ(chart.LeftRange().Max, 40);
 

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <ostream>
 
+#include "tests/support/StrictRun.h"
+
 // Failures show the text.
 void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
@@ -77,5 +79,5 @@ TEST_F(SaveDialogFolder, TheInitialFolderServesANameWithoutAFolderOrWithAMissing
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return RunAllTestsStrictly();
 }

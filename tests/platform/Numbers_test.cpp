@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <string>
 
 #include "platform/Numbers.h"
 #include "tests/CommaLocale.h"
@@ -28,6 +29,20 @@ TEST(ReadDouble, OnlyFiniteDecimalNumbers) {
   EXPECT_EQ(ReadDouble("0x10"), 0.0);
   EXPECT_EQ(ReadDouble("1e400"), 0.0);
   EXPECT_TRUE(std::isfinite(ReadDouble("-1e999")));
+}
+
+TEST(ReadDouble, TellsANumberBeyondADoublesRangeFromZero) {
+  for (const char* beyond : {"1e400", "-1e400", "1e-400", "1.5e+999x"}) EXPECT_TRUE(BeyondDoubleRange(beyond)) << beyond;
+  EXPECT_TRUE(BeyondDoubleRange(std::string(400, '9')));
+  for (const char* held : {"4.9e-324", "1.7976931348623157e308", "0e999", "abc", "-"}) EXPECT_FALSE(BeyondDoubleRange(held));
+}
+
+TEST(ExponentNumberText, TheWholeTextWithAnyOfTheFourLetters) {
+  EXPECT_EQ(ExponentNumberText("1.5e-3"), "1.5e-3");
+  EXPECT_EQ(ExponentNumberText(" -2.D2 "), "-2.E2");
+  EXPECT_EQ(ExponentNumberText("1.5d+03"), "1.5e+03");
+  EXPECT_EQ(ReadDouble(*ExponentNumberText("1.5D-3")), 0.0015);
+  for (const char* other : {"1.5", "1.5e-", "e3", "1.5e3x", "1.5 e3", "1,5e3"}) EXPECT_EQ(ExponentNumberText(other), std::nullopt);
 }
 
 TEST(ReadDouble, ReportsWhatItUsed) {

@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "tests/support/StrictRun.h"
+
 namespace {
 
 // A grid of 12 columns and 60 rows with one fixed row and column, too small
@@ -121,5 +123,5 @@ TEST(StringGridCells, ANumberAsWideAsItsCellShowsWholeNotShortenedWithDots) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return RunAllTestsStrictly();
 }

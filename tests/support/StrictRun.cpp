@@ -44,18 +44,23 @@ unsigned OrdinaryUserId() { return ::geteuid() == 0 ? kNobody : ::geteuid(); }
 
 void AsOrdinaryUser(const std::function<void()>& body) {
   if (::geteuid() != 0) return body();
+  AsUser({kNobody, kNobody, {}}, body);
+}
+
+void AsUser(const TestUser& user, const std::function<void()>& body) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   ASSERT_GE(child, 0) << "fork failed";
   if (child == 0) {
-    const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+    const bool dropped = ::setgroups(user.Groups.size(), user.Groups.data()) == 0 && ::setgid(user.Gid) == 0 &&
+                         ::setuid(user.Uid) == 0;
     if (dropped) body();
-    else ADD_FAILURE() << "could not drop to uid " << kNobody;
+    else ADD_FAILURE() << "could not drop to uid " << user.Uid;
     std::fflush(nullptr);
     // No exit handlers: they belong to the parent's run.
     ::_exit(testing::Test::HasFailure() ? 1 : 0);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the part run as uid " << kNobody << " failed";
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the part run as uid " << user.Uid << " failed";
 }

@@ -4,7 +4,10 @@
 // ends with kSkipExitCode, which ctest reports as skipped (SKIP_RETURN_CODE).
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
+#include <vector>
 
 inline constexpr int kSkipExitCode = 77;
 
@@ -19,3 +22,13 @@ int RunAllTestsStrictly();
 void AsOrdinaryUser(const std::function<void()>& body);
 // The uid that AsOrdinaryUser runs as: files it must write are given to it.
 unsigned OrdinaryUserId();
+
+// Ids a forked part of a test runs as: user, primary group, other groups.
+struct TestUser {
+  uid_t Uid;
+  gid_t Gid;
+  std::vector<gid_t> Groups;
+};
+// Runs `body` in a forked child as `user`; its failures fail the calling
+// test. Only root can do this: a test that needs it runs as root (as CI does).
+void AsUser(const TestUser& user, const std::function<void()>& body);
