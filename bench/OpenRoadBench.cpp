@@ -1,9 +1,12 @@
-// The road a user waits for when a Gaussian output is opened, step by step:
-// read (load and parse), display model, bonds by distance, the console and
-// the editor taking the molecule, the first drawn pass, and later showing the
-// editor's file page; and the whole open as the command line does it, for
-// the large output and for the small sample it was made from. Each step
-// gives its time, MB/s of the file and how far resident memory rose.
+// The road a user waits for when a file is opened, step by step: read (load
+// and parse), display model, bonds by distance, the console and the editor
+// taking the molecule, the first drawn pass, and later showing the editor's
+// file page; and the whole open as the command line does it (bonds by
+// distance always). For the large Gaussian output and the small sample it
+// was made from, an ordinary 1,000-atom molecule, and the inputs that once
+// ran away: atoms heaped on one point, one atom at 1e30 among 100,000 others,
+// 100,000-atom Z-matrix and MOPAC chains. Each step gives its time, MB/s of
+// the file and how far resident memory rose.
 // Needs an X display with GL: xvfb-run -a -s "-screen 0 1280x1024x24".
 #include <benchmark/benchmark.h>
 
@@ -11,9 +14,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <vector>
 
 #include "LargeOutput.h"
+#include "MoleculeTexts.h"
 #include "PeakMemory.h"
 #include "console/Forms.h"
 #include "console/UnitMolecules.h"
@@ -28,9 +36,53 @@ const char* const kStepNames[] = {"read", "display_model", "bonds", "console_and
 
 struct Road {
   std::string Path;
+  int FileType;
   MolFile File;
   MolGL Model;
 };
+
+// A generated input written to a temporary file that goes when the program
+// ends; empty when it cannot be written.
+std::string Written(const std::string& name, const std::string& text) {
+  static std::vector<std::filesystem::path> written;
+  static const struct Cleanup {
+    ~Cleanup() {
+      std::error_code ignored;
+      for (const auto& path : written) std::filesystem::remove(path, ignored);
+    }
+  } cleanup;
+  const auto path = std::filesystem::temp_directory_path() / ("quivera-bench-" + name);
+  written.push_back(path);
+  std::ofstream out(path, std::ios::binary);
+  out << text;
+  return out ? path.string() : std::string();
+}
+
+struct Input {
+  const char* Name;
+  int FileType;
+  std::string (*Path)();
+};
+
+const Input kInputs[] = {
+    {"large_output", GAUSSIAN_OUTPUT, [] { return LargeOutputPath(); }},
+    {"small_output", GAUSSIAN_OUTPUT, [] { return SampleOutputPath(); }},
+    {"alkane_1000", GAUSSIAN_INPUT, [] { return Written("alkane.gjf", AlkaneInput(1000, false)); }},
+    {"point_5000", GAUSSIAN_INPUT, [] { return Written("point5k.gjf", AtomsOnOnePoint(5000)); }},
+    {"point_100000", GAUSSIAN_INPUT, [] { return Written("point100k.gjf", AtomsOnOnePoint(100000)); }},
+    {"alkane_100000_far_atom", GAUSSIAN_INPUT, [] { return Written("far.gjf", AlkaneInput(100000, true)); }},
+    {"zmatrix_100000", GAUSSIAN_INPUT, [] { return Written("chain.gjf", ChainZMatrixInput(100000)); }},
+    {"mopac_100000", MOPAC_INPUT, [] { return Written("chain.mop", ChainMopacInput(100000)); }},
+};
+constexpr int kInputCount = static_cast<int>(std::size(kInputs));
+
+// Each input is made once, on first use.
+const std::string& PathOf(int input) {
+  static std::string paths[kInputCount];
+  static bool made[kInputCount] = {};
+  if (!made[input]) paths[input] = kInputs[input].Path(), made[input] = true;
+  return paths[input];
+}
 
 void RestartForms() {
   if (FormMolecules) DestroyForms();
@@ -48,7 +100,7 @@ void DrawPass() {
 void Run(Step step, Road& road) {
   switch (step) {
     case kRead:
-      road.File.FileType = GAUSSIAN_OUTPUT;
+      road.File.FileType = road.FileType;
       road.File.Name = road.File.Path = road.Path;
       if (!road.File.Load(road.Path.c_str())) std::cerr << "could not read " << road.Path << "\n";
       break;
@@ -76,11 +128,6 @@ void Run(Step step, Road& road) {
   }
 }
 
-const std::string& PathFor(bool large) {
-  static const std::string small = SampleOutputPath();
-  return large ? LargeOutputPath() : small;
-}
-
 void Report(benchmark::State& state, const std::string& path, double peak) {
   const double megabytes = FileMegabytes(path);
   state.counters["file_MB"] = megabytes;
@@ -89,21 +136,22 @@ void Report(benchmark::State& state, const std::string& path, double peak) {
   state.counters["peak_per_file"] = peak / megabytes;
 }
 
-// Args: step, large (1) or small (0) output.
+// Args: step, input.
 void OpenStep(benchmark::State& state) {
   const auto step = static_cast<Step>(state.range(0));
-  const std::string& path = PathFor(state.range(1) != 0);
+  const Input& input = kInputs[state.range(1)];
+  const std::string& path = PathOf(static_cast<int>(state.range(1)));
   if (path.empty()) {
-    state.SkipWithError("no output to read");
+    state.SkipWithError("no file to read");
     return;
   }
-  state.SetLabel(kStepNames[step]);
+  state.SetLabel(std::string(input.Name) + "/" + kStepNames[step]);
   double peak = 0.0;
   for (auto _ : state) {
     state.PauseTiming();
     {
       RestartForms();
-      Road road{path, {}, {}};
+      Road road{path, input.FileType, {}, {}};
       for (int before = kRead; before < step; ++before) Run(static_cast<Step>(before), road);
       StartPeakMeasure();
       state.ResumeTiming();
@@ -117,21 +165,22 @@ void OpenStep(benchmark::State& state) {
 }
 
 // The whole open of a file named on the command line (its extension chose
-// the road already), to the first drawn pass. Arg: large (1) or small (0)
-// output.
+// the road already), to the first drawn pass. Arg: input.
 void OpenAndDraw(benchmark::State& state) {
-  const std::string& path = PathFor(state.range(0) != 0);
+  const Input& input = kInputs[state.range(0)];
+  const std::string& path = PathOf(static_cast<int>(state.range(0)));
   if (path.empty()) {
-    state.SkipWithError("no output to read");
+    state.SkipWithError("no file to read");
     return;
   }
+  state.SetLabel(input.Name);
   double peak = 0.0;
   for (auto _ : state) {
     state.PauseTiming();
     RestartForms();
     StartPeakMeasure();
     state.ResumeTiming();
-    FormMolecules->OpenMoleculeFile(path, GAUSSIAN_OUTPUT, true);
+    FormMolecules->OpenMoleculeFile(path, input.FileType, true);
     DrawPass();
     state.PauseTiming();
     peak = std::max(peak, PeakGrowthMegabytes());
@@ -141,13 +190,13 @@ void OpenAndDraw(benchmark::State& state) {
 }
 
 void StepArgs(benchmark::internal::Benchmark* bench) {
-  bench->ArgNames({"step", "large"});
-  for (int large : {1, 0})
-    for (int step = kRead; step < kSteps; ++step) bench->Args({step, large});
+  bench->ArgNames({"step", "input"});
+  for (int input = 0; input < kInputCount; ++input)
+    for (int step = kRead; step < kSteps; ++step) bench->Args({step, input});
 }
 
 BENCHMARK(OpenStep)->Apply(StepArgs)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(OpenAndDraw)->ArgName("large")->Arg(1)->Arg(0)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(OpenAndDraw)->ArgName("input")->DenseRange(0, kInputCount - 1)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

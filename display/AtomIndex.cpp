@@ -1,15 +1,19 @@
 #include "AtomIndex.h"
 
-AtomIndex::AtomIndex(const std::vector<Atom>& atoms) : count_(atoms.size()) {
-  for (std::size_t i = 0; i < atoms.size(); ++i) {
-    if (atoms[i].Id != static_cast<std::int64_t>(i)) {
-      identity_ = false;
-      break;
-    }
+AtomIndex::AtomIndex(const std::vector<Atom>& atoms) {
+  for (const Atom& atom : atoms) Append(atom.Id);
+}
+
+void AtomIndex::Append(std::int32_t id) {
+  if (identity_ && id == static_cast<std::int64_t>(count_)) {
+    ++count_;
+    return;
   }
-  if (identity_) return;
-  places_.reserve(atoms.size());
-  for (std::size_t i = 0; i < atoms.size(); ++i) places_.emplace(atoms[i].Id, i);
+  if (identity_) {
+    identity_ = false;
+    for (std::size_t i = 0; i < count_; ++i) places_.emplace(static_cast<std::int32_t>(i), i);
+  }
+  places_.emplace(id, count_++);  // a repeated id keeps its first place
 }
 
 std::size_t AtomIndex::Find(std::int32_t id) const {

@@ -66,14 +66,17 @@ void MolFile::ToMolGL(MolGL& model) {
   model.Name = Name;
 
   model.Atoms.reserve(AtomIds.Ids.size());
+  AtomIndex placed;  // grows with the atoms: references look up, never scan
   for (std::int32_t id : AtomIds.Ids) {
     Atom atom;
     atom.AtomicNumber = AtomIds.AtomicNumbers[id];
     atom.Id = id;
     std::int32_t partner = -1;
-    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model);
+    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model, placed);
     model.Atoms.push_back(atom);
-    if (partner >= 0) model.AddBond(partner, id);
+    placed.Append(id);
+    // As AddBond would: between the first atoms with these ids.
+    if (partner >= 0) model.Bonds.push_back({placed.Find(partner), placed.Find(id)});
   }
   if (!AtomIds.Connections.empty()) AddConnectionBonds(AtomIds, model);
   AddModes(*this, model);

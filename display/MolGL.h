@@ -97,7 +97,9 @@ class MolGL {
   void AddBond(std::int32_t id1, std::int32_t id2);
   void AddBond(const Atom& a, const Atom& b);
   // Bonds every pair closer than 1.2 times the sum of their element radii,
-  // keeping the bonds already present.
+  // keeping the bonds already present. An atom takes at most its 16 nearest
+  // such partners (the earlier atom first among equally near ones), and a
+  // pair bonds only when each is among the other's.
   void AutoBond();
 
   // Drawing into the current GL context.

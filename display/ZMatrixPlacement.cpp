@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "AtomIndex.h"
 #include "MolGL.h"
 #include "molfile/MolFile.h"
 
@@ -59,8 +60,8 @@ Position<double> PlaceByDihedral(const Position<double>& a, const Position<doubl
 
 }  // namespace
 
-Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t& partner,
-                                    const MolGL& model) {
+Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t& partner, const MolGL& model,
+                                    const AtomIndex& index) {
   const std::uint32_t kind = file.AtomIds.Kinds[id];
   if (kind == CARTESIAN) {
     const auto it = file.CartesianData.Positions.find(id);
@@ -74,11 +75,10 @@ Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t
 
   // A reference to an atom not placed yet stands at the origin.
   const auto place = [&](const ZMatrix::Pair& pair) {
-    const auto atom = model.FindAtom(pair.Reference);
-    return atom == model.Atoms.end() ? Position<double>{} : atom->BasePosition;
+    const std::size_t at = index.Find(pair.Reference);
+    return at == AtomIndex::None ? Position<double>{} : model.Atoms[at].BasePosition;
   };
-  const auto bondAtom = model.FindAtom(bond->second.Reference);
-  if (bondAtom != model.Atoms.end()) partner = bondAtom->Id;
+  if (index.Find(bond->second.Reference) != AtomIndex::None) partner = bond->second.Reference;
 
   const Position<double> a = place(bond->second);
   const double r = bond->second.Value;

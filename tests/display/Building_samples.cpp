@@ -1,5 +1,6 @@
 // Real files through the builder: Z-matrices placed as independent readings
-// place them, and every Gaussian output's modes reaching every atom.
+// place them, every Gaussian output's modes reaching every atom, and bonds
+// by distance.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TestModels.h"
 #include "display/MolGL.h"
 #include "molfile/MolFile.h"
 #include "platform/Numbers.h"
@@ -106,4 +108,30 @@ TEST_F(BuildingSamples, EveryOutputGivesOneModePerFrequencyReachingEveryAtom) {
     ++outputs;
   }
   EXPECT_EQ(outputs, 7);
+}
+
+// No real molecule comes near the limit of bonds an atom takes: every
+// sample bonds by distance exactly as comparing every pair does.
+TEST_F(BuildingSamples, EverySampleBondsByDistanceAsEveryPairCompared) {
+  const struct {
+    const char* folder;
+    std::int32_t type;
+  } kinds[] = {{"gaussian_in", GAUSSIAN_INPUT}, {"gaussian_out", GAUSSIAN_OUTPUT}, {"mopac", MOPAC_INPUT},
+               {"tinker", TINKER_XYZ}};
+  int files = 0;
+  for (const auto& kind : kinds) {
+    for (const auto& entry : fs::directory_iterator(kSamples / kind.folder)) {
+      SCOPED_TRACE(entry.path().filename().string());
+      MolFile file;
+      file.FileType = kind.type;
+      ASSERT_TRUE(file.Load(entry.path().c_str()));
+      MolGL model;
+      file.ToMolGL(model);
+      model.Bonds.clear();
+      model.AutoBond();
+      EXPECT_EQ(BondIds(model), EveryPairWithinReach(model));
+      ++files;
+    }
+  }
+  EXPECT_EQ(files, 31);
 }

@@ -80,33 +80,22 @@ TEST(MolGLAutoBond, UnknownElementBondsWithRadiusZeroAndGainsAnEntry) {
   EXPECT_EQ(BondIds(model), (std::vector<std::pair<std::int32_t, std::int32_t>>{{0, 1}}));
 }
 
-// The grid must find exactly the pairs, in exactly the order, that comparing
+// The search must find exactly the pairs, in exactly the order, that comparing
 // every pair finds; a random cloud with mixed elements, negative coordinates,
 // ids out of order and one repeated id.
 TEST(MolGLAutoBond, SameBondsInTheSameOrderAsEveryPairCompared) {
   MolGL model;
   std::mt19937 random(7);
-  std::uniform_real_distribution<double> coordinate(-6.0, 6.0);
+  std::uniform_real_distribution<double> coordinate(-9.0, 9.0);
   const std::uint32_t elements[] = {1, 6, 7, 8, 17, 0};
   for (int i = 0; i < 600; ++i) {
     const std::int32_t id = i == 300 ? 900 : 1000 - i;  // 900 is atom 100 too
     model.Atoms.push_back(MakeAtom(id, elements[i % 6], coordinate(random), coordinate(random), coordinate(random)));
   }
-  model.Atoms.push_back(MakeAtom(2000, 6, 1e5, 0, 0));  // far away: a sparse grid
+  model.Atoms.push_back(MakeAtom(2000, 6, 1e5, 0, 0));  // far away
   model.AutoBond();
 
-  std::vector<std::pair<std::int32_t, std::int32_t>> expected;
-  const auto& atoms = model.Atoms;
-  for (std::size_t i = 0; i < atoms.size(); ++i) {
-    for (std::size_t j = i + 1; j < atoms.size(); ++j) {
-      const double dx = atoms[i].BasePosition.x - atoms[j].BasePosition.x;
-      const double dy = atoms[i].BasePosition.y - atoms[j].BasePosition.y;
-      const double dz = atoms[i].BasePosition.z - atoms[j].BasePosition.z;
-      const double s = (model.ElementData.Radii.at(atoms[i].AtomicNumber) +
-                        model.ElementData.Radii.at(atoms[j].AtomicNumber)) * 0.01;
-      if (1.44 * s * s > dx * dx + dy * dy + dz * dz) expected.emplace_back(atoms[i].Id, atoms[j].Id);
-    }
-  }
+  const auto expected = EveryPairWithinReach(model);
   ASSERT_GT(expected.size(), 100u);
   EXPECT_EQ(BondIds(model), expected);
   // Bonds of the repeated id point at its first atom.
@@ -122,6 +111,56 @@ TEST(MolGLAutoBond, NonFiniteCoordinatesStillBondTheRest) {
                  MakeAtom(2, 6, std::numeric_limits<double>::infinity(), 0, 0)};
   model.AutoBond();
   EXPECT_EQ(BondIds(model), (std::vector<std::pair<std::int32_t, std::int32_t>>{{0, 1}}));
+}
+
+namespace {
+
+std::vector<int> BondsPerAtom(const MolGL& model) {
+  std::vector<int> counts(model.Atoms.size());
+  for (const Bond& b : model.Bonds) ++counts[b.Atom1], ++counts[b.Atom2];
+  return counts;
+}
+
+}  // namespace
+
+// Atoms heaped on one point would otherwise give every pair a bond.
+TEST(MolGLAutoBond, SeventeenAtomsOnOnePointTakeSixteenBondsEach) {
+  MolGL model;
+  for (int i = 0; i < 17; ++i) model.Atoms.push_back(MakeAtom(i, 6, 0, 0, 0));
+  model.AutoBond();
+  EXPECT_EQ(model.Bonds.size(), 17u * 16 / 2);
+  EXPECT_EQ(BondsPerAtom(model), std::vector<int>(17, 16));
+}
+
+// Beyond sixteen partners an atom keeps the nearest, the earlier atom first
+// among equally near ones. Partners of radius 0 never bond each other.
+TEST(MolGLAutoBond, AnAtomKeepsItsNearestPartnersTheEarlierFirstAmongEquals) {
+  MolGL model;
+  model.ElementData.Radii[200] = 100.0;  // reaches 1.2 A
+  model.ElementData.Radii[201] = 0.0;
+  model.Atoms.push_back(MakeAtom(0, 200, 0, 0, 0));
+  for (int id = 1; id <= 20; ++id) {
+    const double distance = id <= 3 ? 1.19 : id == 20 ? 0.5 : 1.0;
+    model.Atoms.push_back(MakeAtom(id, 201, distance, 0, 0));
+  }
+  model.AutoBond();
+  std::vector<std::pair<std::int32_t, std::int32_t>> expected;
+  for (int id = 4; id <= 18; ++id) expected.emplace_back(0, id);  // 19 is as near as 18, but later
+  expected.emplace_back(0, 20);
+  EXPECT_EQ(BondIds(model), expected);
+}
+
+// Far-off coordinates, up to the ends of the double range, neither hide
+// their neighbours nor the pairs near the origin.
+TEST(MolGLAutoBond, FarOffAtomsBondAsAnyOthers) {
+  MolGL model;
+  model.Atoms = {MakeAtom(0, 6, 0, 0, 0),          MakeAtom(1, 6, 1e30, 0, 0),
+                 MakeAtom(2, 6, 1.5, 0, 0),        MakeAtom(3, 6, 1e30, 0, 0),
+                 MakeAtom(4, 6, -1.7e308, 1e308, 0), MakeAtom(5, 6, -1.7e308, 1e308, 1.0),
+                 MakeAtom(6, 6, 1e30, 1.0, 0)};
+  model.AutoBond();
+  EXPECT_EQ(BondIds(model),
+            (std::vector<std::pair<std::int32_t, std::int32_t>>{{0, 2}, {1, 3}, {1, 6}, {3, 6}, {4, 5}}));
 }
 
 namespace {

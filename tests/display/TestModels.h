@@ -40,6 +40,24 @@ inline std::vector<std::pair<std::int32_t, std::int32_t>> BondIds(const MolGL& m
   return ids;
 }
 
+// The bonds automatic bonding gives when every pair is compared and no atom
+// is limited in its number of bonds, as atom-id pairs in (i, then j) order.
+inline std::vector<std::pair<std::int32_t, std::int32_t>> EveryPairWithinReach(const MolGL& model) {
+  std::vector<std::pair<std::int32_t, std::int32_t>> ids;
+  const auto& atoms = model.Atoms;
+  for (std::size_t i = 0; i < atoms.size(); ++i) {
+    for (std::size_t j = i + 1; j < atoms.size(); ++j) {
+      const double dx = atoms[i].BasePosition.x - atoms[j].BasePosition.x;
+      const double dy = atoms[i].BasePosition.y - atoms[j].BasePosition.y;
+      const double dz = atoms[i].BasePosition.z - atoms[j].BasePosition.z;
+      const double s = (model.ElementData.Radii.at(atoms[i].AtomicNumber) +
+                        model.ElementData.Radii.at(atoms[j].AtomicNumber)) * 0.01;
+      if (1.44 * s * s > dx * dx + dy * dy + dz * dz) ids.emplace_back(atoms[i].Id, atoms[j].Id);
+    }
+  }
+  return ids;
+}
+
 // Water bonded O-H twice (atom ids 1, 5 and 3), with a bending mode 7 that
 // leaves the first hydrogen at rest.
 inline MolGL BentWater(std::int32_t type = BALL_AND_STICK) {

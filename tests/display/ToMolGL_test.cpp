@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "TestModels.h"
+#include "bench/MoleculeTexts.h"
+#include "display/AtomIndex.h"
 #include "display/MolGL.h"
 #include "display/ZMatrixPlacement.h"
 #include "molfile/MolFile.h"
+#include "tests/molfile/ParseText.h"
 
 namespace {
 
@@ -104,7 +108,7 @@ TEST(ZMatrixPlacement, AxisCasesOfTheThirdAtom) {
     SetZ(file.ZMatrixData.Bonds, 9, a, 1.0);
     SetZ(file.ZMatrixData.Angles, 9, b, 90.0);
     std::int32_t partner = -1;
-    const P p = ZMatrixToCartesian(file, 9, partner, model);
+    const P p = ZMatrixToCartesian(file, 9, partner, model, AtomIndex(model.Atoms));
     EXPECT_EQ(partner, a);
     return p;
   };
@@ -132,6 +136,53 @@ TEST(ZMatrixPlacement, ForwardReferenceStandsAtTheOriginWithoutABond) {
   ExpectAt(model.Atoms[0], 1.5, 0, 0);
   ExpectAt(model.Atoms[1], 0, 0, 0);
   EXPECT_TRUE(model.Bonds.empty());
+}
+
+// Ids out of file order, and a repeated one: references find the first
+// atom placed with the id, as a scan of the atoms would.
+TEST(ZMatrixPlacement, ReferencesFindTheFirstAtomPlacedWithTheirId) {
+  MolFile file;
+  DeclareAtom(file, 7, "C", 6, CARTESIAN);
+  DeclareAtom(file, 3, "C", 6, ZMATRIX);
+  DeclareAtom(file, 7, "C", 6, CARTESIAN);  // a second atom 7, at 7's position
+  DeclareAtom(file, 9, "H", 1, ZMATRIX);
+  file.CartesianData.Positions[7] = {0.5, 0, 0, 1};
+  SetZ(file.ZMatrixData.Bonds, 3, 7, 1.0);
+  SetZ(file.ZMatrixData.Bonds, 9, 3, 1.5);
+  MolGL model;
+  file.ToMolGL(model);
+  ExpectAt(model.Atoms[1], 1.5, 0, 0);
+  ExpectAt(model.Atoms[3], 3.0, 0, 0);
+  ASSERT_EQ(model.Bonds.size(), 2u);
+  EXPECT_EQ(model.Bonds[0].Atom1, 0u);  // the first atom 7
+  EXPECT_EQ(model.Bonds[0].Atom2, 1u);
+  EXPECT_EQ(model.Bonds[1].Atom1, 1u);
+  EXPECT_EQ(model.Bonds[1].Atom2, 3u);
+}
+
+// The benchmark's molecules, from the text a user opens, bond exactly as
+// comparing every pair does: none comes near the limit of bonds an atom takes.
+TEST(ToMolGL, BenchmarkMoleculesBondByDistanceAsEveryPairCompared) {
+  const struct {
+    const char* name;
+    std::int32_t type;
+    std::string text;
+    std::size_t bonds;
+  } inputs[] = {{"alkane", GAUSSIAN_INPUT, AlkaneInput(1000, false), 999},
+                {"alkane and a far atom", GAUSSIAN_INPUT, AlkaneInput(1000, true), 999},
+                {"Z-matrix chain", GAUSSIAN_INPUT, ChainZMatrixInput(3000), 2999},
+                {"MOPAC chain", MOPAC_INPUT, ChainMopacInput(3000), 2999}};
+  for (const auto& input : inputs) {
+    SCOPED_TRACE(input.name);
+    MolFile file = ParseText(input.type, input.text);
+    MolGL model;
+    file.ToMolGL(model);
+    model.Bonds.clear();
+    model.AutoBond();
+    const auto expected = EveryPairWithinReach(model);
+    EXPECT_EQ(expected.size(), input.bonds);
+    EXPECT_EQ(BondIds(model), expected);
+  }
 }
 
 TEST(ToMolGL, MissingTableEntriesBecomeDummyAtomsAtTheOrigin) {
