@@ -30,7 +30,9 @@ class EditorLayout : public EditorFixture {
       for (int row = 0; row < grid->rowCount(); ++row) EXPECT_TRUE(Fits(grid, column, grid->Cell(column, row))) << column;
       total += column < grid->FixedColumns() ? 0 : grid->ColWidth(column);
     }
-    if (total > grid->viewport()->width()) EXPECT_GT(grid->horizontalScrollBar()->maximum(), 0);
+    if (total > grid->viewport()->width()) {
+      EXPECT_GT(grid->horizontalScrollBar()->maximum(), 0);
+    }
   }
 };
 
