@@ -66,3 +66,8 @@ std::uint32_t NormalizeAtomLabel(const std::string& label) {
   }
   return AtomicNumberFromLabel(s);
 }
+
+std::string SymbolOrX(std::uint32_t atomicNumber) {
+  const auto symbol = ElementTable.NumberToSymbol.find(atomicNumber);
+  return symbol == ElementTable.NumberToSymbol.end() || symbol->second.empty() ? "X" : symbol->second;
+}

@@ -13,3 +13,6 @@ std::uint32_t ParseAtomLabel(const std::string& label);
 // Force-field names: only the first two characters count, and an upper-case
 // second letter after an upper-case first one is dropped ("CA" -> C).
 std::uint32_t NormalizeAtomLabel(const std::string& label);
+// The element's symbol for a written label; "X" for the dummy atom (0) and
+// any number the table does not hold.
+std::string SymbolOrX(std::uint32_t atomicNumber);

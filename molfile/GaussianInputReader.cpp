@@ -62,6 +62,7 @@ class GaussianInputReader {
   void ReadAtomLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
   void ParseGaussianInputAtoms(std::uint32_t i, std::vector<std::string>& tokens);
   void ReadFrozenCartesianLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
+  std::int32_t AddCartesian(std::uint32_t i, std::vector<std::string>& tokens, std::size_t x);
   void ReadZMatrixLine(std::uint32_t i, const std::string& line, const std::vector<std::string>& tokens);
   ZMatrix::Pair Entry(std::int32_t id, const std::string& reference, const std::string& value);
   void ReadVariableLine(std::uint32_t i, const std::string& line);
@@ -143,21 +144,25 @@ std::int32_t GaussianInputReader::Add(std::uint32_t i, CoordinateKind kind,
   return id;
 }
 
+// A Cartesian atom: its label, and its x, y and z from token `x` on.
+std::int32_t GaussianInputReader::AddCartesian(std::uint32_t i, std::vector<std::string>& tokens,
+                                               std::size_t x) {
+  for (std::string& token : tokens) token = WithLeadingZero(token);
+  const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
+  SetPosition(CartesianData, id, tokens[x], tokens[x + 1], tokens[x + 2]);
+  return id;
+}
+
 void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i,
                                                   std::vector<std::string>& tokens) {
-  for (std::string& token : tokens) token = WithLeadingZero(token);
-  if (tokens.size() != 4) return;
-  const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
-  SetPosition(CartesianData, id, tokens[1], tokens[2], tokens[3]);
+  if (tokens.size() == 4) AddCartesian(i, tokens, 1);
 }
 
 // The element of an ONIOM label ("H-HC--0.1") is its part before the first
 // "-", where the symbol's letters end anyway.
 void GaussianInputReader::ReadFrozenCartesianLine(std::uint32_t i, const std::string& line,
                                                   std::vector<std::string>& tokens) {
-  for (std::string& token : tokens) token = WithLeadingZero(token);
-  const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
-  SetPosition(CartesianData, id, tokens[2], tokens[3], tokens[4]);
+  const std::int32_t id = AddCartesian(i, tokens, 2);
   Atoms.FreezeCodes[id] = tokens[1];
   const std::string tail = TextAfterToken(line, 4);
   if (!tail.empty()) Atoms.LineTails[id] = tail;

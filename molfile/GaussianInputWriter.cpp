@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "AtomLabels.h"
 #include "MolFile.h"
 #include "core/Elements.h"
 #include "display/MolGL.h"
@@ -16,11 +17,6 @@ std::string Fixed(double value) { return FormatFixed(value, 11); }
 std::string Symbol(std::uint32_t atomicNumber) {
   const auto it = ElementTable.NumberToSymbol.find(atomicNumber);
   return it == ElementTable.NumberToSymbol.end() ? std::string() : it->second;
-}
-
-std::string SymbolOrX(std::uint32_t atomicNumber) {
-  const std::string symbol = Symbol(atomicNumber);
-  return symbol.empty() ? "X" : symbol;
 }
 
 std::string Coordinates(const Position<double>& p) {

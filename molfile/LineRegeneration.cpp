@@ -8,7 +8,6 @@
 #include "AtomLabels.h"
 #include "MolFile.h"
 #include "ReaderSupport.h"
-#include "core/Elements.h"
 #include "platform/Numbers.h"
 
 namespace {
@@ -65,12 +64,6 @@ void WriteInField(std::string& line, std::size_t fieldBegin, std::size_t tokenBe
 std::string TinkerCoordinate(double value) {
   const std::string six = FormatFixed(value, 6);
   return ReadDouble(six) == value ? six : FormatDouble(value);
-}
-
-// An element's symbol for a name column; "X" for the dummy atom, which has none.
-std::string SymbolOf(std::uint32_t element) {
-  const auto symbol = ElementTable.NumberToSymbol.find(element);
-  return symbol == ElementTable.NumberToSymbol.end() || symbol->second.empty() ? "X" : symbol->second;
 }
 
 }  // namespace
@@ -174,7 +167,7 @@ void MolFile::UpdateTinkerAtomLine(std::uint32_t id) {
   spans = TokenSpans(*owned);
   const auto [nameBegin, nameEnd] = spans[1];
   if (NormalizeAtomLabel(owned->substr(nameBegin, nameEnd - nameBegin)) == element) return;
-  WriteInField(*owned, nameBegin, nameBegin, nameEnd, spans[2].first, SymbolOf(element));
+  WriteInField(*owned, nameBegin, nameBegin, nameEnd, spans[2].first, SymbolOrX(element));
 }
 
 void MolFile::UpdateVariableLine(std::int32_t key, const std::string& text) {

@@ -50,10 +50,6 @@ std::int64_t ReadSaturated(std::string_view text, std::size_t* used, std::int64_
   return value;
 }
 
-}  // namespace
-
-namespace {
-
 // What ReadDouble finds at the start of a text.
 struct Scanned {
   double Value = 0.0;
