@@ -12,7 +12,6 @@
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 // Variable names may begin with any byte from 'A' to 'z', the six between
 // 'Z' and 'a' included.
 bool StartsVariableName(char c) { return c >= 0x41 && c <= 0x7A; }

@@ -35,8 +35,6 @@ ZMatrix::Pair Entry(std::int32_t reference, const std::string& value) {
   return entry;
 }
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 // A symbolic parameter: a value written as a name, which MOPAC defines after
 // the geometry. Numbers begin with a digit, a sign or a point.
 bool IsName(const std::string& t) {

@@ -27,6 +27,7 @@ void SetPosition(Cartesian& cartesian, std::int32_t id, const std::string& x, co
 std::string WithLeadingZero(const std::string& text);
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Where each token of Tokenize stands in `line`: [first, second), dropped
 // bytes inside a token included.

@@ -72,8 +72,6 @@ std::vector<std::string> SplitAtSigns(const std::vector<std::string>& tokens) {
   return values;
 }
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
 // SQZ, DIF and DUP write their digits as letters, "@" and "%". AFFN has
 // none of those but the exponent's E or e, which follows a digit or a point
 // and is followed by an optionally signed run of at most three digits;
