@@ -1,12 +1,11 @@
 #include "LargeOutput.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <unistd.h>
+
+#include "TemporaryFiles.h"
 
 namespace {
 
@@ -18,12 +17,6 @@ std::size_t LineHolding(const std::string& text, const char* marker, std::size_t
   if (at == std::string::npos) return at;
   const std::size_t lineStart = text.rfind('\n', at);
   return lineStart == std::string::npos ? 0 : lineStart + 1;
-}
-
-std::string removedAtExit;
-
-void RemoveWrittenFile() {
-  if (!removedAtExit.empty()) std::remove(removedAtExit.c_str());
 }
 
 }  // namespace
@@ -62,13 +55,8 @@ bool WriteLargeOutput(const std::string& path) {
 
 const std::string& LargeOutputPath() {
   static const std::string path = [] {
-    std::string name = (std::filesystem::temp_directory_path() / "quivera-bench-XXXXXX").string();
-    const int fd = mkstemp(name.data());
-    if (fd < 0) return std::string();
-    close(fd);
-    removedAtExit = name;
-    std::atexit(RemoveWrittenFile);
-    return WriteLargeOutput(name) ? name : std::string();
+    const std::string name = NewTemporaryFile();
+    return !name.empty() && WriteLargeOutput(name) ? name : std::string();
   }();
   return path;
 }

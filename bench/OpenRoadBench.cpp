@@ -14,15 +14,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
-#include <vector>
 
 #include "LargeOutput.h"
 #include "MoleculeTexts.h"
 #include "PeakMemory.h"
+#include "TemporaryFiles.h"
 #include "console/Forms.h"
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
@@ -41,21 +40,15 @@ struct Road {
   MolGL Model;
 };
 
-// A generated input written to a temporary file that goes when the program
-// ends; empty when it cannot be written.
-std::string Written(const std::string& name, const std::string& text) {
-  static std::vector<std::filesystem::path> written;
-  static const struct Cleanup {
-    ~Cleanup() {
-      std::error_code ignored;
-      for (const auto& path : written) std::filesystem::remove(path, ignored);
-    }
-  } cleanup;
-  const auto path = std::filesystem::temp_directory_path() / ("quivera-bench-" + name);
-  written.push_back(path);
+// A generated input written to a temporary file; empty when it cannot be
+// written.
+std::string Written(const char* suffix, const std::string& text) {
+  const std::string path = NewTemporaryFile(suffix);
+  if (path.empty()) return path;
   std::ofstream out(path, std::ios::binary);
   out << text;
-  return out ? path.string() : std::string();
+  out.close();
+  return out ? path : std::string();
 }
 
 struct Input {
@@ -67,12 +60,12 @@ struct Input {
 const Input kInputs[] = {
     {"large_output", GAUSSIAN_OUTPUT, [] { return LargeOutputPath(); }},
     {"small_output", GAUSSIAN_OUTPUT, [] { return SampleOutputPath(); }},
-    {"alkane_1000", GAUSSIAN_INPUT, [] { return Written("alkane.gjf", AlkaneInput(1000, false)); }},
-    {"point_5000", GAUSSIAN_INPUT, [] { return Written("point5k.gjf", AtomsOnOnePoint(5000)); }},
-    {"point_100000", GAUSSIAN_INPUT, [] { return Written("point100k.gjf", AtomsOnOnePoint(100000)); }},
-    {"alkane_100000_far_atom", GAUSSIAN_INPUT, [] { return Written("far.gjf", AlkaneInput(100000, true)); }},
-    {"zmatrix_100000", GAUSSIAN_INPUT, [] { return Written("chain.gjf", ChainZMatrixInput(100000)); }},
-    {"mopac_100000", MOPAC_INPUT, [] { return Written("chain.mop", ChainMopacInput(100000)); }},
+    {"alkane_1000", GAUSSIAN_INPUT, [] { return Written(".gjf", AlkaneInput(1000, false)); }},
+    {"point_5000", GAUSSIAN_INPUT, [] { return Written(".gjf", AtomsOnOnePoint(5000)); }},
+    {"point_100000", GAUSSIAN_INPUT, [] { return Written(".gjf", AtomsOnOnePoint(100000)); }},
+    {"alkane_100000_far_atom", GAUSSIAN_INPUT, [] { return Written(".gjf", AlkaneInput(100000, true)); }},
+    {"zmatrix_100000", GAUSSIAN_INPUT, [] { return Written(".gjf", ChainZMatrixInput(100000)); }},
+    {"mopac_100000", MOPAC_INPUT, [] { return Written(".mop", ChainMopacInput(100000)); }},
 };
 constexpr int kInputCount = static_cast<int>(std::size(kInputs));
 

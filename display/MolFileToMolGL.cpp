@@ -15,11 +15,10 @@
 namespace {
 
 // Connection bonds, each once: from the lower id's list to the higher atom.
-void AddConnectionBonds(const Identifier& ids, MolGL& model) {
+void AddConnectionBonds(const Identifier& ids, const AtomIndex& index, MolGL& model) {
   // Smallest id of each label, built once instead of a scan per token.
   std::map<std::string, std::int32_t> byLabel;
   for (const auto& [id, label] : ids.Labels) byLabel.emplace(label, id);
-  const AtomIndex index(model.Atoms);
   for (const auto& [id, token] : ids.Connections) {
     const auto other = byLabel.find(token);
     if (other == byLabel.end() || id >= other->second) continue;
@@ -30,12 +29,11 @@ void AddConnectionBonds(const Identifier& ids, MolGL& model) {
 
 // Only modes with an entry in every table, and only rows with both an atom
 // number and a vector: a job may print fewer tables than mode numbers.
-void AddModes(const MolFile& file, MolGL& model) {
+void AddModes(const MolFile& file, const AtomIndex& index, MolGL& model) {
   const NormalModes& data = file.ModeData;
   // Ids by their label read as a number, ascending.
   std::map<std::int64_t, std::vector<std::int32_t>> idsByNumber;
   for (const auto& [id, label] : file.AtomIds.Labels) idsByNumber[ReadInt64(label)].push_back(id);
-  const AtomIndex index(model.Atoms);
 
   const std::size_t count = std::min({data.ModeNumbers.size(), data.Frequencies.size(),
                                       data.Displacements.size()});
@@ -66,7 +64,9 @@ void MolFile::ToMolGL(MolGL& model) {
   model.Name = Name;
 
   model.Atoms.reserve(AtomIds.Ids.size());
-  AtomIndex placed;  // grows with the atoms: references look up, never scan
+  // Grows with the atoms: references look up, never scan; once all are
+  // placed, connections and modes find their atoms through it too.
+  AtomIndex placed;
   for (std::int32_t id : AtomIds.Ids) {
     Atom atom;
     atom.AtomicNumber = AtomIds.AtomicNumbers[id];
@@ -78,6 +78,6 @@ void MolFile::ToMolGL(MolGL& model) {
     // As AddBond would: between the first atoms with these ids.
     if (partner >= 0) model.Bonds.push_back({placed.Find(partner), placed.Find(id)});
   }
-  if (!AtomIds.Connections.empty()) AddConnectionBonds(AtomIds, model);
-  AddModes(*this, model);
+  if (!AtomIds.Connections.empty()) AddConnectionBonds(AtomIds, placed, model);
+  AddModes(*this, placed, model);
 }

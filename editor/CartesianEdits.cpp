@@ -69,18 +69,16 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", atoms.AtomicNumbers[id])));
   } else if (column == 2 && output) {
     grid->SetCell(2, row, QString::fromStdString(Cp932ToUtf8(atoms.Labels[id])));
-  } else if (column == 2 && type == TINKER_XYZ) {
-    // The label stays the serial number, by which connections name atoms;
-    // the element goes into the atom's name column.
-    const std::uint32_t number = AtomicNumberFromLabel(text);
-    atoms.AtomicNumbers[id] = number;
-    grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
   } else if (column == 2) {
     const std::uint32_t number = AtomicNumberFromLabel(text);
     atoms.AtomicNumbers[id] = number;
-    atoms.Labels[id] = text;
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
-    ShowLabelInReferences(id, text, false);
+    // A TINKER label stays the serial number, by which connections name
+    // atoms; the element goes into the atom's name column.
+    if (type != TINKER_XYZ) {
+      atoms.Labels[id] = text;
+      ShowLabelInReferences(id, text, false);
+    }
   } else if (coordinate) {
     Position<double>& position = EditedMolFile.CartesianData.Positions[id];
     const double number = ReadDouble(text);

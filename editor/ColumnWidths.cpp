@@ -14,15 +14,15 @@
 
 namespace {
 
+int ScrollBarRoom(const StringGrid* grid) {
+  return grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid->verticalScrollBar());
+}
+
 // The leading `kept` columns get their designed width; columns `values` get
 // (width - margin - the room of a vertical scroll bar - the widths of `kept`)
 // / their number when the grid is wider than `threshold`, else `narrow` each.
 // The scroll bar's room is kept whether it shows or not, so that no column
 // ends under it and the widths do not depend on the rows.
-int ScrollBarRoom(const StringGrid* grid) {
-  return grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid->verticalScrollBar());
-}
-
 void ShareWidth(StringGrid* grid, int threshold, int margin, std::initializer_list<std::pair<int, int>> kept,
                 std::initializer_list<int> values, int narrow) {
   int spare = grid->width() - margin - ScrollBarRoom(grid);
