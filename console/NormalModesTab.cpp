@@ -73,13 +73,18 @@ void TFormMolecules::FillWavenumberBars(std::optional<std::int32_t> highlighted)
 }
 
 void TFormMolecules::RefreshNormalModeList() {
+  // Runs the factor's change handler, which stores the factor as shown and
+  // refreshes the rows.
+  if (HasNormalModes()) EditScalingFactor->setText(Picture("0.0###", SelectedMolGL->ScalingFactor));
+  RefreshNormalModeRows();
+}
+
+void TFormMolecules::RefreshNormalModeRows() {
   if (!HasNormalModes()) {
     // The list and the chart keep what they showed, out of sight.
     PageControlSelected->setTabVisible(PageControlSelected->indexOf(TabSheetNormalModes), false);
     return;
   }
-  // May run the factor's change handler, which refreshes once more.
-  EditScalingFactor->setText(Picture("0.0###", SelectedMolGL->ScalingFactor));
   PageControlSelected->setTabVisible(PageControlSelected->indexOf(TabSheetNormalModes), true);
 
   ListViewNormalModes->Clear();
@@ -146,11 +151,25 @@ void TFormMolecules::ListViewNormalModesDblClick() {
   SetSelectedModeAnimated(animate);
 }
 
-void TFormMolecules::EditScalingFactorChange() {
+std::optional<float> TFormMolecules::TypedScalingFactor() const {
   const auto factor = ReadEdit(EditScalingFactor);
-  if (!SelectedMolFile || !SelectedMolGL || !factor || static_cast<float>(*factor) == 0.0f) return;
-  SelectedMolGL->ScalingFactor = static_cast<float>(*factor);
-  RefreshNormalModeList();
+  if (!SelectedMolFile || !SelectedMolGL || !factor || static_cast<float>(*factor) == 0.0f) return std::nullopt;
+  return static_cast<float>(*factor);
+}
+
+// Taken at every key, while the box keeps what is typed: rewritten at once,
+// "1" would become "1.0" and the "5" then typed would make it 1.05.
+void TFormMolecules::EditScalingFactorChange() {
+  if (const auto factor = TypedScalingFactor()) {
+    SelectedMolGL->ScalingFactor = *factor;
+    RefreshNormalModeRows();
+  }
+}
+
+// Left after typing (or Enter), the box shows the factor taken in the list's
+// picture: "1.50" becomes "1.5". A text that gave none stays as typed.
+void TFormMolecules::EditScalingFactorExit() {
+  if (EditScalingFactor->isModified() && TypedScalingFactor()) RefreshNormalModeList();
 }
 
 void TFormMolecules::EditNMMagnitudeChange() {

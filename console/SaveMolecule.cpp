@@ -3,6 +3,8 @@
 // the old one or the whole new text, and the molecule keeps its path.
 #include <unistd.h>
 
+#include <filesystem>
+
 #include "SaveTarget.h"
 #include "UnitMolecules.h"
 #include "console/model/FileNames.h"
@@ -21,9 +23,13 @@ void TFormMolecules::ActionSaveMoleculeExecute() {
   if (!SelectedMolFile || !SelectedMolGL) return;
   const std::string path = SelectedMolFile->Path;
   if (!AskOkCancel(this, FromFileName(path) + QStringLiteral("を保存します。"))) return;
-  // A path that cannot be written in place ("New File" of a new molecule, a
-  // read-only file) goes on to Save As.
-  if (::access(path.c_str(), R_OK | W_OK) != 0) return ActionSaveMoleculeAsExecute();
+  // Written in place only over the file the molecule was read from or saved
+  // to, and such names are absolute (the dialogs and the command line give
+  // them so). A stand-in ("New File" of a new molecule, a converted one's
+  // name) may name some other file in the current folder; it, a missing file
+  // and a read-only one go on to Save As, which asks before replacing a file.
+  if (!std::filesystem::path(path).is_absolute() || ::access(path.c_str(), R_OK | W_OK) != 0)
+    return ActionSaveMoleculeAsExecute();
   SaveSelectedText(path);
 }
 

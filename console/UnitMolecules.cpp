@@ -396,6 +396,7 @@ void TFormMolecules::ConnectHandlers() {
   connect(ListViewNormalModes, &ListView::dblClick, this, &TFormMolecules::ListViewNormalModesDblClick);
   connect(CheckBoxNMSelectedAnimation, &QCheckBox::toggled, this, &TFormMolecules::CheckBoxNMSelectedAnimationClick);
   connect(EditScalingFactor, &QLineEdit::textChanged, this, &TFormMolecules::EditScalingFactorChange);
+  connect(EditScalingFactor, &QLineEdit::editingFinished, this, &TFormMolecules::EditScalingFactorExit);
   connect(EditNMMagnitude, &QLineEdit::textChanged, this, &TFormMolecules::EditNMMagnitudeChange);
   connect(EditNormalModeArrowMagnitude, &QLineEdit::textChanged, this,
           &TFormMolecules::EditNormalModeArrowMagnitudeChange);

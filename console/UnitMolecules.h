@@ -206,6 +206,7 @@ class TFormMolecules : public QMainWindow {
   void ListViewNormalModesDblClick();
   void CheckBoxNMSelectedAnimationClick();
   void EditScalingFactorChange();
+  void EditScalingFactorExit();
   void EditNMMagnitudeChange();
   void EditNormalModeArrowMagnitudeChange();
   void EditNormalModeArrowRadiusChange();
@@ -254,6 +255,11 @@ class TFormMolecules : public QMainWindow {
   // bars (one mode highlighted), and the animate flag of the chosen mode.
   bool HasNormalModes() const;
   void FillWavenumberBars(std::optional<std::int32_t> highlighted);
+  // The rows and bars at the stored factor, the factor's box left as it is.
+  void RefreshNormalModeRows();
+  // The factor the box's text gives, when there is a molecule to take it and
+  // it is a non-zero float.
+  std::optional<float> TypedScalingFactor() const;
   bool CanAnimateSelectedMode() const;
   void SetSelectedModeAnimated(bool animate);
   // Transport.

@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
@@ -20,6 +19,7 @@
 
 #include "console/UnitMolecules.h"
 #include "platform/ui/FormFont.h"
+#include "platform/ui/PlainTextEdit.h"
 #include "platform/ui/StringGrid.h"
 
 TFormMoleculeEdit* FormMoleculeEdit = nullptr;
@@ -154,7 +154,7 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   controls->addWidget(ButtonImportData);
   controls->addStretch(1);
   file->addWidget(PanelFileType);
-  RichEditFileData = new QPlainTextEdit(TabSheetFile);
+  RichEditFileData = new PlainTextEdit(TabSheetFile);
   RichEditFileData->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPixelSize(13);

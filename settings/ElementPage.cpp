@@ -119,6 +119,7 @@ QWidget* TFormSetting::BuildRadiusColorPage() {
   PlacedLabel(QStringLiteral("pm"), 156, 32, conf);
 
   connect(ComboBoxElements, &QComboBox::editTextChanged, this, &TFormSetting::ComboBoxElementsChange);
+  connect(ComboBoxElements->lineEdit(), &QLineEdit::editingFinished, this, &TFormSetting::ComboBoxElementsExit);
   connect(PanelElementColor, &PanelButton::released, this, &TFormSetting::PanelElementColorMouseUp);
   connect(EditElementRadius, &QLineEdit::textChanged, this, &TFormSetting::EditElementRadiusChange);
   return page;
@@ -136,19 +137,34 @@ void TFormSetting::RaiseElementPanels() {
   for (PanelButton* panel : ElementPanels) panel->setFrameShadow(QFrame::Raised);
 }
 
+// Typed or picked, the element is shown at once, while the box keeps what is
+// typed: rewritten at once, "1" would become "1  H" and the "2" then typed
+// would give hydrogen again, never magnesium.
 void TFormSetting::ComboBoxElementsChange() {
   const std::uint32_t number = BoxElementNumber();
   RaiseElementPanels();
   if (PanelButton* panel = ElementPanel(number)) panel->setFrameShadow(QFrame::Sunken);
-  ShowElement(number);
+  ShowElementValues(number);
+}
+
+// Left after typing, the box names the element it chose: "8" becomes "8  O".
+void TFormSetting::ComboBoxElementsExit() {
+  if (ComboBoxElements->lineEdit()->isModified()) ShowElementName(BoxElementNumber());
 }
 
 void TFormSetting::ShowElement(std::uint32_t number) {
+  ShowElementName(number);
+  ShowElementValues(number);
+}
+
+void TFormSetting::ShowElementName(std::uint32_t number) {
+  const QSignalBlocker quiet(ComboBoxElements);
+  ComboBoxElements->setEditText(number <= LastElementNumber ? ComboBoxElements->itemText(static_cast<int>(number))
+                                                            : QString());
+}
+
+void TFormSetting::ShowElementValues(std::uint32_t number) {
   const bool inTable = number <= LastElementNumber;
-  {
-    const QSignalBlocker quiet(ComboBoxElements);
-    ComboBoxElements->setEditText(inTable ? ComboBoxElements->itemText(static_cast<int>(number)) : QString());
-  }
   // A number outside the table shows black and 0 without adding rows for it.
   const GraphicHandler::Color<float> color = inTable ? ElementData.Colors[number] : GraphicHandler::Color<float>{};
   const double radius = inTable ? ElementData.Radii[number] : 0.0;

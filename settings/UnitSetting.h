@@ -98,6 +98,7 @@ class TFormSetting : public QDialog {
   void ButtonSetWindowSizeClick();
 
   void ComboBoxElementsChange();
+  void ComboBoxElementsExit();
   void ShowElement(std::uint32_t number);
   void SetElementRadius(std::uint32_t number, double radius);
   void SetElementColor(std::uint32_t number, std::uint32_t colorValue);
@@ -124,6 +125,10 @@ class TFormSetting : public QDialog {
   void ChooseFont(QLabel* label);
   // The element number that the element box's text begins with.
   std::uint32_t BoxElementNumber() const;
+  // The two halves of ShowElement: the box's text (its change not run), and
+  // the swatch and the radius.
+  void ShowElementName(std::uint32_t number);
+  void ShowElementValues(std::uint32_t number);
 
   QFont shownTimeFont_;
   QFont shownFreqFont_;

@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include <sstream>
 
 #include "console/UnitMolecules.h"
+#include "console/model/VibrationCsv.h"
 #include "display/view/UnitGL.h"
 #include "platform/Numbers.h"
 #include "platform/ui/Chart.h"
@@ -101,15 +103,32 @@ TEST_F(NormalModesTab, AValueOfStarsIsListedAsStarsAndGetsNoBar) {
   EXPECT_EQ(Bars().size(), 3u);
 }
 
+// Typed as a user types: the box keeps every key and the factor follows it;
+// Enter shows the factor in the list's picture.
 TEST_F(NormalModesTab, ScalingFactorRules) {
   Start();
   OpenOutput(ExampleText("water.out"));
   QLineEdit& factor = *Form().EditScalingFactor;
+  const auto type = [&](const QString& text, bool enter) {
+    QTest::keyClick(&factor, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) QTest::keyClick(&factor, Qt::Key_Delete);
+    QTest::keyClicks(&factor, text);
+    if (enter) QTest::keyClick(&factor, Qt::Key_Return);
+  };
   for (const char* ignored : {"0", "", "abc"}) {
-    factor.setText(ignored);
+    type(ignored, true);
     EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, 1.0) << ignored;
+    EXPECT_EQ(factor.text(), ignored);
   }
-  factor.setText("0.90");
+  type("1.5", false);
+  EXPECT_EQ(factor.text(), "1.5");
+  EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, 1.5);
+  EXPECT_DOUBLE_EQ(Bars()[0].X, 1827.1596f * 1.5);
+  dialogs.ChooseFile(PathOf("water.csv"));
+  Form().ActionSaveFreqResult->trigger();
+  EXPECT_EQ(ReadFile(PathOf("water.csv")), VibrationCsvText(Form().SelectedMolFile->ModeData, 1.5f));
+
+  type("0.90", true);
   const double scale = static_cast<double>(0.9f);
   EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, scale);
   EXPECT_EQ(factor.text(), "0.9");
@@ -117,12 +136,13 @@ TEST_F(NormalModesTab, ScalingFactorRules) {
   EXPECT_DOUBLE_EQ(Bars()[0].X, scaled);
   EXPECT_EQ(Cell(0, 2).toStdString(), FormatFloat("0.0000", scaled));
 
-  factor.setText("-1");
+  type("-1", true);
   EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, -1.0);
+  EXPECT_EQ(factor.text(), "-1.0");
   EXPECT_LT(Bars()[0].X, 0.0);
   EXPECT_FALSE(Form().ChartNormalModes->grab().isNull());
 
-  factor.setText("1e39");  // infinite in single precision: not stored
+  factor.setText("1e39");  // pasted, infinite in single precision: not stored
   EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, -1.0);
   EXPECT_LT(Bars()[0].X, 0.0);
 }

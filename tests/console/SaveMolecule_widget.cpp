@@ -3,7 +3,10 @@
 #include <cstring>
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QTabBar>
+#include <QTest>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
@@ -58,6 +61,30 @@ TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
   EXPECT_EQ(ReadFile(target), kTemplate);
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, target.toStdString());
   EXPECT_TRUE(FormMolecules->SaveDialogMolecule.Title.isEmpty());
+}
+
+// "New File" in the current folder is some other file: Save (Ctrl+S) replaces
+// it only after the question that Save As asks.
+TEST_F(SaveMolecule, ANewMoleculeReplacesAFileOfItsNameOnlyAfterTheQuestion) {
+  Start();
+  const struct Back {
+    QString Folder = QDir::currentPath();
+    ~Back() { QDir::setCurrent(Folder); }
+  } back;
+  QDir::setCurrent(folder.path());
+  const QString existing = WriteFile("New File", "keep me");
+  QApplication::setActiveWindow(FormMolecules);
+  QTest::keyClick(FormMolecules, Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
+  for (const bool replace : {false, true}) {
+    dialogs.AnswerMessage(true);   // "New Fileを保存します。"
+    dialogs.ChooseFile(existing);  // the offered name, in the current folder
+    dialogs.AnswerMessage(replace);
+    QTest::keyClick(FormMolecules, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(ReadFile(existing), replace ? kTemplate : "keep me");
+    EXPECT_EQ(Messages().back().Text, existing + QStringLiteral("を上書きしますか？"));
+    EXPECT_EQ(FormMolecules->SelectedMolFile->Path, replace ? existing.toStdString() : "New File");
+  }
 }
 
 TEST_F(SaveMolecule, SaveWritesTheStoredLinesInPlace) {

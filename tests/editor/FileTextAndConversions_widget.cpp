@@ -1,6 +1,9 @@
 // The file page's import under each type, the two conversions and the
 // console's editor toggle.
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QComboBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +68,22 @@ TEST_F(FileTextAndConversions, ThePageTakesItsTextWhenItComesIntoSight) {
   // In sight, a newly opened molecule shows at once.
   OpenThroughDialog(WriteFile(QStringLiteral("c.gjf"), CartesianInput), 1);
   EXPECT_EQ(Edit()->RichEditFileData->toPlainText(), QString::fromLatin1(CartesianInput));
+}
+
+// Qt's own editor crashes on a source without formats; the page's takes
+// nothing from it and still pastes text.
+TEST_F(FileTextAndConversions, PastingAnEmptyClipboardLeavesTheTextAsItWas) {
+  OpenText(WaterZMatrix);
+  Edit()->PageControl->setCurrentWidget(Edit()->TabSheetFile);
+  QPlainTextEdit* text = Edit()->RichEditFileData;
+  ASSERT_EQ(text->toPlainText(), QString::fromLatin1(WaterZMatrix));
+  QGuiApplication::clipboard()->setMimeData(new QMimeData);
+  QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(text->toPlainText(), QString::fromLatin1(WaterZMatrix));
+
+  QGuiApplication::clipboard()->setText(QStringLiteral("X"));
+  QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(text->toPlainText(), QStringLiteral("X") + QString::fromLatin1(WaterZMatrix));
 }
 
 TEST_F(FileTextAndConversions, AnImportOfAPageNeverSeenReadsTheCopysText) {
