@@ -174,9 +174,8 @@ TEST(GaussianInput, LineClassification) {
       "C 9 1.5 2 3.0\n"  // five tokens with a positive reference: a Z-matrix line
       "N -.5 1 2\n"
       "VARIABLES:\n"
-      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n"  // x is a decimal number: Cartesian
-      "P 1 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // a whole number is a reference
-  ASSERT_EQ(f.AtomIds.Ids.size(), 7u);
+      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // x is a decimal number: Cartesian
+  ASSERT_EQ(f.AtomIds.Ids.size(), 6u);
   EXPECT_EQ(f.AtomIds.Kinds.at(2), ZMATRIX);
   ExpectEntry(f.ZMatrixData.Bonds, 2, -1, "1.5", 1.5, false);
   ExpectEntry(f.ZMatrixData.Angles, 2, 1, "3.0", 3.0, false);
@@ -188,16 +187,12 @@ TEST(GaussianInput, LineClassification) {
   EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
   EXPECT_EQ(f.CartesianData.Positions.at(5).z, 3.0);
-  EXPECT_EQ(f.AtomIds.LineTails.at(5), " 4.0 5.0 6.0 7.0 8.0");
-  ExpectEntry(f.ZMatrixData.Dihedrals, 6, 4, "6.0", 6.0, false);
 }
 
-// A freeze code (0 or less) between label and coordinates, or an x written
-// with a decimal point or an exponent, makes a Cartesian line, whatever
-// follows z (ONIOM's layer and link atom, a counterpoise fragment); positive
-// references still make a Z-matrix, read from its first seven tokens.
-// Comments, and translation vectors, are no atoms.
-TEST(GaussianInput, CartesianLinesWithAFreezeCode) {
+// A freeze code (0 or less) or a decimal x makes a Cartesian line, whatever
+// follows z; positive references make a Z-matrix, whatever follows the
+// dihedral. Comments and translation vectors are no atoms.
+TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
   const std::pair<const char*, const char*> cases[] = {
       {"C-CT  3.305952  -0.000092  -4.560885  L\nPd-M1-0.03  0.258156  -1.830622  -.5  H",
        "C6@3.305952,-9.2e-05,-4.560885 C46@0.258156,-1.830622,-0.5"},
@@ -228,20 +223,6 @@ TEST(GaussianInput, OnlyTheFirstJobIsRead) {
   EXPECT_EQ(f.ZMatrixData.Count, 2);
   ASSERT_EQ(f.ZMatrixData.Variables.size(), 1u);
   EXPECT_EQ(f.ZMatrixData.Bonds.at(1).Value, 0.97);
-}
-
-// Z-matrix lines with fields after the dihedral, a comment among them.
-TEST(GaussianInput, ZMatrixLinesWithFieldsAfterTheDihedral) {
-  const MolFile f = Gaussian(
-      "#p oniom\n\nt\n\n0 1\nC\nC,1,B1\nC,2,B1,1,A1\n"
-      "! link atom next\nH,3,B1,2,A1,1,D1,0,Low,H ! end\n\nB1=1.5\n!D1=-2.978167\nA1=1.1D2\nD1=-60.\n");
-  const ZMatrix& z = f.ZMatrixData;
-  ASSERT_EQ(z.Count, 4);
-  EXPECT_EQ(f.AtomIds.LineIndexes.at(3), 9u);
-  ExpectEntry(z.Angles, 3, 1, "A1", 110.0, true);
-  ExpectEntry(z.Dihedrals, 3, 0, "D1", -60.0, true);
-  EXPECT_EQ(f.AtomIds.LineTails.at(3), ",0,Low,H ! end");
-  EXPECT_EQ(z.Variables.size(), 3u);
 }
 
 TEST(GaussianInput, ChargeLineLandmark) {

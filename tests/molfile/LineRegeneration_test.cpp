@@ -164,9 +164,6 @@ TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianCartesian);
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianZMatrix);
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianNumbered);
-  ExpectRoundTrip(GAUSSIAN_INPUT,
-                  "#p\n\nt\n\n0 1\nC-CT .1 2D-1 0.3 L H-HC 3 ! c\nC 1 1.5\nC 1 1.5 2 90.\n"
-                  "H,3,1.1,2,90.,1,0.,0,Low,H\nH 1 1.0 ! c\n\n");
   ExpectRoundTrip(MOPAC_INPUT, kMopac);
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
 }
