@@ -1,6 +1,7 @@
 // Gaussian input: the molecule section of the first job, as Cartesian
 // or Z-matrix atom lines, and the variables that Z-matrix values name. The
 // route, title, charge and multiplicity are only landmarks.
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -41,6 +42,24 @@ bool IsFrozenCartesianLine(const std::vector<std::string>& t) {
          LooksNumeric(t[4]);
 }
 
+// A number with a decimal point or an exponent, and nothing else. A
+// reference atom is a whole number or a label, so such a second token is x.
+bool IsDecimalNumber(const std::string& t) {
+  std::size_t used = 0;
+  ReadDouble(t, &used);
+  return used == t.size() && t.find_first_of(".eEdD") != std::string::npos;
+}
+
+// A whole number above 0: a reference atom.
+bool IsAtomNumber(const std::string& t) {
+  return t.find_first_not_of("0123456789") == std::string::npos && t.find_first_not_of('0') != std::string::npos;
+}
+
+// A periodic system's translation vector ("Tv x y z") is no atom.
+bool IsTranslationVector(const std::string& t) {
+  return t.size() == 2 && (t[0] == 'T' || t[0] == 't') && (t[1] == 'V' || t[1] == 'v');
+}
+
 bool IsChargeToken(const std::string& t) { return IsDigit(t[0]) || Byte(t, 0) <= 0x2D; }
 
 bool IsVariablesKeyword(const std::vector<std::string>& tokens) {
@@ -59,10 +78,10 @@ class GaussianInputReader {
 
  private:
   void ReadAtomLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
-  void ParseGaussianInputAtoms(std::uint32_t i, std::vector<std::string>& tokens);
-  void ReadFrozenCartesianLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
-  std::int32_t AddCartesian(std::uint32_t i, std::vector<std::string>& tokens, std::size_t x);
+  void ParseGaussianInputAtoms(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens,
+                               std::size_t x);
   void ReadZMatrixLine(std::uint32_t i, const std::string& line, const std::vector<std::string>& tokens);
+  void KeepTail(std::int32_t id, const std::string& line, std::size_t last);
   ZMatrix::Pair Entry(std::int32_t id, const std::string& reference, const std::string& value);
   void ReadVariableLine(std::uint32_t i, const std::string& line);
   std::int32_t Add(std::uint32_t i, CoordinateKind kind, const std::string& label,
@@ -79,14 +98,21 @@ class GaussianInputReader {
   bool InMolecule = false;
   bool InVariables = false;
   bool AfterBlank = false;
+  // Where the line being read ends before its comment ("!").
+  std::size_t TextEnd = 0;
   // A job has one molecule section: the element lists of a basis-set
   // section after it ("-Cu -Sb") open no other.
   bool MoleculeOpened = false;
 };
 
 void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
+  // "!" begins a comment, and a line that holds nothing but one is passed
+  // over wherever it stands: it ends no section.
+  TextEnd = std::min(line.find('!'), line.size());
+  const std::string text = line.substr(0, TextEnd);
   std::vector<std::string> tokens;
-  Tokenize(line, tokens);
+  Tokenize(text, tokens);
+  if (tokens.empty() && TextEnd < line.size()) return;
   bool blank = tokens.empty() || line[0] == '\r' || line[0] == '\n';
   if (tokens.size() == 1 && tokens[0] == "--Link1--") Stopped = true;
   if (Stopped) return;  // only the first job is read
@@ -96,7 +122,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InVariables = false;
       blank = false;
     } else if (StartsVariableName(tokens[0][0])) {
-      ReadVariableLine(i, line);
+      ReadVariableLine(i, text);
     } else {
       InVariables = false;
     }
@@ -124,16 +150,23 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
   if (blank) AfterBlank = true;
 }
 
+// Fields after an atom (ONIOM's layer, link atom and its partner, a
+// counterpoise fragment) are kept in the line's tail, so Cartesian lines are
+// known by x alone and Z-matrix lines of nine or more tokens are read from
+// their first seven.
 void GaussianInputReader::ReadAtomLine(std::uint32_t i, const std::string& line,
                                        std::vector<std::string>& tokens) {
   const std::size_t n = tokens.size();
-  if (n == 0) return;
+  if (n == 0 || IsTranslationVector(tokens[0])) return;
   if (IsFrozenCartesianLine(tokens))
-    ReadFrozenCartesianLine(i, line, tokens);
-  else if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8)
+    ParseGaussianInputAtoms(i, line, tokens, 2);
+  else if (n >= 4 && IsDecimalNumber(tokens[1]))
+    ParseGaussianInputAtoms(i, line, tokens, 1);
+  else if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8 ||
+           (n >= 9 && IsAtomNumber(tokens[1])))
     ReadZMatrixLine(i, line, tokens);
-  else if (LooksNumeric(tokens[1]))
-    ParseGaussianInputAtoms(i, tokens);
+  else if (n == 4 && LooksNumeric(tokens[1]))
+    ParseGaussianInputAtoms(i, line, tokens, 1);
 }
 
 std::int32_t GaussianInputReader::Add(std::uint32_t i, CoordinateKind kind,
@@ -143,28 +176,22 @@ std::int32_t GaussianInputReader::Add(std::uint32_t i, CoordinateKind kind,
   return id;
 }
 
-// A Cartesian atom: its label, and its x, y and z from token `x` on.
-std::int32_t GaussianInputReader::AddCartesian(std::uint32_t i, std::vector<std::string>& tokens,
-                                               std::size_t x) {
+// A Cartesian atom: its label, a freeze code when x is token 2, and x, y
+// and z. The element of an ONIOM label ("H-HC--0.1") is its part before the
+// first "-", where the symbol's letters end anyway.
+void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i, const std::string& line,
+                                                  std::vector<std::string>& tokens, std::size_t x) {
   for (std::string& token : tokens) token = WithLeadingZero(token);
   const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
   SetPosition(CartesianData, id, tokens[x], tokens[x + 1], tokens[x + 2]);
-  return id;
+  if (x == 2) Atoms.FreezeCodes[id] = tokens[1];
+  KeepTail(id, line, x + 2);
 }
 
-void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i,
-                                                  std::vector<std::string>& tokens) {
-  if (tokens.size() == 4) AddCartesian(i, tokens, 1);
-}
-
-// The element of an ONIOM label ("H-HC--0.1") is its part before the first
-// "-", where the symbol's letters end anyway.
-void GaussianInputReader::ReadFrozenCartesianLine(std::uint32_t i, const std::string& line,
-                                                  std::vector<std::string>& tokens) {
-  const std::int32_t id = AddCartesian(i, tokens, 2);
-  Atoms.FreezeCodes[id] = tokens[1];
-  const std::string tail = TextAfterToken(line, 4);
-  if (!tail.empty()) Atoms.LineTails[id] = tail;
+// What follows token `last`, fields and comment, for the regenerated line.
+void GaussianInputReader::KeepTail(std::int32_t id, const std::string& line, std::size_t last) {
+  std::string tail = TextAfterToken(line, last, TextEnd);
+  if (!tail.empty()) Atoms.LineTails[id] = std::move(tail);
 }
 
 void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::string& line,
@@ -174,8 +201,7 @@ void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::string& li
   // Tokens beyond label, references and values: the flag that makes the
   // third value a second bond angle, for one.
   const std::size_t n = tokens.size();
-  const std::string tail = TextAfterToken(line, n >= 7 ? 6 : n >= 5 ? 4 : n >= 3 ? 2 : 0);
-  if (!tail.empty()) Atoms.LineTails[id] = tail;
+  KeepTail(id, line, n >= 7 ? 6 : n >= 5 ? 4 : n >= 3 ? 2 : 0);
   ++ZMatrixData.Count;
   if (n >= 3) {
     ZMatrixData.ReferenceStyles[id] = 2;

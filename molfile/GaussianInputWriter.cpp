@@ -6,6 +6,7 @@
 
 #include "AtomLabels.h"
 #include "MolFile.h"
+#include "ReaderSupport.h"
 #include "core/Elements.h"
 #include "display/MolGL.h"
 #include "platform/Numbers.h"
@@ -117,5 +118,7 @@ void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {
   if (id < 0 || static_cast<std::size_t>(id) >= model.Atoms.size()) return;
   if (line == AtomIds.LineIndexes.end() || line->second >= Lines.size() || label == AtomIds.Labels.end())
     return;
-  Lines[line->second] = label->second + Coordinates(model.Atoms[id].BasePosition);
+  // An ONIOM layer or a fragment after the Z-matrix, and a comment, stay.
+  Lines[line->second] =
+      label->second + Coordinates(model.Atoms[id].BasePosition) + ZMatrixLineExtras(Lines[line->second]);
 }

@@ -105,7 +105,11 @@ void MolFile::UpdateAtomLine(std::uint32_t id) {
   } else {
     return;
   }
-  *owned = line + Tail(AtomIds, key);
+  // A tail that begins with blanks brings its own: fields and comment stand
+  // as they stood.
+  const std::string tail = Tail(AtomIds, key);
+  if (!tail.empty() && (tail[0] == ' ' || tail[0] == '\t') && line.back() == ' ') line.pop_back();
+  *owned = line + tail;
 }
 
 void MolFile::UpdateMopacAtomLine(std::uint32_t id) {

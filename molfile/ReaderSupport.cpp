@@ -1,5 +1,7 @@
 #include "ReaderSupport.h"
 
+#include <algorithm>
+
 #include "platform/Numbers.h"
 
 std::int32_t AddAtom(Identifier& atoms, std::uint32_t lineIndex, CoordinateKind kind,
@@ -41,16 +43,27 @@ std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& l
   return spans;
 }
 
-std::string TextAfterToken(const std::string& line, std::size_t last) {
-  const auto spans = TokenSpans(line);
-  return spans.size() > last + 1 ? line.substr(spans[last].second) : std::string();
+std::string TextAfterToken(const std::string& line, std::size_t last, std::size_t textEnd) {
+  const auto spans = TokenSpans(line.substr(0, textEnd));
+  const bool more = spans.size() > last + 1 || (spans.size() == last + 1 && textEnd < line.size());
+  return more ? line.substr(spans[last].second) : std::string();
+}
+
+std::string ZMatrixLineExtras(const std::string& line) {
+  const std::size_t comment = line.find('!');
+  const auto spans = TokenSpans(line.substr(0, comment));
+  // Label, three references with their values, the flag.
+  if (spans.size() >= 9) return line.substr(spans[7].second);
+  if (comment == std::string::npos) return std::string();
+  return line.substr(spans.empty() ? comment : spans.back().second);
 }
 
 VariableLineParts SplitVariableLine(const std::string& line) {
   VariableLineParts parts;
-  parts.ValueBegin = parts.ValueEnd = line.size();
+  const std::size_t end = std::min(line.find('!'), line.size());
+  parts.ValueBegin = parts.ValueEnd = end;
   enum { BeforeName, InName, BeforeValue, InValue } state = BeforeName;
-  for (std::size_t i = 0; i < line.size(); ++i) {
+  for (std::size_t i = 0; i < end; ++i) {
     const auto c = static_cast<unsigned char>(line[i]);
     const bool separator = c == '=' || c == ' ' || c == '\t' || c == ',';
     const bool counting = c > 0x20 && c < 0x7F && !separator;

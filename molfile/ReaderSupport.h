@@ -34,17 +34,25 @@ inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <
 std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& line);
 
 // The text of `line` after its token `last` (0-based, as Tokenize counts),
-// when more tokens follow; otherwise "". A regenerated line ends with it.
-std::string TextAfterToken(const std::string& line, std::size_t last);
+// when more follows: a token, or a comment from `textEnd` on, before which
+// the tokens are counted. Otherwise "". A regenerated line ends with it.
+std::string TextAfterToken(const std::string& line, std::size_t last, std::size_t textEnd = std::string::npos);
+
+// What a Gaussian input Z-matrix line holds beyond its atom, for the same
+// atom written as Cartesian: the fields after the flag that follows the
+// dihedral (ONIOM's layer, a link atom, a fragment) and the comment ("!").
+std::string ZMatrixLineExtras(const std::string& line);
 
 // A variable line of a Gaussian input: the name, then the value, separated
 // by '=', blanks, tabs or commas. The value ends at the first separator after
 // it, so the scan form "R 1.0 4 0.1" (start, points, step) and a trailing
-// flag give the start value. Bytes outside printable ASCII belong to neither.
+// flag give the start value. Bytes outside printable ASCII belong to neither;
+// a comment ("!" on) belongs to the line's end.
 struct VariableLineParts {
   std::string Name;
   std::string Value;
-  // Where the value stands in the line; both at the line's end without one.
+  // Where the value stands in the line; both at the line's end (before its
+  // comment) without one.
   std::size_t ValueBegin = 0;
   std::size_t ValueEnd = 0;
   bool Separated = false;  // a separator follows the name

@@ -70,22 +70,31 @@ Scanned ScanDouble(std::string_view text) {
     while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
   }
   if (digits == 0) return scanned;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+  // Fortran writes the exponent's letter as D (1.0D-02).
+  std::size_t fortranLetter = 0;  // none when 0: the mantissa comes first
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
     std::size_t j = i + 1;
     if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
     if (j < text.size() && IsDigit(text[j])) {
+      if (text[i] == 'd' || text[i] == 'D') fortranLetter = i;
       while (j < text.size() && IsDigit(text[j])) ++j;
       i = j;
     }
   }
   scanned.Used = i;
-  // from_chars takes no leading '+'; it reads the same grammar otherwise and
-  // never consults the locale.
+  // from_chars takes no leading '+' and no D; it reads the same grammar
+  // otherwise and never consults the locale.
+  std::string_view number = text.substr(mantissaStart, i - mantissaStart);
+  std::string withE;
+  if (fortranLetter != 0) {
+    withE = number;
+    withE[fortranLetter - mantissaStart] = 'e';
+    number = withE;
+  }
   const bool negative = text[start] == '-';
   double value = 0.0;
   const auto result =
-      std::from_chars(text.data() + mantissaStart, text.data() + i, value,
-                      std::chars_format::general);
+      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
   scanned.OutOfRange = result.ec == std::errc::result_out_of_range;
   if (result.ec != std::errc() || !std::isfinite(value)) value = 0.0;
   scanned.Value = negative ? -value : value;

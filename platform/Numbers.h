@@ -11,7 +11,8 @@
 #include <string>
 #include <string_view>
 
-// [blanks][sign](digits[.[digits]] | .digits)[(e|E)[sign]digits]
+// [blanks][sign](digits[.[digits]] | .digits)[(e|E|d|D)[sign]digits]
+// D and d are Fortran's exponent letters: "1.0D-02" reads as 0.01.
 // `used`, when given, receives the number of characters consumed (0 when no
 // number was found, blanks included otherwise).
 double ReadDouble(std::string_view text, std::size_t* used = nullptr);

@@ -172,6 +172,20 @@ TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
   }
 }
 
+// An ONIOM layer and link atom after the Z-matrix's flag, and comments, stay
+// on the converted lines; a Cartesian line with its layer stays as written.
+TEST(ToCartesian, LayersAndCommentsStay) {
+  MolFile file = ParseText(GAUSSIAN_INPUT,
+                           "#p\n\nt\n\n0 1\nO1 ! oxygen\nH2 O1 0.96\nH3,1,0.96,2,104.5,2,0.,0,Low,H\n"
+                           "Cl 0.5 0. 0. L\n\n");
+  file.ToCartesian();
+  EXPECT_EQ(Lines(file.Lines.begin() + 5, file.Lines.end()),
+            (Lines{"O1  0.00000000000  0.00000000000  0.00000000000 ! oxygen",
+                   "H2  0.96000000000  0.00000000000  0.00000000000",
+                   "H3  -0.24036480389  0.00000000000  -0.92942173476,Low,H", "Cl 0.5 0. 0. L", "", ""}));
+  EXPECT_EQ(AtomSummary(file), "C8@0,0,0 C1@0.96,0,0 C1@-0.24036480389,0,-0.92942173476 C17@0.5,0,0");
+}
+
 TEST(WriteCartesianLine, IdsOutsideTheModelOrTheTextChangeNothing) {
   MolFile file = WaterZMatrixInput();
   file.AtomIds.LineIndexes[2] = 99;

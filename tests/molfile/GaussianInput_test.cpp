@@ -113,11 +113,12 @@ TEST(GaussianInput, VariableLineForms) {
       "a=1.5\n"
       "b 1.5\n"
       "c = 1.5\n"
+      "  !d = 9.0\n"  // a comment line ends no section
       "d, 1.5\n"
       "e 1.5 F\n"
       "f 1.0 4 0.1\n"  // scan: start value, points, step
       "g 1.5 10 0.1\n"
-      "h\t2.5\n"
+      "h\t0.25D1! Fortran's exponent\n"
       "a=7.0\n"  // a second definition: the first one counts
       "3 4 5\n"
       "i 9.9\n");
@@ -173,8 +174,8 @@ TEST(GaussianInput, LineClassification) {
       "C 9 1.5 2 3.0\n"  // five tokens with a positive reference: a Z-matrix line
       "N -.5 1 2\n"
       "VARIABLES:\n"
-      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // nine tokens: dropped
-  ASSERT_EQ(f.AtomIds.Ids.size(), 5u);
+      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // x is a decimal number: Cartesian
+  ASSERT_EQ(f.AtomIds.Ids.size(), 6u);
   EXPECT_EQ(f.AtomIds.Kinds.at(2), ZMATRIX);
   ExpectEntry(f.ZMatrixData.Bonds, 2, -1, "1.5", 1.5, false);
   ExpectEntry(f.ZMatrixData.Angles, 2, 1, "3.0", 3.0, false);
@@ -185,12 +186,20 @@ TEST(GaussianInput, LineClassification) {
   EXPECT_EQ(f.AtomIds.Labels.at(4), "VARIABLES:");
   EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
+  EXPECT_EQ(f.CartesianData.Positions.at(5).z, 3.0);
 }
 
-// A freeze code (0 or less) between label and coordinates makes a Cartesian
-// line, whatever follows z; positive references still make a Z-matrix.
-TEST(GaussianInput, CartesianLinesWithAFreezeCode) {
+// A freeze code (0 or less) or a decimal x makes a Cartesian line, whatever
+// follows z; positive references make a Z-matrix, whatever follows the
+// dihedral. Comments and translation vectors are no atoms.
+TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
   const std::pair<const char*, const char*> cases[] = {
+      {"C-CT  3.305952  -0.000092  -4.560885  L\nPd-M1-0.03  0.258156  -1.830622  -.5  H",
+       "C6@3.305952,-9.2e-05,-4.560885 C46@0.258156,-1.830622,-0.5"},
+      {"C-CT 1. 2. 3. L H-HC 4\nO 1e0 2 3 L H\n9  0.000  0.000  1.356  1", "C6@1,2,3 C8@1,2,3 C9@0,0,1.356"},
+      {"H  0.96  2.5E-3  1.0D-2\nTv 2.5 0.0 0.0\nHe 1.5d+1 0 0", "C1@0.96,0.0025,0.01 C2@15,0,0"},
+      {"! the first atom\nO 0.0 0.0 0.0 ! oxygen\n   !\nH 0.0 0.0 1.0!\nC 1 1.5 ! no label C", "C8@0,0,0 C1@0,0,1 Z6"},
+      {"C\nC 1 B1\nC 2 B1 1 A\nC,3,B1,2,A,1,180.000,0,Low,H\nH,1,1.0,3,90.,2,90.,0,1", "Z6 Z6 Z6 Z6 Z1"},
       {"C   -1   0.0   0.0   0.0\nO    0   0.0   0.0   1.2", "C6@0,0,0 C8@0,0,1.2"},
       {"H-HC--0.1   -1  -.94   0.0  -0.54  L", "C1@-0.94,0,-0.54"},
       {"C-CA--0.1 -3 1 2 3 H H-HC 4 0.5\nN +0 4 5 6\nN -0 4 5 6 M", "C6@1,2,3 C7@4,5,6 C7@4,5,6"},
@@ -231,6 +240,8 @@ TEST(GaussianInput, ChargeLineLandmark) {
   // line can open the molecule section again while the variables are open;
   // the empty line that then ends the variables is no atom line.
   EXPECT_TRUE(Gaussian("\n0 3\n\r0 3\n").AtomIds.Ids.empty());
+  // A comment ends the charge line and, alone on a line, is passed over.
+  EXPECT_EQ(Gaussian("#p\n\nt\n\n! neutral\n0 1 ! singlet\nHe 0 0 0\n").AtomIds.Ids.size(), 1u);
 }
 
 }  // namespace

@@ -185,10 +185,15 @@ void ExpectSaved(std::int32_t fileType, const std::string& head, const EditCase&
   EXPECT_EQ(f.Text(), head + atoms.substr(0, atoms.rfind('\n') + 1) + c.second + "\n");
 }
 
-// Freeze codes, ONIOM layers and the flag that makes a third value a second
-// bond angle stay where the line had them.
+// Freeze codes, ONIOM layers, link atoms, fragments, comments and the flag
+// that makes a third value a second bond angle stay where the line had them;
+// a value written with Fortran's exponent keeps its value.
 TEST(UpdateAtomLine, WhatTheTablesDoNotHoldStays) {
   const EditCase cases[] = {
+      {"Pd-M1-0.03  0.258156  -1.830622  -0.544556  H", "Pd-M1-0.03  1.50000000000  -1.83062200000  -0.54455600000  H"},
+      {"O  0.96  2.5E-3  1.0D-2 ! water,\tL", "O  1.50000000000  0.00250000000  0.01000000000 ! water,\tL"},
+      {"C\nC 1 1.2\nC 2 1.2 1 109.5\nC,3,1.2,2,109.5,1,180.000,0,Low,H", "C 3 1.5 2 109.5 1 180.000,0,Low,H"},
+      {"C\nO 1 1.2 ! carbonyl", "O 1 1.5 ! carbonyl"},
       {"H-HC--0.1   -1  -0.94   0.0  -0.54  L", "H-HC--0.1  -1  1.50000000000  0.00000000000  -0.54000000000  L"},
       {"C-CA--0.1 0 0.0 0.0 0.0 H H-HC 4 0.5", "C-CA--0.1  0  1.50000000000  0.00000000000  0.00000000000 H H-HC 4 0.5"},
       {"C\nC 1 1.5\nC 1 1.5 2 109.5\nC 1 1.2 2 109.5 3 120.0 1", "C 1 1.5 2 109.5 3 120.0 1"},
@@ -214,17 +219,18 @@ TEST(UpdateMopacAtomLine, FlagsAndExtrasAsRead) {
 TEST(UpdateVariableLine, NameSeparatorAndRestOfTheLineStay) {
   MolFile f = ParseText(GAUSSIAN_INPUT,
                         "#p\n\nt\n\n0 1\nC\nH 1 R1\n\n"
-                        "R1=0.99\nR2 0.99\nR3,0.99\n A4\t104.5\t! bent\nR5 = 1.0 4 0.1\nR6\nR7=\n");
+                        "R1=0.99\nR2 0.99\nR3,0.99\n A4\t104.5\t! bent\nR5 = 1.0 4 0.1\nR6\nR7=\nR8=0.99!x\nR9 !\n");
   const std::vector<std::string> before = f.Lines;
-  for (std::int32_t key = 0; key < 7; ++key) f.UpdateVariableLine(key, "1.05");
-  const std::vector<std::string> expected = {
-      "R1=1.05", "R2 1.05", "R3,1.05", " A4\t1.05\t! bent", "R5 = 1.05 4 0.1", "R6 1.05", "R7=1.05", ""};
+  for (std::int32_t key = 0; key < 9; ++key) f.UpdateVariableLine(key, "1.05");
+  const std::vector<std::string> expected = {"R1=1.05",         "R2 1.05", "R3,1.05",   " A4\t1.05\t! bent",
+                                             "R5 = 1.05 4 0.1", "R6 1.05", "R7=1.05",   "R8=1.05!x",
+                                             "R9 1.05!",        ""};
   EXPECT_EQ(std::vector<std::string>(f.Lines.begin() + 8, f.Lines.end()), expected);
   EXPECT_TRUE(std::equal(before.begin(), before.begin() + 8, f.Lines.begin()));
 
   // The saved text reads back the new values under the same names.
   f.Parse();
-  ASSERT_EQ(f.ZMatrixData.Variables.size(), 7u);
+  ASSERT_EQ(f.ZMatrixData.Variables.size(), 9u);
   for (const auto& [key, variable] : f.ZMatrixData.Variables) EXPECT_EQ(variable.Value, 1.05) << key;
   EXPECT_EQ(f.ZMatrixData.Variables.at(3).Text, "A4");
 }

@@ -16,7 +16,9 @@ TEST(ReadDouble, LenientGrammar) {
   EXPECT_EQ(ReadDouble("-.25"), -0.25);
   EXPECT_EQ(ReadDouble("+2e3"), 2000.0);
   EXPECT_EQ(ReadDouble("2e"), 2.0);       // exponent without digits is not taken
-  EXPECT_EQ(ReadDouble("1.0D+02"), 1.0);  // Fortran D exponent stops the number
+  EXPECT_EQ(ReadDouble("1.0D+02"), 100.0);  // Fortran's exponent letters
+  EXPECT_EQ(ReadDouble("-.5d-1x"), -0.05);
+  EXPECT_EQ(ReadDouble("2d+"), 2.0);
   EXPECT_EQ(ReadDouble("abc"), 0.0);
   EXPECT_EQ(ReadDouble(""), 0.0);
   EXPECT_EQ(ReadDouble("-"), 0.0);
@@ -32,7 +34,7 @@ TEST(ReadDouble, OnlyFiniteDecimalNumbers) {
 }
 
 TEST(ReadDouble, TellsANumberBeyondADoublesRangeFromZero) {
-  for (const char* beyond : {"1e400", "-1e400", "1e-400", "1.5e+999x"}) EXPECT_TRUE(BeyondDoubleRange(beyond)) << beyond;
+  for (const char* beyond : {"1e400", "-1e400", "1e-400", "1.5e+999x", "1D400"}) EXPECT_TRUE(BeyondDoubleRange(beyond)) << beyond;
   EXPECT_TRUE(BeyondDoubleRange(std::string(400, '9')));
   for (const char* held : {"4.9e-324", "1.7976931348623157e308", "0e999", "abc", "-"}) EXPECT_FALSE(BeyondDoubleRange(held));
 }
@@ -49,6 +51,8 @@ TEST(ReadDouble, ReportsWhatItUsed) {
   EXPECT_EQ(used, 6u);
   ReadDouble("x", &used);
   EXPECT_EQ(used, 0u);
+  ReadDouble("1.5D-3,", &used);
+  EXPECT_EQ(used, 6u);
 }
 
 TEST(ReadDouble, IgnoresTheUsersLocale) {
