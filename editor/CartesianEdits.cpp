@@ -1,6 +1,9 @@
 // Typing into the Cartesian grid: labels and coordinates of existing atoms,
-// written back over the selected molecule on every accepted keystroke.
+// written back over the selected molecule on every accepted keystroke; and
+// what the Z-matrix grids' edits share with it (lines, refused numbers).
 #include <algorithm>
+
+#include <QTimer>
 
 #include "CellText.h"
 #include "UnitMoleculeEdit.h"
@@ -38,9 +41,30 @@ void TFormMoleculeEdit::ShowLabelInReferences(std::int32_t id, const std::string
 bool TFormMoleculeEdit::RefusedBeyondRange(StringGrid* grid, int column, int row, const std::string& number) {
   if (!BeyondDoubleRange(number)) return false;
   const QString typed = grid->Cell(column, row);
+  // No later key of this edit may be taken while the message waits.
+  grid->EndEdit();
   grid->SetCell(column, row, grid->TextBeforeEdit());
-  ShowMessage(this, QStringLiteral("%1 は扱える数の範囲を超えています。値は変わりません。").arg(typed));
+  if (beforeEdit_) {
+    EditedMolFile = std::move(*beforeEdit_);
+    beforeEdit_.reset();
+    TakeSelectedNames();
+    CopyBackToSelected();
+  }
+  // A modal box run from inside the editor's key handling lets Qt delete
+  // the editor under it: the message waits until that has returned.
+  QTimer::singleShot(0, this, [this, typed] {
+    ShowMessage(this, QStringLiteral("%1 は扱える数の範囲を超えています。値は変わりません。").arg(typed));
+  });
   return true;
+}
+
+void TFormMoleculeEdit::KeepBeforeEdit() {
+  if (!beforeEdit_) beforeEdit_ = EditedMolFile;
+}
+
+void TFormMoleculeEdit::EndCellEdits() {
+  for (StringGrid* grid : {StringGridCartesianData, StringGridZMatrixData, StringGridZMatrixVariables}) grid->EndEdit();
+  beforeEdit_.reset();
 }
 
 void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, const QString& value) {
@@ -60,6 +84,7 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
   if (std::find(ids.begin(), ids.end(), id) == ids.end()) return;
   if (coordinate && RefusedBeyondRange(grid, column, row, text)) return;
 
+  KeepBeforeEdit();
   TakeSelectedNames();
   Identifier& atoms = EditedMolFile.AtomIds;
   const std::int32_t type = EditedMolFile.FileType;

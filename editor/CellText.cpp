@@ -17,6 +17,12 @@ std::string NumberCellText(const QString& text, int first, int last) {
   return FilterCell(text, first, last);
 }
 
+std::string NumberTaken(const std::string& text) {
+  std::size_t used = 0;
+  ReadDouble(text, &used);
+  return used == 0 ? std::string("0") : text.substr(0, used);
+}
+
 int AtomIdOfCell(const QString& cell) {
   const std::int32_t number = ReadInt(cell.toStdString());
   return number > 0 ? number - 1 : -1;

@@ -15,6 +15,11 @@ std::string FilterCell(const QString& text, int first, int last);
 // other text is filtered as above.
 std::string NumberCellText(const QString& text, int first, int last);
 
+// The leading number that ReadDouble takes from a cell's text, as typed:
+// what follows it ("1.5.2", "1/2", "0.9x") was not read and is not written.
+// "0" when there is none.
+std::string NumberTaken(const std::string& text);
+
 // Codes 45 to 57: "-", ".", "/" and the digits.
 constexpr int NumberFirst = 45, NumberLast = 57;
 // Codes 45 to 122: "-" to "z".

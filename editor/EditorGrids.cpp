@@ -50,6 +50,7 @@ QString Picture4(const std::vector<float>& table, std::size_t index) {
 }  // namespace
 
 void TFormMoleculeEdit::UpdateGrids() {
+  EndCellEdits();
   MolFile& file = EditedMolFile;
   LabelNormalModeDisplacements->setText(QStringLiteral("Mode"));
   Reset(StringGridNormalModeDisplacements, 0);

@@ -196,6 +196,9 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ (&H)"));
   if (FormMolecules) help->addAction(FormMolecules->HelpAbout);
 
+  // The conversion to a Gaussian input replaces the copy without refilling
+  // the grids: an open cell edit ends first.
+  connect(FileConvertToGJF, &QAction::triggered, this, &TFormMoleculeEdit::EndCellEdits);
   connect(FileConvertToGJF, &QAction::triggered, this, &TFormMoleculeEdit::FileConvertToGJFExecute);
   connect(CoordinateConvertToXYZ, &QAction::triggered, this, &TFormMoleculeEdit::CoordinateConvertToXYZExecute);
   connect(ButtonImportData, &QPushButton::clicked, this, &TFormMoleculeEdit::ButtonImportDataClick);
@@ -213,6 +216,10 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::StringGridZMatrixDataSetEditText);
   connect(StringGridZMatrixVariables, &StringGrid::setEditText, this,
           &TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText);
+  // A refused number puts back the copy as it stood when its edit began.
+  for (StringGrid* grid : {StringGridCartesianData, StringGridZMatrixData, StringGridZMatrixVariables}) {
+    connect(grid, &StringGrid::editBegun, this, [this] { beforeEdit_.reset(); });
+  }
   // A typed text, or one a handler wrote (a new label among the Z-matrix
   // references), may be wider than its column.
   connect(StringGridCartesianData, &StringGrid::setEditText, this, [this] {

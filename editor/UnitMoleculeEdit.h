@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QMainWindow>
@@ -134,12 +135,22 @@ class TFormMoleculeEdit : public QMainWindow {
   // names it by label show the label, and their lines are rewritten.
   void ShowLabelInReferences(std::int32_t id, const std::string& label, bool mopacToo);
 
-  // A typed number that a double cannot hold: the cell shows again what it
-  // held, the user is told, and true tells the handler to take nothing.
+  // A typed number that a double cannot hold: the edit ends, the cell, the
+  // copy and the selected molecule are as they were before it began, the
+  // user is told once the editor's key handling has returned, and true tells
+  // the handler to take nothing.
   bool RefusedBeyondRange(StringGrid* grid, int column, int row, const std::string& number);
+  // A handler is about to change the copy: the first time in an edit, the
+  // copy as it was is kept, for a refusal to put back.
+  void KeepBeforeEdit();
+  // The copy is refilled or replaced: an open cell edit belongs to what it
+  // showed before, and ends without being taken.
+  void EndCellEdits();
 
   // ShowFileData's text waits for the file page to come into sight.
   bool fileTextPending_ = false;
+  // The copy before the open cell edit changed it; none while it has not.
+  std::optional<MolFile> beforeEdit_;
 };
 
 extern TFormMoleculeEdit* FormMoleculeEdit;

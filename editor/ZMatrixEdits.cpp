@@ -71,6 +71,7 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
   const auto entry = entries->find(id);
   const bool hasEntry = entry != entries->end();
   if (hasEntry && valueColumn && IsNumberText(text) && RefusedBeyondRange(grid, column, row, text)) return;
+  KeepBeforeEdit();
 
   if (column == 1) {
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", atoms.AtomicNumbers[id])));
@@ -87,7 +88,7 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
   } else if (hasEntry && valueColumn) {
     if (IsNumberText(text)) {
       entry->second.Value = ReadDouble(text);
-      entry->second.Text = text;
+      entry->second.Text = NumberTaken(text);
     }
   }
   RegenerateLine(static_cast<std::uint32_t>(id), true);
@@ -112,8 +113,8 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
     grid->SetCell(0, row, QString::fromStdString(Cp932ToUtf8(variable->second.Text)));
   } else if (accepted && column == 1) {
     if (RefusedBeyondRange(grid, column, row, text)) return;
-    std::size_t used = 0;
-    const double number = ReadDouble(text, &used);
+    KeepBeforeEdit();
+    const double number = ReadDouble(text);
     variable->second.Value = number;
     const std::string& name = variable->second.Text;
     for (auto* entries : {&z.Bonds, &z.Angles, &z.Dihedrals}) {
@@ -123,11 +124,8 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
         if (pair.Text == "-" + name) pair.Value = -number;
       }
     }
-    // The number as typed goes into the variable's own line, so Save keeps
-    // it; what follows it ("1.5.2", "1/2") was not read and is not written.
-    if (EditedMolFile.FileType == GAUSSIAN_INPUT) {
-      EditedMolFile.UpdateVariableLine(variable->first, used == 0 ? std::string("0") : text.substr(0, used));
-    }
+    // The number as typed goes into the variable's own line, so Save keeps it.
+    if (EditedMolFile.FileType == GAUSSIAN_INPUT) EditedMolFile.UpdateVariableLine(variable->first, NumberTaken(text));
   }
   TakeSelectedNames();
   CopyBackToSelected();

@@ -55,6 +55,7 @@ class StringGridDelegate : public QStyledItemDelegate {
     editor->setFrame(false);
     const int column = index.column();
     const int row = index.row();
+    grid_->EditBegins(index);
     connect(editor, &QLineEdit::textEdited, grid_,
             [grid = grid_, column, row](const QString& text) { grid->UserEdited(column, row, text); });
     return editor;
@@ -261,8 +262,17 @@ int StringGrid::TextWidth(int column) const {
   return kTextInset + widest + 2;
 }
 
+void StringGrid::EditBegins(const QModelIndex& cell) {
+  edited_ = cell;
+  textBeforeEdit_ = Cell(cell.column(), cell.row());
+  emit editBegun(cell.column(), cell.row());
+}
+
+void StringGrid::EndEdit() {
+  if (QWidget* editor = indexWidget(edited_)) closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void StringGrid::UserEdited(int column, int row, const QString& text) {
-  textBeforeEdit_ = Cell(column, row);
   SetCell(column, row, text);
   emit setEditText(column, row, text);
 }

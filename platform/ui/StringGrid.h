@@ -25,12 +25,18 @@ class StringGrid : public QTableWidget {
   void SetRowCount(int rows);
   int FixedColumns() const { return fixedColumns_; }
   int FixedRows() const { return fixedRows_; }
-  // During a setEditText handler: what the cell held before this edit, so
-  // that a handler refusing the text can show it again.
+  // What the cell being edited held when its in-place editor opened, so
+  // that a handler refusing the edit can show it again.
   const QString& TextBeforeEdit() const { return textBeforeEdit_; }
+  // Closes the open in-place editor without taking its text; the cell keeps
+  // what it holds. A setEditText handler may call it: the editor is deleted
+  // once its own key handling has returned.
+  void EndEdit();
 
  signals:
   void setEditText(int column, int row, const QString& text);
+  // An in-place editor opened on the cell: an edit begins.
+  void editBegun(int column, int row);
 
  protected:
   void updateGeometries() override;
@@ -38,6 +44,7 @@ class StringGrid : public QTableWidget {
 
  private:
   friend class StringGridDelegate;
+  void EditBegins(const QModelIndex& cell);
   void UserEdited(int column, int row, const QString& text);
   void MakeCells(int fromRow);
   // The fixed cells are hidden here and shown by views of the same cells laid
@@ -54,6 +61,7 @@ class StringGrid : public QTableWidget {
 
   int fixedColumns_;
   int fixedRows_;
+  QPersistentModelIndex edited_;
   QString textBeforeEdit_;
   QTableView* corner_ = nullptr;
   QTableView* fixedRowView_ = nullptr;

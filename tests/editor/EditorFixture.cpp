@@ -3,8 +3,6 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -12,6 +10,14 @@
 #include "console/UnitMolecules.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/StringGrid.h"
+
+const char* const EveryGridInput =
+    "#T HF/STO-3G\n\nmixed\n\n0 1\n"
+    "O   0.000000  -0.958466   0.000000\n"
+    "H1 O 1.09\n"
+    "H2 O R H1 104.5\n"
+    "Variables:\n"
+    "R 0.96\n";
 
 void EditorFixture::OpenText(const std::string& text, int filterIndex, const QString& name) {
   Start();
@@ -41,23 +47,6 @@ void EditorFixture::TypeIntoCell(StringGrid* grid, int column, int row, const QS
   editor->selectAll();
   QTest::keyClicks(editor, text);
   QTest::keyClick(editor, Qt::Key_Return);
-}
-
-void EditorFixture::ExpectRefused(StringGrid* grid, int column, int row, const QString& typed, const QString& shown,
-                                  const std::string& saved) {
-  const std::size_t told = dialogs.CallsOf(ScriptedDialogs::Kind::Message).size();
-  QLineEdit* editor = OpenCellEditor(grid, column, row);
-  ASSERT_NE(editor, nullptr);
-  editor->selectAll();
-  QGuiApplication::clipboard()->setText(typed);
-  QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
-  QTest::keyClick(editor, Qt::Key_Return);
-  EXPECT_EQ(grid->Cell(column, row), shown) << typed.toStdString();
-  const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
-  ASSERT_EQ(messages.size(), told + 1) << typed.toStdString();
-  EXPECT_TRUE(messages.back().Text.contains(typed)) << typed.toStdString();
-  SaveAndReload();
-  EXPECT_EQ(ReadFile(QString::fromStdString(SelectedFile().Path)), saved) << typed.toStdString();
 }
 
 MolFile EditorFixture::SaveAndReload() {

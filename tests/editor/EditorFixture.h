@@ -24,12 +24,6 @@ class EditorFixture : public FormsFixture {
   // Each keystroke of `text` reaches the grid's handler; the editor is then closed.
   static void TypeIntoCell(StringGrid* grid, int column, int row, const QString& text);
 
-  // Pastes `typed`, a number a double cannot hold, into the cell as one
-  // edit: the cell shows `shown` again, the user is told of `typed`, and
-  // saving writes `saved` into the selected molecule's file.
-  void ExpectRefused(StringGrid* grid, int column, int row, const QString& typed, const QString& shown,
-                     const std::string& saved);
-
   // Saves the selected molecule in place through the console's Save action
   // and reads the file back as the same type.
   MolFile SaveAndReload();
@@ -42,3 +36,7 @@ class EditorFixture : public FormsFixture {
   static MolFile& SelectedFile();
   static MolGL& SelectedModel();
 };
+
+// Something in every grid that takes typing: a Cartesian atom, a Z-matrix
+// atom with a number and one with the variable R.
+extern const char* const EveryGridInput;

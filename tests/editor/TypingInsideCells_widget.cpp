@@ -13,15 +13,6 @@
 
 namespace {
 
-// A Cartesian atom, and a Z-matrix whose distance is the variable R.
-const char* const MixedInput =
-    "#T HF/STO-3G\n\nmixed\n\n0 1\n"
-    "O   0.000000  -0.958466   0.000000\n"
-    "H1 O 1.09\n"
-    "H2 O R H1 104.5\n"
-    "Variables:\n"
-    "R 0.96\n";
-
 class TypingInsideCells : public EditorFixture {
  protected:
   // Opens the cell's editor, presses Home and `rights` times Right, types
@@ -56,7 +47,7 @@ struct Typing {
 };
 
 TEST_F(TypingInsideCells, EveryEditableGridKeepsTheCursorWhereTheUserTypes) {
-  OpenText(MixedInput);
+  OpenText(EveryGridInput);
   const Typing typings[] = {
       {"Cartesian", FormMoleculeEdit->StringGridCartesianData, 4, 0, "12", "1-0.958466\n12-0.958466",
        [] { return SelectedFile().CartesianData.Positions.at(0).y; }, 12.0},
@@ -75,7 +66,7 @@ TEST_F(TypingInsideCells, EveryEditableGridKeepsTheCursorWhereTheUserTypes) {
 }
 
 TEST_F(TypingInsideCells, ASelectionInsideTheCellIsReplacedByWhatIsTyped) {
-  OpenText(MixedInput);
+  OpenText(EveryGridInput);
   StringGrid* grid = FormMoleculeEdit->StringGridCartesianData;
   QLineEdit* editor = OpenCellEditor(grid, 5, 1);
   ASSERT_NE(editor, nullptr);
