@@ -31,15 +31,11 @@ TEST(FileFilter, EveryEntryReachesQtWithItsOwnPatterns) {
 }
 
 TEST(FileFilter, ADescriptionShowsEveryPatternOnce) {
-  const QStringList names = QtNameFilters(ParseFilter(QStringLiteral(
-      "spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx)|*.dx|Comma Separated File|*.csv|"
-      "Scan (with Animation)|*.log|Rest (*.txt, *.x)|*.txt")));
-  ASSERT_EQ(names.size(), 5);
+  const QStringList names =
+      QtNameFilters(ParseFilter(QStringLiteral("spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File|*.dx")));
+  ASSERT_EQ(names.size(), 2);
   EXPECT_EQ(names[0], QStringLiteral("spaces separated file (*.txt *.dat)"));
   EXPECT_EQ(names[1], QStringLiteral("J-CAMP DX File (*.dx)"));
-  EXPECT_EQ(names[2], QStringLiteral("Comma Separated File (*.csv)"));
-  EXPECT_EQ(names[3], QStringLiteral("Scan (with Animation) (*.log)"));
-  EXPECT_EQ(names[4], QStringLiteral("Rest (*.txt, *.x) (*.txt)"));  // *.x is no pattern of its own
   EXPECT_TRUE(QtNameFilters(ParseFilter(QString())).isEmpty());
 }
 

@@ -80,18 +80,17 @@ TEST_F(SaveDialogFolder, TheInitialFolderServesANameWithoutAFolderOrWithAMissing
   EXPECT_EQ(offered.Name, QStringLiteral("water.gjf"));
 }
 
-// Qt filters by a name's last parenthesised group: every pattern must stand
-// there, and once only, also where the description shows some of them.
+// Qt filters by a name's last parenthesised group: every pattern stands
+// there, once, also where the description shows some of them.
 TEST_F(SaveDialogFolder, EachFilterNameShowsAllItsPatternsOnce) {
-  dialog.Filter = QStringLiteral("spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx;*.jdx)|*.dx;*.jdx|"
-                                 "連番BMPファイル(AAA?????.bmp)|*.bmp|Mopac Input File(*.mop *.dat)|*.mop;*.dat");
+  dialog.Filter = QStringLiteral(
+      "spaces separated file (*.txt)|*.txt;*.dat|J-CAMP DX File (*.dx;*.jdx)|*.dx;*.jdx|連番BMPファイル(AAA?????.bmp)|*.bmp");
   dialog.FilterIndex = 2;
   dialog.FileName = Folder("mopac") + QStringLiteral("/ir.jdx");
   const Offered offered = RunAndAccept(dialog);
   EXPECT_EQ(offered.Filters, (QStringList{QStringLiteral("spaces separated file (*.txt *.dat)"),
                                           QStringLiteral("J-CAMP DX File (*.dx *.jdx)"),
-                                          QStringLiteral("連番BMPファイル(AAA?????.bmp) (*.bmp)"),
-                                          QStringLiteral("Mopac Input File(*.mop *.dat)")}));
+                                          QStringLiteral("連番BMPファイル(AAA?????.bmp) (*.bmp)")}));
   EXPECT_EQ(offered.Filter, offered.Filters.value(1));
   EXPECT_EQ(dialog.FilterIndex, 2);
 }
