@@ -44,6 +44,25 @@ bool IsWholeNumber(const std::string& token) {
   return token.find_first_not_of("0123456789") == std::string::npos;
 }
 
+// The mode numbers heading a block of one, two or three modes. Two whole
+// numbers are also what a displacement row cut after its atomic number
+// leaves ("  12   6"): a pair counts only where it goes on from the modes
+// read before.
+bool IsModeNumberLine(const NormalModes& modes, const Tokens& tokens) {
+  const std::size_t n = tokens.size();
+  if (n < 1 || n > 3) return false;
+  if (!std::all_of(tokens.begin(), tokens.end(), IsWholeNumber)) return false;
+  if (n != 2) return true;
+  const std::uint32_t next = modes.ModeNumbers.empty() ? 1 : modes.ModeNumbers.back() + 1;
+  return ReadUnsigned(tokens[0]) == next && ReadUnsigned(tokens[1]) == next + 1;
+}
+
+// The modes of a displacement header or row of `tokens` tokens (atom, atomic
+// number, then x, y, z of each mode); 0 for any other width.
+std::size_t DisplacementColumns(std::size_t tokens) {
+  return tokens == 5 || tokens == 8 || tokens == 11 ? (tokens - 2) / 3 : 0;
+}
+
 // Letters and punctuation from ':' to '~' begin a symmetry label.
 bool BeginsLikeLabel(const std::string& token) { return token[0] >= ':' && token[0] <= '~'; }
 
@@ -113,7 +132,7 @@ std::string_view ShortFirstToken(const std::string& line, std::array<char, kLong
   return {buffer.data(), length};
 }
 
-// One displacement row of a block of `modes` modes (1 or 3) into the last
+// One displacement row of a block of `modes` modes (1 to 3) into the last
 // `modes` records.
 void AppendDisplacementRow(NormalModes& data, const Tokens& tokens, std::size_t modes) {
   if (data.Displacements.size() < modes) return;
@@ -159,8 +178,8 @@ struct OrientationTables {
 
 }  // namespace
 
-// A three-mode block of the frequency section (one-mode blocks have 5 tokens
-// in the displacement rows and header instead of 11):
+// A three-mode block of the frequency section (a block of one or two modes
+// has 5 or 8 tokens in its displacement rows and header instead of 11):
 //                       1                      2                      3
 //                      A1                     A1                     B2
 //  Frequencies --   1827.1596              4070.2237              4188.6013
@@ -175,7 +194,7 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   const bool symmetryMayFollow = afterModeNumbers;
   afterModeNumbers = false;
 
-  if ((n == 1 || n == 3) && std::all_of(tokens.begin(), tokens.end(), IsWholeNumber)) {
+  if (IsModeNumberLine(modes, tokens)) {
     modes.ReadingDisplacements = false;
     for (const std::string& token : tokens) modes.ModeNumbers.push_back(ReadUnsigned(token));
     afterModeNumbers = true;
@@ -183,7 +202,7 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   // Only the line under the mode numbers holds labels: elsewhere three tokens
   // are "Frequencies -- x" of a one-mode block or the heading of a
   // high-precision block.
-  if (symmetryMayFollow && (n == 1 || n == 3) && BeginsLikeLabel(tokens[0]))
+  if (symmetryMayFollow && n >= 1 && n <= 3 && BeginsLikeLabel(tokens[0]))
     modes.Symmetries.insert(modes.Symmetries.end(), tokens.begin(), tokens.end());
 
   // Rows without a table ("Dip. str.", "Rot. str.", "E-M angle" of a VCD
@@ -196,10 +215,11 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   ReadValueRow(tokens, {"Depolar"}, modes.Depolarizations);
 
   // Rows before the header test, so that the header is never a row.
-  if (modes.ReadingDisplacements && (n == 5 || n == 11)) AppendDisplacementRow(modes, tokens, n / 3);
-  if ((n == 5 || n == 11) && BeginsWith(tokens, {"Atom", "AN"})) {
+  const std::size_t blockModes = DisplacementColumns(n);
+  if (modes.ReadingDisplacements && blockModes > 0) AppendDisplacementRow(modes, tokens, blockModes);
+  if (blockModes > 0 && BeginsWith(tokens, {"Atom", "AN"})) {
     modes.ReadingDisplacements = true;
-    modes.Displacements.resize(modes.Displacements.size() + n / 3);
+    modes.Displacements.resize(modes.Displacements.size() + blockModes);
   }
 }
 

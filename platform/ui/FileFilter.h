@@ -12,8 +12,10 @@ struct FilterEntry {
 
 QList<FilterEntry> ParseFilter(const QString& filter);
 
-// Qt takes a name filter's patterns from its last parenthesised group, so the
-// patterns are appended unless the description already ends with exactly them.
+// Qt takes a name filter's patterns from its last parenthesised group, so
+// each name ends with all of its entry's patterns, once: a description that
+// ends by listing some of them has that list replaced, any other gets them
+// appended.
 QStringList QtNameFilters(const QList<FilterEntry>& entries);
 
 // 1-based position of `nameFilter` among the Qt name filters; entries that

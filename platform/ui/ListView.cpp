@@ -1,5 +1,7 @@
 #include "ListView.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QSignalBlocker>
 
@@ -29,7 +31,10 @@ void ListView::SetColumns(const QList<Column>& columns) {
   QStringList captions;
   for (const Column& column : columns) captions.append(column.Caption);
   setHeaderLabels(captions);
-  captionWidth_ = columns.isEmpty() ? 0 : columns.front().Width;
+  widths_.clear();
+  for (const Column& column : columns) widths_.append(column.Width);
+  widestAdvances_ = QList<int>(columns.size(), 0);
+  widestCells_ = QList<QPersistentModelIndex>(columns.size());
   for (int i = 0; i < columns.size(); ++i) {
     if (columns[i].Width == AutoSize) {
       header()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
@@ -47,8 +52,9 @@ void ListView::Clear() {
     clear();
   }
   filling_ = false;
-  widestCaptionAdvance_ = 0;
-  if (captionWidth_ != AutoSize) setColumnWidth(0, captionWidth_);
+  widestAdvances_.fill(0);
+  widestCells_.fill(QPersistentModelIndex());
+  if (!widths_.isEmpty() && widths_[0] != AutoSize) setColumnWidth(0, widths_[0]);
 }
 
 QTreeWidgetItem* ListView::AddItem(const QString& caption, int imageIndex, const QStringList& subItems) {
@@ -60,22 +66,38 @@ QTreeWidgetItem* ListView::AddItem(const QString& caption, int imageIndex, const
   filling_ = true;
   addTopLevelItem(item);
   filling_ = false;
-  FitCaption(item);
+  NoteWidestTexts(item);
   return item;
 }
 
-void ListView::FitCaption(QTreeWidgetItem* item) {
-  if (captionWidth_ == AutoSize) return;
-  // Only a caption wider than those before can need more room: the row's
-  // full measure (icon, margins, text) is taken for it alone.
-  const int advance = fontMetrics().horizontalAdvance(item->text(0));
-  if (advance <= widestCaptionAdvance_) return;
-  widestCaptionAdvance_ = advance;
-  const QModelIndex index = indexFromItem(item, 0);
+void ListView::NoteWidestTexts(QTreeWidgetItem* item) {
+  // Only a text wider than those before can need more room: the cell's full
+  // measure (icon, margins, text) is taken for it alone.
+  for (int column = 0; column < widths_.size(); ++column) {
+    const int advance = fontMetrics().horizontalAdvance(item->text(column));
+    if (advance <= widestAdvances_[column]) continue;
+    widestAdvances_[column] = advance;
+    widestCells_[column] = indexFromItem(item, column);
+    // The header fits the other AutoSize columns through sizeHintForColumn;
+    // other designed columns keep their width.
+    if (column == 0 && widths_[0] != AutoSize) {
+      const int needed = CellWidth(widestCells_[0]);
+      if (needed > columnWidth(0)) setColumnWidth(0, needed);
+    }
+  }
+}
+
+int ListView::CellWidth(const QModelIndex& cell) const {
   QStyleOptionViewItem option;
   initViewItemOption(&option);
-  const int needed = itemDelegateForIndex(index)->sizeHint(option, index).width();
-  if (needed > columnWidth(0)) setColumnWidth(0, needed);
+  return itemDelegateForIndex(cell)->sizeHint(option, cell).width();
+}
+
+int ListView::sizeHintForColumn(int column) const {
+  // Qt measures only the rows in view.
+  const int inView = QTreeWidget::sizeHintForColumn(column);
+  const QPersistentModelIndex widest = widestCells_.value(column);
+  return widest.isValid() ? std::max(inView, CellWidth(widest)) : inView;
 }
 
 void ListView::doItemsLayout() {

@@ -4,9 +4,12 @@
 // through SelectRow) really selects; clearing or refilling the list raises
 // nothing. The caption column (the rows' numbers) grows beyond its designed
 // width as far as its widest caption needs, so that no number is cut short,
-// and goes back to it when the list is cleared.
+// and goes back to it when the list is cleared; a column that fits its
+// contents fits the widest text of every row, not only of the rows in view.
 #pragma once
 
+#include <QList>
+#include <QPersistentModelIndex>
 #include <QStringList>
 #include <QTreeWidget>
 
@@ -40,6 +43,8 @@ class ListView : public QTreeWidget {
   // Lays the rows out and sees that they are drawn, also when this runs
   // while the window paints.
   void doItemsLayout() override;
+  // What a column that fits its contents is sized to.
+  int sizeHintForColumn(int column) const override;
 
  signals:
   void selectItem(QTreeWidgetItem* item, bool selected);
@@ -47,8 +52,12 @@ class ListView : public QTreeWidget {
 
  private:
   void SelectionChanged();
-  void FitCaption(QTreeWidgetItem* item);
+  void NoteWidestTexts(QTreeWidgetItem* item);
+  int CellWidth(const QModelIndex& cell) const;
   bool filling_ = false;
-  int captionWidth_ = 0;         // designed
-  int widestCaptionAdvance_ = 0;  // of the captions since the last Clear
+  QList<int> widths_;  // designed, or AutoSize
+  // Per column, since the last Clear: the advance of its widest text, and
+  // that text's cell, measured again whenever the column is fitted.
+  QList<int> widestAdvances_;
+  QList<QPersistentModelIndex> widestCells_;
 };
