@@ -132,10 +132,9 @@ void TFormGL::SaveWindowNormalModeExecute() {
   TimeStepSaved = true;
   SavedTimeStep = TimeStep;
   TimeStep = step;
-  const MolGL& model = *FormMolecules->SelectedMolGL;
-  RecordedMode = RecordedModeMotion{static_cast<std::size_t>(&model - MolGLs.data()),
-                                    static_cast<std::size_t>(mode - model.Modes.data()), mode->ModeNumber,
-                                    FramesPerPeriod * step};
+  RecordedMode = RecordedModeMotion{static_cast<std::size_t>(FormMolecules->SelectedIndex),
+                                    static_cast<std::size_t>(mode - FormMolecules->SelectedMolGL->Modes.data()),
+                                    mode->ModeNumber, FramesPerPeriod * step};
   // Half a step short of F + 1 steps: the clock, a sum of steps, may land a
   // rounding below F + 1 steps, which would store the next period's first
   // image too. Images 1 to F are stored either way.
