@@ -160,8 +160,9 @@ bool TakeAttributes(int fd, const std::string& old) {
 
 // The owner and group of the file `old` at `path` for the new file `fd`, its
 // extended attributes, then its permission bits (a change of owner may clear
-// some). Only root may give a file away, and only to a group it is in may an
-// owner move one.
+// some), with the owner's read and write while it is written, since a writer
+// may open it again by name; the commit takes them away again. Only root may
+// give a file away, and only to a group it is in may an owner move one.
 bool TakeOwnership(int fd, const std::string& path, const struct stat& old) {
   struct stat info {};
   if (::fstat(fd, &info) != 0) return false;
@@ -240,11 +241,9 @@ void FileReplacement::WriteInPlace(int reason, InPlaceWrite inPlace) {
     path_ = target_;
     return;
   }
-  inPlaceRefused_ = true;
   Fail(reason);
+  result_.InPlaceCause = reason;
 }
-
-std::string FileReplacement::Folder() const { return FolderOf(target_); }
 
 // False, with errno set, when no temporary file can be made, or (EPERM) when
 // it cannot have the owner, group and attributes of the file `old` it replaces.
@@ -271,6 +270,7 @@ bool FileReplacement::CreateTemporary(const struct stat* old) {
     }
     fd_ = fd;
     path_ = temp;
+    if (old) mode_ = old->st_mode & 0777;
     return true;
   }
   errno = EEXIST;
@@ -282,7 +282,8 @@ SaveResult FileReplacement::Commit() {
   const std::string written = path_;
   const bool inPlace = InPlace();
   const int file = inPlace ? ::open(written.c_str(), O_WRONLY | O_CLOEXEC) : fd_;
-  const bool ok = file >= 0 && ::fsync(file) == 0 && (inPlace || ::rename(written.c_str(), target_.c_str()) == 0);
+  const bool ok = file >= 0 && (!mode_ || inPlace || ::fchmod(file, *mode_) == 0) && ::fsync(file) == 0 &&
+                  (inPlace || ::rename(written.c_str(), target_.c_str()) == 0);
   if (ok) SyncFolder(target_);
   else Fail(errno);
   path_.clear();
@@ -292,8 +293,8 @@ SaveResult FileReplacement::Commit() {
   return result_;
 }
 
-SaveResult ReplaceFileWithBytes(const std::string& target, std::string_view bytes) {
-  FileReplacement replacement(target, InPlaceWrite::Allowed);
+SaveResult ReplaceFileWithBytes(const std::string& target, std::string_view bytes, InPlaceWrite inPlace) {
+  FileReplacement replacement(target, inPlace);
   if (replacement.Path().empty()) return replacement.Result();
   const int error = WriteFile(replacement.Path(), bytes);
   if (error != 0) return SaveResult::Failed(error);

@@ -7,6 +7,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@
 struct SaveResult {
   bool Ok = true;
   std::string Reason;
+  // Set when the save was refused because only writing in place could
+  // replace the file: why it would have to be (EMLINK the file has other
+  // names, EACCES the folder takes no new file, EPERM a new file could not
+  // have the old one's owner, group or attributes).
+  int InPlaceCause = 0;
   explicit operator bool() const { return Ok; }
   static SaveResult Failed(int error);
 };
@@ -57,10 +63,8 @@ class FileReplacement {
   // Path() is the target itself.
   bool InPlace() const { return fd_ < 0 && !path_.empty(); }
   // Nothing can be written only because the target would have to be
-  // written in place, which was refused.
-  bool InPlaceRefused() const { return inPlaceRefused_; }
-  // The folder of the target, a link resolved.
-  std::string Folder() const;
+  // written in place, which was refused; Result().InPlaceCause says why.
+  bool InPlaceRefused() const { return result_.InPlaceCause != 0; }
   // Flushes the written file to the disk and puts it in the target's place.
   SaveResult Commit();
 
@@ -73,9 +77,12 @@ class FileReplacement {
   std::string path_;
   int fd_ = -1;  // the temporary file, locked while this save owns it
   SaveResult result_;
-  bool inPlaceRefused_ = false;
+  // The replaced file's permission bits, given to the new file before the
+  // rename; none for a new file.
+  std::optional<mode_t> mode_;
 };
 
 // The whole of `bytes` as the new contents of `target`, or nothing changed
 // (written in place, a failure after the reservation may leave a mix).
-SaveResult ReplaceFileWithBytes(const std::string& target, std::string_view bytes);
+SaveResult ReplaceFileWithBytes(const std::string& target, std::string_view bytes,
+                                InPlaceWrite inPlace = InPlaceWrite::Allowed);

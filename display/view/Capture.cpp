@@ -10,6 +10,7 @@
 #include "UnitGL.h"
 #include "console/SaveTarget.h"
 #include "console/UnitMolecules.h"
+#include "core/Geometry.h"
 #include "display/capture/CaptureNames.h"
 #include "platform/ui/FileNameText.h"
 #include "platform/ui/ListView.h"
@@ -21,20 +22,32 @@ const QString kNoFramesText = QStringLiteral("アニメーションにフレー�
 const QString kNoPeriodText =
     QStringLiteral("選択中の基準振動は振動数が 0 で周期がないため、連番画像を保存できません。");
 const QString kFullText = QStringLiteral("は最大の大きさ (1 GiB) に達したため、録画を終了しました。");
+const QString kNoGLText = QStringLiteral("OpenGL で描画できないため、画面を保存できません。");
 
 std::string Encode(const CaptureImage& image, bool jpeg) { return jpeg ? EncodeJpeg(image, 100) : EncodeBmp(image); }
 
-// Writes one picture whole or not at all; says so when it cannot.
-bool SaveImage(QWidget* parent, const CaptureImage& image, bool jpeg, const std::string& name) {
+// Writes one picture whole or not at all; says so when it cannot. The images
+// of a recording are never written in place, as its AVI file is not.
+bool SaveImage(QWidget* parent, const CaptureImage& image, bool jpeg, const std::string& name, InPlaceWrite inPlace) {
   const std::string bytes = Encode(image, jpeg);
-  const SaveResult saved = bytes.empty() ? SaveResult{false, {}} : ReplaceFileWithBytes(name, bytes);
-  if (!saved) ShowCouldNotSave(parent, FromFileName(name), saved.Reason);
+  const SaveResult saved = bytes.empty() ? SaveResult{false, {}} : ReplaceFileWithBytes(name, bytes, inPlace);
+  if (saved.InPlaceCause != 0) ShowMessage(parent, NotReplaceableInPlaceText(FromFileName(name), saved.InPlaceCause));
+  else if (!saved) ShowCouldNotSave(parent, FromFileName(name), saved.Reason);
   return saved.Ok;
+}
+
+// Without a GL context nothing is drawn to save (start-up has said why): said
+// before a name is asked for.
+bool CanDrawPicture(TFormGL& view) {
+  if (view.MakeCurrent()) return true;
+  ShowMessage(&view, kNoGLText);
+  return false;
 }
 
 }  // namespace
 
 void TFormGL::SaveWindowImageExecute() {
+  if (!CanDrawPicture(*this)) return;
   SaveDialog.Filter = QStringLiteral("Bitmap Image(*.bmp)|*.bmp|Jpeg Image(*.jpg)|*.jpg");
   if (!SaveDialog.Execute(this)) return;
   const bool jpeg = SaveDialog.FilterIndex == 2;
@@ -55,10 +68,11 @@ void TFormGL::SaveWindowImageExecute() {
   RenderScene();
   const CaptureImage image = ReadRenderTarget();
   CaptureBuffer = std::move(recording);
-  SaveImage(this, image, jpeg, name);
+  SaveImage(this, image, jpeg, name, InPlaceWrite::Allowed);
 }
 
 void TFormGL::SaveWindowAnimationExecute() {
+  if (!CanDrawPicture(*this)) return;
   // A project without frames has no end time to record to.
   const std::optional<long double> last = FormMolecules ? FormMolecules->Animation.Last() : std::nullopt;
   if (AnimationMode && !last) return ShowMessage(this, kNoFramesText);
@@ -103,7 +117,7 @@ void TFormGL::SaveWindowNormalModeExecute() {
       !FormMolecules->SelectedMolFile || !FormMolecules->SelectedMolGL)
     return;
   const NormalMode* mode = FormMolecules->SelectedNormalMode();
-  if (!mode || FramesPerPeriod < 1) return;
+  if (!mode || FramesPerPeriod < 1 || !CanDrawPicture(*this)) return;
   // An imaginary mode, printed with a negative frequency, vibrates with the
   // period of its absolute one; a mode of frequency 0 has no period.
   const long double step = NormalModeTimeStep(std::fabs(mode->Frequency), FramesPerPeriod);
@@ -118,11 +132,31 @@ void TFormGL::SaveWindowNormalModeExecute() {
   TimeStepSaved = true;
   SavedTimeStep = TimeStep;
   TimeStep = step;
+  RecordedMode = RecordedModeMotion{static_cast<std::size_t>(FormMolecules->SelectedIndex),
+                                    static_cast<std::size_t>(mode - FormMolecules->SelectedMolGL->Modes.data()),
+                                    mode->ModeNumber, FramesPerPeriod * step};
   // Half a step short of F + 1 steps: the clock, a sum of steps, may land a
   // rounding below F + 1 steps, which would store the next period's first
   // image too. Images 1 to F are stored either way.
   RecordEndTime = (FramesPerPeriod + 0.5L) * TimeStep;
   ArmRecording();
+}
+
+void TFormGL::MoveRecordedMode() {
+  if (!RecordedMode || RecordedMode->Model >= MolGLs.size()) return;
+  MolGL& model = MolGLs[RecordedMode->Model];
+  if (RecordedMode->Mode >= model.Modes.size()) return;
+  NormalMode& mode = model.Modes[RecordedMode->Mode];
+  // A ticked mode moves with the pass already.
+  if (mode.Animate || mode.ModeNumber != RecordedMode->ModeNumber) return;
+  // From its phase as it stands, one period over the recording's clock; the
+  // flag and the phase are the view's own, and stay so.
+  const long double phase = mode.Phase;
+  mode.Animate = true;
+  mode.Phase += 2.0L * Pi * CurrentTime / RecordedMode->Period;
+  model.ApplyModePhases();
+  mode.Phase = phase;
+  mode.Animate = false;
 }
 
 void TFormGL::ArmRecording() {
@@ -158,7 +192,7 @@ void TFormGL::StartCapture() {
   // A recording's length is not known beforehand, so it is never written in
   // place: the folder must take the new file.
   if (AviReplacement->InPlaceRefused()) {
-    failure = NotWritableText(FromFileName(AviReplacement->Folder()), AviReplacement->Result().Reason);
+    failure = NotReplaceableInPlaceText(FromFileName(AviFileName), AviReplacement->Result().InPlaceCause);
   } else if (AviReplacement->Path().empty() || !AviFile->Open(AviReplacement->Path())) {
     failure = WithSystemReason(QStringLiteral("Unable to open avi file."), AviReplacement->Result().Reason);
   } else if (!AviFile->SetFormat(FrameWidth, FrameHeight, FrameRate, codec, CompressorVars.Quality)) {
@@ -190,7 +224,7 @@ void TFormGL::CaptureFrame() {
     return;
   }
   const std::string name = SeriesFileName(ImagePrefix, CurrentTime, TimeStep, SeriesJpeg);
-  if (!SaveImage(this, image, SeriesJpeg, name)) StopCapture();
+  if (!SaveImage(this, image, SeriesJpeg, name, InPlaceWrite::Refused)) StopCapture();
 }
 
 void TFormGL::FinishAviFile() {
@@ -213,6 +247,7 @@ void TFormGL::StopCapture() {
     TimeStep = SavedTimeStep;
     TimeStepSaved = false;
   }
+  RecordedMode.reset();
   if (ImageSeries) {
     ImageSeries = false;
   } else {

@@ -8,6 +8,7 @@
 
 void TFormGL::ApplicationIdle() {
   for (MolGL& model : MolGLs) model.Update(CurrentTime);
+  MoveRecordedMode();
   RenderScene();
   std::optional<long double> first, last;
   if (FormMolecules) {

@@ -3,7 +3,9 @@
 // idle pass (a zero-interval timer) renders the scene and moves the clock.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,6 +123,16 @@ class TFormGL : public QMainWindow {
   // While set, each render pass draws into it instead of the window: a
   // capture at a size other than the window's.
   std::unique_ptr<QOpenGLFramebufferObject> CaptureBuffer;
+  // The mode that a normal-mode recording shows moving, ticked or not: the
+  // places of its model in MolGLs and of the mode in the model's Modes, its
+  // number, and its period in fs.
+  struct RecordedModeMotion {
+    std::size_t Model = 0;
+    std::size_t Mode = 0;
+    std::int32_t ModeNumber = 0;
+    long double Period = 0.0L;
+  };
+  std::optional<RecordedModeMotion> RecordedMode;
 
   // --- Operations -----------------------------------------------------------
   // Makes the view's context current on its surface; false without one.
@@ -197,6 +209,9 @@ class TFormGL : public QMainWindow {
   void ArmRecording();
   // Ends the AVI file: renamed over AviFileName when all went well.
   void FinishAviFile();
+  // Places the atoms of a pass of a normal-mode recording along the recorded
+  // mode when it is not ticked, leaving its flag and phase as they are.
+  void MoveRecordedMode();
 };
 
 extern TFormGL* FormGL;

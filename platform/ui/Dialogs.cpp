@@ -1,6 +1,7 @@
 #include "Dialogs.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include <QColorDialog>
 #include <QDir>
@@ -109,6 +110,22 @@ QString CouldNotSaveText(const QString& name, const std::string& reason) {
 
 QString NotWritableText(const QString& name, const std::string& reason) {
   return WithSystemReason(name + QStringLiteral("は書き込みできません。"), reason);
+}
+
+QString NotReplaceableInPlaceText(const QString& name, int cause) {
+  QString why;
+  switch (cause) {
+    case EMLINK:
+      why = QStringLiteral("このファイルには別の名前 (ハードリンク) もあります。");
+      break;
+    case EACCES:
+      why = QStringLiteral("フォルダーに新しいファイルを作れません。");
+      break;
+    default:
+      why = QStringLiteral("新しいファイルに元の所有者、グループ、属性を付けられません。");
+      break;
+  }
+  return NotWritableText(name) + QLatin1Char('\n') + why + QStringLiteral("録画はファイルをその場で書き換えません。");
 }
 
 QString CouldNotReadText(const QString& name) { return name + QStringLiteral("を読み込めませんでした。"); }

@@ -66,6 +66,9 @@ QString CouldNotSaveText(const QString& name, const std::string& reason = {});
 QString NotWritableText(const QString& name, const std::string& reason = {});
 QString CannotDeleteText(const QString& name, const std::string& reason = {});
 QString CouldNotReadText(const QString& name);
+// A recording's file refused because only writing it in place could replace
+// it; `cause` is why (EMLINK, EACCES or EPERM, as the file replacement gives).
+QString NotReplaceableInPlaceText(const QString& name, int cause);
 void ShowCouldNotSave(QWidget* parent, const QString& name, const std::string& reason = {});
 void ShowNotWritable(QWidget* parent, const QString& name, const std::string& reason = {});
 void ShowCannotDelete(QWidget* parent, const QString& name, const std::string& reason = {});

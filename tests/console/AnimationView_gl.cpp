@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <QImage>
+#include <QRect>
 #include <QToolButton>
 
 #include "console/UnitMolecules.h"
@@ -26,8 +28,8 @@ class AnimationView : public FormsFixture {
     }
     FormsFixture::TearDown();
   }
-  // The top-left corner, where the example puts its texts.
-  static int Corner(const ViewFrame& p) { return p.Drawn(0, p.Height * 3 / 4, p.Width / 4, p.Height); }
+  // The lower-left corner, where the example puts its texts.
+  static int Corner(const ViewFrame& p) { return p.Drawn(0, 0, p.Width / 4, p.Height / 4); }
   static int Middle(const ViewFrame& p) {
     return p.Drawn(p.Width * 3 / 8, p.Height * 3 / 8, p.Width * 5 / 8, p.Height * 5 / 8);
   }
@@ -78,4 +80,25 @@ TEST_F(AnimationView, PlayShowsEveryFrame) {
     shown.insert(FormMolecules->Animation.Current());
   }
   EXPECT_EQ(shown.size(), FormMolecules->Animation.Frames.size());
+}
+
+// The example's texts in a capture of the default 320 x 240, the size of its
+// recordings, stand whole and apart: no text pixel on the picture's edge, and
+// a row of background between the time above and the frequency below.
+TEST_F(AnimationView, TheTextsStandWholeAndApartAtTheDefaultSize) {
+  for (auto& [time, frame] : FormMolecules->Animation.Frames) frame.Molecules.clear();  // the texts alone,
+  FormGL->FreqTextVisible = false;                                                       // the project's only
+  dialogs.ChooseFile(PathOf("water.bmp"), 1);
+  FormGL->SaveWindowImage->trigger();
+  const QImage image(PathOf("water.bmp"));
+  ASSERT_EQ(image.size(), QSize(320, 240));
+  QRect yellow, white;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      if (qRed(pixel) > 200 && qGreen(pixel) > 200) (qBlue(pixel) < 100 ? yellow : white) |= QRect(x, y, 1, 1);
+    }
+  }
+  for (const QRect& text : {yellow, white}) EXPECT_TRUE(QRect(1, 1, 318, 238).contains(text));
+  EXPECT_LT(yellow.bottom() + 1, white.top());
 }

@@ -10,12 +10,14 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QToolButton>
 #include <QDir>
 #include <QImage>
+#include <QOpenGLContext>
 #include <QStatusBar>
 #include <QTest>
 
@@ -313,17 +315,43 @@ TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
 }
 
 // A recording cannot reserve its length, so a file that only an in-place
-// write could replace (one with a second name) is refused, naming the folder.
+// write could replace (one with a second name) is refused, naming it and
+// why: an AVI file and every image of a series alike.
 TEST_F(Capture, ARecordingIsNeverWrittenInPlace) {
   StartWith();
   const QString movie = WriteFile("movie.avi", "mine");
+  const QString keep = WriteFile("keep.bmp", "mine too");
   ASSERT_EQ(::link(movie.toLocal8Bit().constData(), PathOf("copy.avi").toLocal8Bit().constData()), 0);
+  ASSERT_EQ(::link(keep.toLocal8Bit().constData(), PathOf("run00001.bmp").toLocal8Bit().constData()), 0);
   dialogs.ChooseFile(movie, 1);
   dialogs.AnswerMessage(true);
   FormGL->SaveWindowAnimation->trigger();
-  EXPECT_EQ(Messages().back(), NotWritableText(folder.path(), std::strerror(EMLINK)));
+  EXPECT_EQ(Messages().back(), NotReplaceableInPlaceText(movie, EMLINK));
+  EXPECT_TRUE(Messages().back().startsWith(movie + QStringLiteral("は書き込みできません。\n")));
+  EXPECT_TRUE(Messages().back().contains(QStringLiteral("ハードリンク")));
+  ExpectIdle();
+
+  dialogs.ChooseFile(PathOf("run.bmp"), 2);
+  FormGL->SaveWindowAnimation->trigger();
+  EXPECT_EQ(RunRecording(), 1);
+  EXPECT_EQ(Messages().back(), NotReplaceableInPlaceText(PathOf("run00001.bmp"), EMLINK));
   ExpectIdle();
   EXPECT_EQ(ReadAll(movie), "mine");
+  EXPECT_EQ(ReadAll(keep), "mine too");
+}
+
+// Without a context (start-up has said why) nothing can be drawn to save:
+// each capture says so before it asks for a name.
+TEST_F(Capture, WithoutAContextEachCaptureSaysSoAtOnce) {
+  StartWith({QStringLiteral(QUIVERA_EXAMPLES "/water.out")});
+  FormMolecules->ListViewNormalModes->SelectRow(1);
+  QOpenGLContext* context = std::exchange(FormGL->GLContext, nullptr);
+  for (QAction* action : {FormGL->SaveWindowImage, FormGL->SaveWindowAnimation, FormGL->SaveWindowNormalMode})
+    action->trigger();
+  FormGL->GLContext = context;
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::File).empty());
+  EXPECT_EQ(Messages(), std::vector<QString>(3, QStringLiteral("OpenGL で描画できないため、画面を保存できません。")));
+  ExpectIdle();
 }
 
 TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
@@ -337,6 +365,10 @@ TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   NormalMode* mode = FormMolecules->SelectedNormalMode();
   ASSERT_NE(mode, nullptr);
   const double period = 1e15 / (mode->Frequency * 299792458.0 * 100.0);
+  // Selecting a mode leaves it still in the view; its series shows it moving
+  // all the same, and leaves it as it was.
+  ASSERT_FALSE(mode->Animate);
+  mode->Phase = 0.25L;
   // An imaginary mode, printed with a negative frequency, has the period of its absolute one.
   for (const QString name : {"mode", "ts"}) {
     dialogs.ChooseFile(PathOf(name + ".jpg"), 2);
@@ -344,9 +376,14 @@ TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
     ASSERT_TRUE(FormGL->Recording);
     EXPECT_NEAR(static_cast<double>(FormGL->TimeStep * 4), period, 1e-9);
     EXPECT_EQ(RunRecording(), 5);
-    EXPECT_EQ(Files().filter(name).size(), 4);
-    EXPECT_EQ(Files().filter(name).back(), name + "00004.jpg");
+    EXPECT_EQ(Files().filter(name), QStringList({name + "00001.jpg", name + "00002.jpg", name + "00003.jpg",
+                                                 name + "00004.jpg"}));
+    EXPECT_NE(QImage(PathOf(name + "00001.jpg")), QImage(PathOf(name + "00002.jpg")));
+    EXPECT_NE(QImage(PathOf(name + "00002.jpg")), QImage(PathOf(name + "00003.jpg")));
     EXPECT_EQ(FormGL->TimeStep, 3.0L);
+    EXPECT_FALSE(mode->Animate);
+    EXPECT_EQ(mode->Phase, 0.25L);
+    EXPECT_FALSE(FormMolecules->CheckBoxNMSelectedAnimation->isChecked());
     ExpectIdle();
     mode->Frequency = -mode->Frequency;
   }

@@ -269,6 +269,7 @@ struct OwnershipCase {
 const OwnershipCase kOwnershipCases[] = {
     {"the owner keeps a group not its own", 0640, TestUser{4101, 4202, {4201}}, false, false},
     {"root keeps the user's owner and group", 0640, std::nullopt, false, false},
+    {"root keeps bits that refuse writing", 0444, std::nullopt, false, false},
     {"an owner outside the group cannot keep it", 0660, TestUser{4101, 4202, {}}, false, true},
     {"a group member cannot keep the owner", 0660, TestUser{4102, 4203, {4201}}, false, true},
     {"the sticky folder refuses a rename by a stranger", 0666, TestUser{4102, 4203, {}}, false, true},
