@@ -121,10 +121,7 @@ TEST(ToGaussianInput, MopacKeywordsGiveTheChargeLine) {
   const std::pair<const char*, const char*> cases[] = {
       {" PM7 CHARGE=1 DOUBLET UHF\nt\n", "1 2"},
       {"pm7 charge=-2 triplet\nt\n", "-2 3"},
-      {"PM7 +\nCHARGE=+1 QUARTET\nt\n", "1 4"},
-      {"PM7 &\nQUINTET\n", "0 5"},
-      {"SEXTET CHARGE=3\nt\n", "3 6"},
-      {"PM7 SINGLET\nt\n", "0 1"},
+      {"PM7 +\nCHARGE=+1 SEXTET\nt\n", "1 6"},
       {"PM7\nCHARGE=1 TRIPLET cation\n", "0 1"},
   };
   for (const auto& [keywords, chargeLine] : cases) {
