@@ -67,12 +67,13 @@ void MolFile::ToMolGL(MolGL& model) {
   // Grows with the atoms: references look up, never scan; once all are
   // placed, connections and modes find their atoms through it too.
   AtomIndex placed;
+  const ZMatrixFrame frame = ZMatrixFrameOf(*this);
   for (std::int32_t id : AtomIds.Ids) {
     Atom atom;
     atom.AtomicNumber = AtomIds.AtomicNumbers[id];
     atom.Id = id;
     std::int32_t partner = -1;
-    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model, placed);
+    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model, placed, frame);
     model.Atoms.push_back(atom);
     placed.Append(id);
     // As AddBond would: between the first atoms with these ids.

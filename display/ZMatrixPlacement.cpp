@@ -13,11 +13,11 @@ double Radians(double degrees) { return degrees * (1.0 / 180.0) * Pi; }
 bool IsZero(const Position<double>& v) { return v.x == 0.0 && v.y == 0.0 && v.z == 0.0; }
 
 // Third atom: bond reference A and angle reference B must lie on one axis.
-Position<double> PlaceByAngle(const Position<double>& a, const Position<double>& b, double r,
-                              double theta) {
+Position<double> PlaceByAngle(const Position<double>& a, const Position<double>& b, double r, double theta,
+                              ZMatrixFrame frame) {
   const double c = r * std::cos(theta), s = r * std::sin(theta);
   if (a.y == 0.0 && a.z == 0.0 && b.y == 0.0 && b.z == 0.0)
-    return {a.x >= b.x ? a.x - c : a.x + c, a.y - s, a.z, 1.0};
+    return {a.x >= b.x ? a.x - c : a.x + c, frame == ZMatrixFrame::Mopac ? a.y + s : a.y - s, a.z, 1.0};
   if (a.x == 0.0 && a.z == 0.0 && b.x == 0.0 && b.z == 0.0)
     return {a.x, a.y >= b.y ? a.y - c : a.y + c, a.z - s, 1.0};
   if (a.x == 0.0 && a.y == 0.0 && b.x == 0.0 && b.y == 0.0)
@@ -60,8 +60,18 @@ Position<double> PlaceByDihedral(const Position<double>& a, const Position<doubl
 
 }  // namespace
 
+ZMatrixFrame ZMatrixFrameOf(const MolFile& file) {
+  if (file.FileType != MOPAC_INPUT) return ZMatrixFrame::Display;
+  bool internal = false, cartesian = false;
+  for (const auto& [id, kind] : file.AtomIds.Kinds) {
+    internal = internal || kind == ZMATRIX;
+    cartesian = cartesian || kind == CARTESIAN;
+  }
+  return internal && cartesian ? ZMatrixFrame::Mopac : ZMatrixFrame::Display;
+}
+
 Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t& partner, const MolGL& model,
-                                    const AtomIndex& index) {
+                                    const AtomIndex& index, ZMatrixFrame frame) {
   const std::uint32_t kind = file.AtomIds.Kinds[id];
   if (kind == CARTESIAN) {
     const auto it = file.CartesianData.Positions.find(id);
@@ -87,7 +97,7 @@ Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t
 
   const Position<double> b = place(angle->second);
   const auto dihedral = z.Dihedrals.find(id);
-  if (dihedral == z.Dihedrals.end()) return PlaceByAngle(a, b, r, Radians(angle->second.Value));
+  if (dihedral == z.Dihedrals.end()) return PlaceByAngle(a, b, r, Radians(angle->second.Value), frame);
 
   return PlaceByDihedral(a, b, place(dihedral->second), r, angle->second.Value,
                          dihedral->second.Value);

@@ -9,6 +9,7 @@
 #include "ReaderSupport.h"
 #include "core/Elements.h"
 #include "display/MolGL.h"
+#include "display/ZMatrixPlacement.h"
 #include "platform/Numbers.h"
 
 namespace {
@@ -43,7 +44,7 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
     std::string line = SymbolOrX(number == ids.AtomicNumbers.end() ? 0 : number->second) +
                        std::to_string(static_cast<std::int64_t>(id) + 1);
     if (kind->second == CARTESIAN) {
-      // A MOPAC geometry may be Cartesian, wholly or from some atom on.
+      // A wholly Cartesian MOPAC geometry.
       const auto position = file.CartesianData.Positions.find(id);
       lines.push_back(line + Coordinates(position == file.CartesianData.Positions.end() ? Position<double>{}
                                                                                         : position->second));
@@ -68,7 +69,9 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
 void MolFile::ToGaussianInput() {
   std::vector<std::string> lines{"#T HF/STO-3G TEST", "", Name.empty() ? "Comment by Quivera" : Name, "",
                                  std::to_string(Charge) + ' ' + std::to_string(Multiplicity)};
-  if (FileType == MOPAC_INPUT) {
+  // A MOPAC geometry whose later atoms are Cartesian is written as positions:
+  // Gaussian would build its internal atoms in a frame of its own.
+  if (FileType == MOPAC_INPUT && ZMatrixFrameOf(*this) == ZMatrixFrame::Display) {
     AppendMopacAtoms(*this, lines);
   } else {
     MolGL model;

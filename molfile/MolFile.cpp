@@ -135,6 +135,7 @@ void MolFile::ClearTables() {
   AtomIds.Connections.clear();
   ModeData.Clear();
   RefusedLine = -1;
+  RefusedFor = Refusal::SymbolicParameter;
   Charge = 0;
   Multiplicity = 1;
 }

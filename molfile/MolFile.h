@@ -118,10 +118,16 @@ class MolFile {
   ZMatrix ZMatrixData;
   NormalModes ModeData;
   // Set by a reader that refuses the text, which then gives no atom: the
-  // index of the line it could not read. -1 when the text was read.
+  // index of the line it could not read (-1 when the text was read), and why.
+  enum class Refusal : std::uint8_t {
+    SymbolicParameter,  // a value written as a name, defined after the geometry
+    NotAnAtomLine,      // a name where a flag or a reference number stands
+  };
   std::int64_t RefusedLine = -1;
+  Refusal RefusedFor = Refusal::SymbolicParameter;
   // The charge and multiplicity a Gaussian output states before the geometry
-  // kept, for the conversion to Gaussian input; 0 and 1 where none is stated.
+  // kept, or a MOPAC input's keywords, for the conversion to Gaussian input;
+  // 0 and 1 where none is stated.
   std::int32_t Charge = 0;
   std::int32_t Multiplicity = 1;
 

@@ -1,10 +1,15 @@
 // MOPAC input: keyword, title and comment lines, then one atom per geometry
-// line: label, three values each with an optional optimisation flag, and
-// three reference-atom numbers. A geometry that names no reference atom is
-// Cartesian (x, y, z); otherwise it is a Z-matrix (bond length, angle and
-// dihedral), in which a later line without references is a Cartesian atom.
+// line: label, three values each with an optional optimisation flag, up to
+// three reference-atom numbers and perhaps a partial charge. A geometry that
+// names no reference atom is Cartesian (x, y, z); otherwise it is a Z-matrix
+// (bond length, angle and dihedral), in which a later line without
+// references is a Cartesian atom. A line beginning with "*" is a comment
+// wherever it stands.
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "AtomLabels.h"
@@ -20,8 +25,28 @@ std::size_t CountTokens(const std::vector<std::string>& tokens, const char* mark
   return n;
 }
 
+// Reference atoms are written as whole numbers: [sign]digits.
+bool IsWholeNumber(const std::string& t) {
+  const std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
+  return digits < t.size() && std::all_of(t.begin() + digits, t.end(), [](char c) { return IsDigit(c); });
+}
+
+// "CHARGE=n" and a spin state among the tokens of a keyword line, in any
+// case, as MOPAC takes them; what the line does not name stays as it was.
+void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge, std::int32_t& multiplicity) {
+  static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET", "SEXTET"};
+  for (const std::string& token : tokens) {
+    std::string word = token;
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    if (word.starts_with("CHARGE=")) charge = ReadInt(std::string_view(word).substr(7));
+    for (std::int32_t m = 1; m <= 6; ++m)
+      if (word == kSpinStates[m - 1]) multiplicity = m;
+  }
+}
+
 // The reference written in `token` (1-based in the file), or -1 when the
-// token names no atom: then the entry does not exist.
+// token names no atom.
 std::int32_t ReferenceId(const std::string& token) {
   const std::int64_t n = ReadInt64(token);
   return n < 1 || n > INT32_MAX ? -1 : static_cast<std::int32_t>(n - 1);
@@ -69,8 +94,18 @@ GeometryLine SplitGeometryLine(std::uint32_t index, const std::string& line) {
   }
   g.Rest = line.substr(labelEnd);
   Tokenize(g.Rest, g.Tokens);
-  // MOPAC writes partial charges in an eleventh column.
-  if (g.Tokens.size() > 10) g.Tokens.resize(10);
+  // MOPAC writes partial charges after the references, or after z's flag
+  // where a line has none. References are whole numbers: a number with a
+  // decimal point from the eighth token on is that column, as is an
+  // eleventh token.
+  std::size_t columns = std::min<std::size_t>(g.Tokens.size(), 10);
+  for (std::size_t k = 7; k < columns; ++k) {
+    if (g.Tokens[k].find('.') != std::string::npos) {
+      columns = k;
+      break;
+    }
+  }
+  g.Tokens.resize(columns);
   return g;
 }
 
@@ -85,11 +120,20 @@ bool GivesThreeValues(const GeometryLine& g) {
   return n == 4 || n == 7 || n == 10;
 }
 
+// References stand from the eighth token on.
 bool NamesAReference(const GeometryLine& g) {
-  if (g.Tokens.size() != 10) return false;
-  for (std::size_t k = 7; k < 10; ++k)
+  for (std::size_t k = 7; k < g.Tokens.size(); ++k)
     if (ReadInt64(g.Tokens[k]) != 0) return true;
   return false;
+}
+
+// Where a Z-matrix line's references begin: at the eighth token, or at the
+// sixth in the seven-token form of the first atoms, which writes two whole
+// numbers in place of the dihedral and its flag; `n` when it writes none.
+std::size_t FirstReferenceColumn(const GeometryLine& g) {
+  const std::vector<std::string>& t = g.Tokens;
+  if (t.size() == 7 && IsWholeNumber(t[5]) && IsWholeNumber(t[6])) return 5;
+  return std::min<std::size_t>(t.size(), 7);
 }
 
 class MopacGeometryReader {
@@ -97,12 +141,12 @@ class MopacGeometryReader {
   MopacGeometryReader(Identifier& atoms, Cartesian& cartesian, ZMatrix& zmatrix)
       : Atoms(atoms), CartesianData(cartesian), ZMatrixData(zmatrix) {}
 
-  // False, naming the line, when a value is a name.
-  bool Read(const std::vector<GeometryLine>& lines, std::int64_t& refusedLine);
+  // False, naming the line and why, when a line cannot be read.
+  bool Read(const std::vector<GeometryLine>& lines, std::int64_t& refusedLine, MolFile::Refusal& why);
 
  private:
-  void ReadCartesian(const GeometryLine& g);
-  void ReadZMatrix(const GeometryLine& g);
+  void ReadCartesian(const GeometryLine& g, const std::vector<std::size_t>& values);
+  void ReadZMatrix(const GeometryLine& g, const std::vector<std::size_t>& values);
   void Keep(std::int32_t id, const GeometryLine& g, const std::vector<std::size_t>& values,
             std::size_t flagsEnd, std::size_t last);
 
@@ -112,18 +156,32 @@ class MopacGeometryReader {
 };
 
 // Where the values stand: after the label, each followed by its flag when
-// the line has flags. A seven-token line of a Z-matrix's first atoms writes
-// two references in place of the dihedral and its flag.
+// the line has flags, before the references.
 std::vector<std::size_t> ValueColumns(const GeometryLine& g, bool cartesian) {
   const std::size_t n = g.Tokens.size();
   if (cartesian && n == 4) return {1, 2, 3};
+  const std::size_t end = cartesian ? std::min<std::size_t>(n, 7) : FirstReferenceColumn(g);
   std::vector<std::size_t> columns;
   for (std::size_t k : {1u, 3u, 5u})
-    if (k < n && !(k == 5 && n == 7 && !cartesian)) columns.push_back(k);
+    if (k < end) columns.push_back(k);
   return columns;
 }
 
-bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int64_t& refusedLine) {
+// Why a line cannot be read, if it cannot. A value written as a name is a
+// symbolic parameter, defined after the geometry: read as 0 it would place
+// the atom wrongly. A name where a flag or a reference number stands, as in
+// another program's layout "C 1 CC", makes no atom line.
+std::optional<MolFile::Refusal> Unreadable(const GeometryLine& g, const std::vector<std::size_t>& values) {
+  for (std::size_t k = 1; k < g.Tokens.size(); ++k) {
+    if (!IsName(g.Tokens[k])) continue;
+    const bool value = std::find(values.begin(), values.end(), k) != values.end();
+    return value ? MolFile::Refusal::SymbolicParameter : MolFile::Refusal::NotAnAtomLine;
+  }
+  return std::nullopt;
+}
+
+bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int64_t& refusedLine,
+                               MolFile::Refusal& why) {
   bool cartesian = true;
   for (const GeometryLine& g : lines)
     if (!GivesThreeValues(g) || NamesAReference(g)) cartesian = false;
@@ -138,16 +196,16 @@ bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int6
         cartesian || (GivesThreeValues(g) && !NamesAReference(g) &&
                       ((n == 10 && atomsSoFar >= 3) || atomsSoFar >= 4));
     if (!cartesianLine && n != 10 && atomsSoFar > 3) continue;
-    for (std::size_t k : ValueColumns(g, cartesianLine)) {
-      if (IsName(g.Tokens[k])) {
-        refusedLine = g.Index;
-        return false;
-      }
+    const std::vector<std::size_t> values = ValueColumns(g, cartesianLine);
+    if (const auto refusal = Unreadable(g, values)) {
+      refusedLine = g.Index;
+      why = *refusal;
+      return false;
     }
     if (cartesianLine)
-      ReadCartesian(g);
+      ReadCartesian(g, values);
     else
-      ReadZMatrix(g);
+      ReadZMatrix(g, values);
   }
   return true;
 }
@@ -165,46 +223,48 @@ void MopacGeometryReader::Keep(std::int32_t id, const GeometryLine& g, const std
   if (!tail.empty()) Atoms.LineTails[id] = tail;
 }
 
-void MopacGeometryReader::ReadCartesian(const GeometryLine& g) {
+void MopacGeometryReader::ReadCartesian(const GeometryLine& g, const std::vector<std::size_t>& values) {
   const std::vector<std::string>& t = g.Tokens;
   const std::int32_t id = AddAtom(Atoms, g.Index, CARTESIAN, t[0], ParseAtomLabel(t[0]));
-  const std::vector<std::size_t> columns = ValueColumns(g, true);
-  SetPosition(CartesianData, id, WithLeadingZero(t[columns[0]]), WithLeadingZero(t[columns[1]]),
-              WithLeadingZero(t[columns[2]]));
+  SetPosition(CartesianData, id, WithLeadingZero(t[values[0]]), WithLeadingZero(t[values[1]]),
+              WithLeadingZero(t[values[2]]));
   // Reference columns (all 0) and charges after z's flag stay as written.
-  Keep(id, g, columns, t.size() == 4 ? 0 : 7, t.size() == 4 ? 3 : 6);
+  Keep(id, g, values, t.size() == 4 ? 0 : 7, t.size() == 4 ? 3 : 6);
 }
 
 // Entries exist by the atom's place alone: a bond from the second atom on, an
 // angle from the third, a dihedral from the fourth. The optimisation flags
 // only say what MOPAC may change (flag 0 freezes a coordinate), so they do
-// not decide. A reference written as 0 (MOPAC's own mark for an unused
-// coordinate of the first atoms, and what a regenerated line writes for a
-// missing entry) leaves that entry and the later ones out.
-void MopacGeometryReader::ReadZMatrix(const GeometryLine& g) {
+// not decide. A line that writes no references means the atoms just before.
+// MOPAC places its first atoms whatever their references say: the second
+// along x from the first, the third bonded to the second, or to the first
+// where the line says so, with the angle at the other one; a reference
+// written as 0 there is that atom. Later, a reference written as 0 (what a
+// regenerated line writes for a missing entry) leaves that entry and the
+// later ones out.
+void MopacGeometryReader::ReadZMatrix(const GeometryLine& g, const std::vector<std::size_t>& values) {
   const std::vector<std::string>& tokens = g.Tokens;
   const std::size_t n = tokens.size();
   const std::int32_t id = AddAtom(Atoms, g.Index, ZMATRIX, tokens[0], ParseAtomLabel(tokens[0]));
   ++ZMatrixData.Count;
   ZMatrixData.ReferenceStyles[id] = 1;
   const std::int32_t ordinal = ZMatrixData.Count;
-  Keep(id, g, ValueColumns(g, false), n == 7 ? 5 : n, n - 1);
+  const std::size_t references = FirstReferenceColumn(g);
+  Keep(id, g, values, references, n - 1);
 
-  // References: columns 8 to 10 of a full line, 6 and 7 of a seven-token
-  // line, otherwise the atoms just before.
-  const auto reference = [&](std::size_t full, std::size_t seven, std::int32_t before) {
-    if (n == 10) return ReferenceId(tokens[full]);
-    if (n == 7) return ReferenceId(tokens[seven]);
-    return id - before;
+  const auto reference = [&](std::size_t k, std::int32_t implied) {
+    if (references == n) return implied;
+    const std::int32_t written = references + k < n ? ReferenceId(tokens[references + k]) : -1;
+    return written < 0 && ordinal <= 3 ? implied : written;
   };
 
   if (n < 3 || ordinal < 2) return;
-  const std::int32_t bondTo = reference(7, 5, 1);
+  const std::int32_t bondTo = reference(0, id - 1);
   if (bondTo < 0) return;
   ZMatrixData.Bonds[id] = Entry(bondTo, tokens[1]);
 
   if (n < 5 || ordinal < 3) return;
-  const std::int32_t angleTo = reference(8, 6, 2);
+  const std::int32_t angleTo = reference(1, bondTo == id - 2 ? id - 1 : id - 2);
   if (angleTo < 0) return;
   ZMatrixData.Angles[id] = Entry(angleTo, tokens[3]);
 
@@ -214,21 +274,25 @@ void MopacGeometryReader::ReadZMatrix(const GeometryLine& g) {
   ZMatrixData.Dihedrals[id] = Entry(dihedralTo, tokens[5]);
 }
 
-// Newer MOPAC files have comment lines beginning with "*" above the keywords.
+// MOPAC passes over a line beginning with "*" wherever it stands.
 bool IsCommentLine(const std::string& line) { return !line.empty() && line[0] == '*'; }
+
+// "0", or a whole atom line of zeros: "0  0.0 0  0.0 0  0.0 0  0 0 0".
+bool IsEndMark(const std::vector<std::string>& tokens) {
+  return !tokens.empty() && tokens[0] == "0" &&
+         std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) { return ReadDouble(t) == 0; });
+}
 
 }  // namespace
 
 void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
-  std::size_t first = 0;
-  while (first < lines.size() && IsCommentLine(lines[first])) ++first;
-
   int keywordLines = 1;
   int titleLines = 2;
   bool inGeometry = false;
+  std::size_t row = 0;  // line number among the lines that are no comments
   std::vector<GeometryLine> geometry;
-  for (std::size_t i = first; i < lines.size(); ++i) {
-    const std::size_t row = i - first;  // line number within the header
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (IsCommentLine(lines[i])) continue;
     std::vector<std::string> tokens;
     Tokenize(lines[i], tokens);
 
@@ -242,9 +306,12 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
         --titleLines;
       }
     }
-    // An empty line ends the geometry once it has begun; what follows
-    // (symmetry data, a second job) is not geometry.
+    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, Multiplicity);
+    // An empty line ends the geometry once it has begun, and so does a line
+    // of zeros, MOPAC's old end mark (a SADDLE job's second geometry follows
+    // it); what follows (symmetry data, a second job) is not geometry.
     if (inGeometry && tokens.empty() && (row >= 6 || !geometry.empty())) break;
+    if (inGeometry && IsEndMark(tokens)) break;
     if (keywordLines == 0 && titleLines != 0 && Name.empty()) Name = lines[i];
     if (inGeometry) {
       GeometryLine g = SplitGeometryLine(static_cast<std::uint32_t>(i), lines[i]);
@@ -253,9 +320,10 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
     if (row >= 1 && keywordLines == 0 && titleLines != 0) --titleLines;
     if (keywordLines != 0) --keywordLines;
     if (keywordLines == 0 && titleLines == 0) inGeometry = true;
+    ++row;
   }
 
   MopacGeometryReader reader(AtomIds, CartesianData, ZMatrixData);
-  // Values written as names would place atoms at 0: the file is refused.
-  if (!reader.Read(geometry, RefusedLine)) ClearGeometry();
+  // A line the reader cannot take would leave a wrong molecule: the file is refused.
+  if (!reader.Read(geometry, RefusedLine, RefusedFor)) ClearGeometry();
 }

@@ -90,9 +90,7 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   DeclareAtom(file, 1, "H", 1, ZMATRIX);
   DeclareAtom(file, 2, "XX", 0, ZMATRIX);
   DeclareAtom(file, 3, "H", 1, ZMATRIX);
-  DeclareAtom(file, 4, "Cl", 17, CARTESIAN);  // a Cartesian line in a MOPAC Z-matrix
-  file.CartesianData.Positions[4] = {1.0, -2.0, 0.5, 1.0};
-  DeclareAtom(file, 5, "O", 8, ZMATRIX);
+  DeclareAtom(file, 4, "O", 8, ZMATRIX);
   auto& z = file.ZMatrixData;
   SetZ(z.Bonds, 1, 0, 1.09);
   SetZ(z.Bonds, 2, 0, 1.0);
@@ -100,12 +98,37 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   SetZ(z.Bonds, 3, 2, 1.1);
   SetZ(z.Angles, 3, 0, 120.0);
   SetZ(z.Dihedrals, 3, 1, -180.0);
-  SetZ(z.Bonds, 5, -1, 1.2);       // unresolved reference
-  SetZ(z.Dihedrals, 5, 1, 90.0);   // a dihedral without an angle is not written
+  SetZ(z.Bonds, 4, -1, 1.2);       // unresolved reference
+  SetZ(z.Dihedrals, 4, 1, 90.0);   // a dihedral without an angle is not written
   file.ToGaussianInput();
   EXPECT_EQ(file.Lines, WithHeader({"C1", "H2  C1  1.09000000000", "X3  C1  1.00000000000  H2  109.50000000000",
                                     "H4  3  1.10000000000  C1  120.00000000000  H2  -180.00000000000",
-                                    "Cl5  1.00000000000  -2.00000000000  0.50000000000", "O6  0  1.20000000000"}));
+                                    "O5  0  1.20000000000"}));
+
+  // Cartesian atoms after internal ones: every atom as placed, in MOPAC's frame.
+  MolFile mixed = ParseText(MOPAC_INPUT, "PM7\nt\nc\nO\nH 1.0 1\nH 1.0 1 90 1 2 1\nCl 1.0 0 -2.0 0 0.5 0 0 0 0\n");
+  mixed.ToGaussianInput();
+  Lines expected = WithHeader({"O  0.00000000000  0.00000000000  0.00000000000",
+                               "H  1.00000000000  0.00000000000  0.00000000000",
+                               "H  1.00000000000  1.00000000000  0.00000000000",
+                               "Cl  1.00000000000  -2.00000000000  0.50000000000"});
+  expected[2] = "t";
+  EXPECT_EQ(mixed.Lines, expected);
+}
+
+// The keyword lines' charge and spin state; the title's words do not count.
+TEST(ToGaussianInput, MopacKeywordsGiveTheChargeLine) {
+  const std::pair<const char*, const char*> cases[] = {
+      {" PM7 CHARGE=1 DOUBLET UHF\nt\n", "1 2"},
+      {"pm7 charge=-2 triplet\nt\n", "-2 3"},
+      {"PM7 +\nCHARGE=+1 SEXTET\nt\n", "1 6"},
+      {"PM7\nCHARGE=1 TRIPLET cation\n", "0 1"},
+  };
+  for (const auto& [keywords, chargeLine] : cases) {
+    MolFile file = ParseText(MOPAC_INPUT, std::string(keywords) + "c\nO\nH 0.96 1\n");
+    file.ToGaussianInput();
+    EXPECT_EQ(file.Lines.at(4), chargeLine) << keywords;
+  }
 }
 
 TEST(ToGaussianInput, ReadsBackAsTheSameAtoms) {

@@ -16,6 +16,20 @@ void ExpectEntry(const std::map<std::int32_t, ZMatrix::Pair>& entries, std::int3
   EXPECT_FALSE(entry->second.IsVariable);
 }
 
+// Each atom's entries as their reference ids, bond first: "-|0|1 0".
+std::string References(const MolFile& f) {
+  std::string summary;
+  for (const std::int32_t id : f.AtomIds.Ids) {
+    std::string atom;
+    for (const auto* entries : {&f.ZMatrixData.Bonds, &f.ZMatrixData.Angles, &f.ZMatrixData.Dihedrals}) {
+      const auto entry = entries->find(id);
+      if (entry != entries->end()) atom += (atom.empty() ? "" : " ") + std::to_string(entry->second.Reference);
+    }
+    summary += (id == 0 ? "" : "|") + (atom.empty() ? "-" : atom);
+  }
+  return summary;
+}
+
 const char* const kShortAtoms = "O\nH 0.96 1\nH 0.96 1 104.5 1\n";
 
 struct Layout {
@@ -101,8 +115,9 @@ TEST(MopacInput, ChargeColumnAndLaterAtoms) {
       "  H  1.09749962 +0  122.0235013 +0  180.0000000 +0  2  1  3  0.0930\n"
       "  C  1.5 1 110 1 2 1\n"     // a later line without references: Cartesian
       "Tv 10.0 1 0.0 1 0.0 1\n"
-      "0 0.0 0 0.0 0 0.0 0 0 0 0\n"
-      "  N  1.4 1 110 1 120 1 99 1 2\n");
+      "  N  1.4 1 110 1 120 1 99 1 2\n"
+      "0 0.0 0 0.0 0 0.0 0 0 0 0\n"  // MOPAC's old end mark, then symmetry data
+      "   3  1    4\n");
   const ZMatrix& z = f.ZMatrixData;
   ASSERT_EQ(z.Count, 6);
   EXPECT_EQ(f.AtomIds.Kinds.at(5), CARTESIAN);
@@ -113,7 +128,7 @@ TEST(MopacInput, ChargeColumnAndLaterAtoms) {
   EXPECT_TRUE(z.Dihedrals.contains(4));
   // References are not checked against the atoms: 99 is id 98.
   EXPECT_EQ(f.AtomIds.Labels.at(6), "N");
-  EXPECT_EQ(f.AtomIds.LineIndexes.at(6), 11u);
+  EXPECT_EQ(f.AtomIds.LineIndexes.at(6), 10u);
   EXPECT_EQ(z.Bonds.at(6).Reference, 98);
 }
 
@@ -138,6 +153,16 @@ TEST(MopacInput, GeometryEnds) {
   ASSERT_EQ(starHeader.AtomIds.Ids.size(), 2u);
   EXPECT_EQ(starHeader.AtomIds.LineIndexes.at(0), 6u);
   EXPECT_EQ(starHeader.AtomIds.AtomicNumbers.at(0), 6u);
+
+  // Comments are passed over wherever they stand: they are neither the
+  // comment line of the header nor atoms.
+  const MolFile starred = Mopac("PM7\nWater\n* a note\ncomment words\nO\n* between\nH 0.96 1\nH 0.96 1 104.5 1\n");
+  EXPECT_EQ(starred.RefusedLine, -1);
+  EXPECT_EQ(AtomSummary(starred), "Z8 Z1 Z1");
+  EXPECT_EQ(starred.AtomIds.LineIndexes.at(0), 4u);
+
+  // A SADDLE job's second geometry follows a line "0".
+  EXPECT_EQ(AtomSummary(Mopac("SADDLE\nt\nc\nO\nH 0.96 1\n0\nO\nH 0.97 1\n")), "Z8 Z1");
 }
 
 // A geometry that names no reference atom is Cartesian, with or without
@@ -151,6 +176,10 @@ TEST(MopacInput, CartesianGeometries) {
       // Short first atoms imply their references: still a Z-matrix.
       {"O\nH 0.96 1\nH 0.96 1 104.5 1", "Z8 Z1 Z1"},
       {"O 0 0 0 0 0 0 0 0 0\nH 0.96 1 0 0 0 0 1 0 0", "Z8 Z1"},
+      // A partial charge after z's flag: a number with a point, no reference.
+      {"C  -0.43601987  +0  -0.00000150  +0  1.03540729  +0  -0.1212\nH 1.0 1 .5 1 0 1 0.0606",
+       "C6@-0.43601987,-1.5e-06,1.03540729 C1@1,0.5,0"},
+      {"O\nH 0.96 1\nH 0.96 1 104.5 1\nC 0.0 0 1.0 0 2.0 0 0 0 0 -0.25", "Z8 Z1 Z1 C6@0,1,2"},
   };
   for (const auto& [geometry, summary] : cases)
     EXPECT_EQ(AtomSummary(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n")), summary);
@@ -158,11 +187,36 @@ TEST(MopacInput, CartesianGeometries) {
 
 // Symbolic parameters are defined after the geometry; reading them as 0
 // would place atoms wrongly, so the file gives no atom and says where.
+// Names where flags or references stand are another program's layout:
+// no atom line, also refused.
 TEST(MopacInput, ValuesWrittenAsNamesAreRefused) {
   const MolFile f = Mopac("PM7\nt\nc\nO\nH r1 1\nH r1 1 a1 1 0.0 0 1 2 0\n\nr1 0.96\na1 104.5\n");
   EXPECT_EQ(f.RefusedLine, 4);
+  EXPECT_EQ(f.RefusedFor, MolFile::Refusal::SymbolicParameter);
   EXPECT_TRUE(f.AtomIds.Ids.empty());
   EXPECT_EQ(Mopac("PM7\nt\nc\nO 0 0 0\nH 1 0 -d1\n").RefusedLine, 4);
+  const MolFile other = Mopac("PM7\nt\nc\nC\nC 1 CC\nH 1 CH 2 HCC\n\nCC = 1.33\nCH 1.08\nHCC 120\n");
+  EXPECT_EQ(other.RefusedLine, 4);
+  EXPECT_EQ(other.RefusedFor, MolFile::Refusal::NotAnAtomLine);
+  EXPECT_TRUE(other.AtomIds.Ids.empty());
+}
+
+// MOPAC places its first three atoms whatever their references say: the
+// second along x from the first, the third bonded to the second unless its
+// line names the first, the angle at the other one.
+TEST(MopacInput, ReferencesOfTheFirstAtoms) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C 0 0 0 0 0 0 0 0 0\nC 1.20 1 0.0 0 0.0 0 0 0 0\nH 1.0 1 120 1 0.0 0 0 0 0\nH 1.0 1 120 1 180 1 2 1 3",
+       "-|0|1 0|1 0 2"},
+      {"Ba\nF  2.0  1  0  0  0  0  1  0  0\nF  2.0  0  180  0  0  0  1  2", "-|0|0 1"},  // two references
+      {"O\nH 0.96 1 0.0 0 0.0 0 1 0 0\nH 0.96 1 104.5 1 0.0 0 1 0 0", "-|0|0 1"},
+      {"C 0.0 0 0.0 0 0.0 0\nC 1.3 1 0.0 0 0.0 0\nH 1.08 1 123.6 1 0.0 0\nH 1.0 1 120 1 180 1 1 2 3",
+       "-|0|1 0|0 1 2"},  // left out
+      // From the fourth atom a reference written 0 leaves its entry out.
+      {"C\nC 1.3 1\nH 1.0 1 120 1\nH 1.0 1 120 1 180 1 1 0 3", "-|0|1 0|0"},
+  };
+  for (const auto& [geometry, references] : cases)
+    EXPECT_EQ(References(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n")), references) << geometry;
 }
 
 // Reference columns that name no atom (0, negative, beyond 32 bits) leave
@@ -177,7 +231,7 @@ TEST(MopacInput, ReferencesThatNameNoAtom) {
       "C 1.5 1 110 1 120 1 2 -99999999999999999999 3\n");
   const ZMatrix& z = f.ZMatrixData;
   ASSERT_EQ(z.Count, 5);
-  EXPECT_FALSE(z.Bonds.contains(1));
+  ExpectEntry(z.Bonds, 1, 0, "1.3");  // the second atom's is the first atom
   ExpectEntry(z.Bonds, 2, 0, "1.08");
   ExpectEntry(z.Angles, 2, 1, "123.6");
   EXPECT_FALSE(z.Bonds.contains(3));
