@@ -83,8 +83,7 @@ TEST_F(AnimationView, PlayShowsEveryFrame) {
 
 // The example's texts stand whole in a capture at the default 320 x 240.
 TEST_F(AnimationView, TheTextsStandWholeAtTheDefaultSize) {
-  for (auto& [time, frame] : FormMolecules->Animation.Frames) frame.Molecules.clear();  // the texts alone,
-  FormGL->FreqTextVisible = false;                                                       // the project's only
+  for (auto& [time, frame] : FormMolecules->Animation.Frames) frame.Molecules.clear();  // the texts alone
   dialogs.ChooseFile(PathOf("water.bmp"), 1);
   FormGL->SaveWindowImage->trigger();
   const QImage image(PathOf("water.bmp"));

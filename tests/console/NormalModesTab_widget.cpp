@@ -112,7 +112,6 @@ TEST_F(NormalModesTab, ScalingFactorRules) {
   }
   factor.clear();
   QTest::keyClicks(&factor, "1.5");  // "1" is not rewritten "1.0" under the keys that follow
-  EXPECT_EQ(factor.text(), "1.5");
   EXPECT_EQ(Form().SelectedMolGL->ScalingFactor, 1.5);
   factor.clear();
   QTest::keyClicks(&factor, "0.90");

@@ -46,10 +46,9 @@ TEST_F(SaveMolecule, NewAppendsTheTemplate) {
 TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
   Start();
   FormMolecules->ActionNewMolecule->trigger();
-  // "New File" may name some other file in the current folder: replaced only after the question.
   const QString home = QDir::currentPath();
   QDir::setCurrent(folder.path());
-  const QString existing = WriteFile("New File", "keep me");
+  const QString existing = WriteFile("New File", "keep me");  // some other file: replaced only if the user says so
   dialogs.AnswerMessage(true);
   dialogs.ChooseFile(existing);
   dialogs.AnswerMessage(false);

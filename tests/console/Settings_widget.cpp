@@ -256,7 +256,6 @@ class ElementPage : public Settings {
     for (PanelButton* panel : FormSetting->ElementPanels) lowered += panel->IsLowered();
     return lowered;
   }
-  // Types `text` over the element box's text, key by key, and leaves the box.
   static void TypeElement(const QString& text) {
     FormSetting->ComboBoxElements->clearEditText();
     QTest::keyClicks(FormSetting->ComboBoxElements->lineEdit(), text);
@@ -265,7 +264,7 @@ class ElementPage : public Settings {
 };
 
 TEST_F(ElementPage, TypingANumberSelectsItsElement) {
-  TypeElement("12");  // "1" is not rewritten "1  H" under the "2"
+  TypeElement("12");  // typed key by key over the box's text, then left: "1" is not made "1  H" under the "2"
   EXPECT_EQ(FormSetting->ComboBoxElements->currentText(), "12  Mg");
   TypeElement("8");
   EXPECT_EQ(FormSetting->ComboBoxElements->currentText(), "8  O");
