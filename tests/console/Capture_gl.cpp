@@ -313,9 +313,8 @@ TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
   ExpectIdle();
 }
 
-// A recording cannot reserve its length, so a file that only an in-place
-// write could replace (one with a second name) is refused, naming it: an AVI
-// file and each image of a series alike.
+// A recording cannot reserve its length: a file only an in-place write could
+// replace (one with a second name) is refused, naming it; AVI or series image.
 TEST_F(Capture, ARecordingIsNeverWrittenInPlace) {
   StartWith();
   const QString movie = WriteFile("movie.avi", "mine");
@@ -368,9 +367,8 @@ TEST_F(Capture, OnePeriodOfTheSelectedModeAndTheStepPutBack) {
   EXPECT_FALSE(FormGL->Recording);
   EXPECT_EQ(dialogs.Calls.size(), 1u);
   EXPECT_EQ(Messages().at(0), QStringLiteral("選択中の基準振動は振動数が 0 で周期がないため、連番画像を保存できません。"));
-  // Without a context (start-up has said why) each capture says so before it asks for a name.
   dialogs.Calls.clear();
-  auto* const context = std::exchange(FormGL->GLContext, nullptr);
+  auto* const context = std::exchange(FormGL->GLContext, nullptr);  // none: said before a name is asked
   for (QAction* save : {FormGL->SaveWindowImage, FormGL->SaveWindowAnimation, FormGL->SaveWindowNormalMode})
     save->trigger();
   FormGL->GLContext = context;
