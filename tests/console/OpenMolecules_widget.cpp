@@ -35,8 +35,7 @@ TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
   }
   // A file the chosen reader finds no atom in, or refuses, adds nothing and the user is told why.
   const QString sym = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
-  // Another program's layout; a "%2" in the name stays.
-  const QString other = WriteFile("50%2.mop", "PM7\nt\nc\nC\nC 1 CC\n\nCC 1.33\n");
+  const QString other = WriteFile("50%2.mop", "PM7\nt\nc\nC\nC 1 CC\n\nCC 1.33\n");  // a "%2" in a name stays
   const std::tuple<QString, int, QString> refused[] = {
       {out, 2, out + QStringLiteral("には Gaussian Output として読める原子がありません。")},
       {out, 5, out + QStringLiteral("には TINKER XYZ として読める原子がありません。")},

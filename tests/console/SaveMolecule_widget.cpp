@@ -3,10 +3,8 @@
 #include <cstring>
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QTabBar>
-#include <QTest>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
@@ -48,6 +46,17 @@ TEST_F(SaveMolecule, NewAppendsTheTemplate) {
 TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
   Start();
   FormMolecules->ActionNewMolecule->trigger();
+  const QString home = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  const QString existing = WriteFile("New File", "keep me");  // some other file: replaced only if the user says so
+  dialogs.AnswerMessage(true);
+  dialogs.ChooseFile(existing);
+  dialogs.AnswerMessage(false);
+  FormMolecules->ActionSaveMolecule->trigger();
+  QDir::setCurrent(home);
+  EXPECT_EQ(Messages().back().Text, existing + QStringLiteral("を上書きしますか？"));
+  EXPECT_EQ(ReadFile(existing), "keep me");
+  dialogs.Calls.clear();
   dialogs.AnswerMessage(true);
   const QString target = PathOf("water");  // no extension is added
   dialogs.ChooseFile(target);
@@ -61,30 +70,6 @@ TEST_F(SaveMolecule, SavingANewMoleculeGoesOnToSaveAs) {
   EXPECT_EQ(ReadFile(target), kTemplate);
   EXPECT_EQ(FormMolecules->SelectedMolFile->Path, target.toStdString());
   EXPECT_TRUE(FormMolecules->SaveDialogMolecule.Title.isEmpty());
-}
-
-// "New File" in the current folder is some other file: Save (Ctrl+S) replaces
-// it only after the question that Save As asks.
-TEST_F(SaveMolecule, ANewMoleculeReplacesAFileOfItsNameOnlyAfterTheQuestion) {
-  Start();
-  const struct Back {
-    QString Folder = QDir::currentPath();
-    ~Back() { QDir::setCurrent(Folder); }
-  } back;
-  QDir::setCurrent(folder.path());
-  const QString existing = WriteFile("New File", "keep me");
-  QApplication::setActiveWindow(FormMolecules);
-  QTest::keyClick(FormMolecules, Qt::Key_N, Qt::ControlModifier);
-  ASSERT_EQ(FormMolecules->MolFiles.size(), 1u);
-  for (const bool replace : {false, true}) {
-    dialogs.AnswerMessage(true);   // "New Fileを保存します。"
-    dialogs.ChooseFile(existing);  // the offered name, in the current folder
-    dialogs.AnswerMessage(replace);
-    QTest::keyClick(FormMolecules, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(ReadFile(existing), replace ? kTemplate : "keep me");
-    EXPECT_EQ(Messages().back().Text, existing + QStringLiteral("を上書きしますか？"));
-    EXPECT_EQ(FormMolecules->SelectedMolFile->Path, replace ? existing.toStdString() : "New File");
-  }
 }
 
 TEST_F(SaveMolecule, SaveWritesTheStoredLinesInPlace) {
