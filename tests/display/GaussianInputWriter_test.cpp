@@ -105,25 +105,15 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
                                     "H4  3  1.10000000000  C1  120.00000000000  H2  -180.00000000000",
                                     "O5  0  1.20000000000"}));
 
-  // Cartesian atoms after internal ones: every atom as placed, in MOPAC's frame.
-  MolFile mixed = ParseText(MOPAC_INPUT, "PM7\nt\nc\nO\nH 1.0 1\nH 1.0 1 90 1 2 1\nCl 1.0 0 -2.0 0 0.5 0 0 0 0\n");
+  // Cartesian atoms after internal ones: every atom as placed, in MOPAC's
+  // frame. The keyword lines' charge and spin state, not the title's, count.
+  MolFile mixed = ParseText(MOPAC_INPUT, "PM7 CHARGE=1 DOUBLET\nt\nc\nO\nH 1 1\nH 1 1 90 1 2 1\nCl 1 0 -2 0 .5 0 0 0 0\n");
   mixed.ToGaussianInput();
-  Lines expected = WithHeader({"O  0.00000000000  0.00000000000  0.00000000000",
-                               "H  1.00000000000  0.00000000000  0.00000000000",
-                               "H  1.00000000000  1.00000000000  0.00000000000",
-                               "Cl  1.00000000000  -2.00000000000  0.50000000000"});
-  expected[2] = "t";
-  EXPECT_EQ(mixed.Lines, expected);
-}
-
-// The keyword lines' charge and spin state; the title's words do not count.
-TEST(ToGaussianInput, MopacKeywordsGiveTheChargeLine) {
+  EXPECT_EQ(Lines(mixed.Lines.begin() + 4, mixed.Lines.end() - 2),
+            (Lines{"1 2", "O  0.00000000000  0.00000000000  0.00000000000", "H  1.00000000000  0.00000000000  0.00000000000",
+                   "H  1.00000000000  1.00000000000  0.00000000000", "Cl  1.00000000000  -2.00000000000  0.50000000000"}));
   const std::pair<const char*, const char*> cases[] = {
-      {" PM7 CHARGE=1 DOUBLET UHF\nt\n", "1 2"},
-      {"pm7 charge=-2 triplet\nt\n", "-2 3"},
-      {"PM7 +\nCHARGE=+1 SEXTET\nt\n", "1 6"},
-      {"PM7\nCHARGE=1 TRIPLET cation\n", "0 1"},
-  };
+      {"pm7 charge=-2 triplet\nt\n", "-2 3"}, {"PM7 +\nCHARGE=+1 SEXTET\nt\n", "1 6"}, {"PM7\nCHARGE=1 TRIPLET\n", "0 1"}};
   for (const auto& [keywords, chargeLine] : cases) {
     MolFile file = ParseText(MOPAC_INPUT, std::string(keywords) + "c\nO\nH 0.96 1\n");
     file.ToGaussianInput();
@@ -181,32 +171,22 @@ TEST(ToCartesian, CartesianAtomsAndOtherFormatsAreLeftAlone) {
 }
 
 // Gaussian needs the blank line after the converted section, however the
-// Z-matrix ended; what followed stays as it was.
+// Z-matrix ended; what followed stays as it was, and so do an ONIOM layer,
+// link atom and comment after a converted line's values.
 TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
   const std::string head = "#p\n\nt\n\n0 1\nO1\n";
   const std::pair<std::string, std::string> cases[] = {
       {"H2 O1 0.96\n", "\n"}, {"H2 O1 0.96", "\n"}, {"H2 O1 0.96\n\n", "\n"},
-      {"H2 O1 R\nVariables:\nR 0.96", "\nVariables:\nR 0.96"}};
+      {"H2 O1 R\nVariables:\nR 0.96", "\nVariables:\nR 0.96"},
+      {"H2 O1 0.96\nH3,1,0.96,2,104.5,2,0.,0,Low,H\nCl 0.5 0. 0. L\n",
+       "H3  -0.24036480389  0.00000000000  -0.92942173476,Low,H\nCl 0.5 0. 0. L\n\n"},
+      {"H2 O1 0.96\nH3 1 0.96 2 104.5 ! bent", "H3  -0.24036480389  -0.92942173476  0.00000000000 ! bent\n\n"}};
   for (const auto& [input, after] : cases) {
     MolFile file = ParseText(GAUSSIAN_INPUT, head + input);
     file.ToCartesian();
     EXPECT_EQ(file.Text(), "#p\n\nt\n\n0 1\nO1  0.00000000000  0.00000000000  0.00000000000\n"
                            "H2  0.96000000000  0.00000000000  0.00000000000\n" + after) << input;
   }
-}
-
-// An ONIOM layer and link atom after the Z-matrix's flag, and comments, stay
-// on the converted lines; a Cartesian line with its layer stays as written.
-TEST(ToCartesian, LayersAndCommentsStay) {
-  MolFile file = ParseText(GAUSSIAN_INPUT,
-                           "#p\n\nt\n\n0 1\nO1 ! oxygen\nH2 O1 0.96\nH3,1,0.96,2,104.5,2,0.,0,Low,H\n"
-                           "Cl 0.5 0. 0. L\n\n");
-  file.ToCartesian();
-  EXPECT_EQ(Lines(file.Lines.begin() + 5, file.Lines.end()),
-            (Lines{"O1  0.00000000000  0.00000000000  0.00000000000 ! oxygen",
-                   "H2  0.96000000000  0.00000000000  0.00000000000",
-                   "H3  -0.24036480389  0.00000000000  -0.92942173476,Low,H", "Cl 0.5 0. 0. L", "", ""}));
-  EXPECT_EQ(AtomSummary(file), "C8@0,0,0 C1@0.96,0,0 C1@-0.24036480389,0,-0.92942173476 C17@0.5,0,0");
 }
 
 TEST(WriteCartesianLine, IdsOutsideTheModelOrTheTextChangeNothing) {

@@ -126,34 +126,6 @@ TEST(ZMatrixPlacement, AxisCasesOfTheThirdAtom) {
   EXPECT_EQ(p.w, 1.0);
 }
 
-// A MOPAC geometry whose later atoms are Cartesian writes them in MOPAC's
-// frame, the third atom on the +y side: its internal atoms are built there.
-// A wholly internal one keeps the display model's frame, turned 180 degrees
-// about x.
-TEST(ZMatrixPlacement, MopacInternalAtomsStandInTheFrameOfTheCartesianOnes) {
-  // The second atom's references are written as 0; the third names two.
-  const std::string internal =
-      "PM7\nt\nc\nO\nH 1.0 1 0.0 0 0.0 0 0 0 0\nH 1.0 1 90 1 0.0 0 1 2\nH 1.0 1 90 1 90 1 1 2 3\n";
-  MolFile mixed = ParseText(MOPAC_INPUT, internal + "C 0.0 1 2.0 1 0.0 1 0 0 0\n");
-  MolGL model;
-  mixed.ToMolGL(model);
-  ASSERT_EQ(model.Atoms.size(), 5u);
-  ExpectAt(model.Atoms[1], 1, 0, 0);
-  ExpectAt(model.Atoms[2], 0, 1, 0);
-  ExpectAt(model.Atoms[3], 0, 0, -1);
-  ExpectAt(model.Atoms[4], 0, 2, 0);
-  EXPECT_EQ(BondIds(model), (std::vector<std::pair<std::int32_t, std::int32_t>>{{0, 1}, {0, 2}, {0, 3}}));
-
-  MolFile alone = ParseText(MOPAC_INPUT, internal);
-  alone.ToMolGL(model);
-  ExpectAt(model.Atoms[2], 0, -1, 0);
-  ExpectAt(model.Atoms[3], 0, 0, 1);
-
-  MolFile linear = ParseText(MOPAC_INPUT, "PM7\nt\nc\nBa\nF 2.0 1 0 0 0 0 1 0 0\nF 2.0 0 180 0 0 0 1 2\n");
-  linear.ToMolGL(model);
-  ExpectAt(model.Atoms[2], -2, 0, 0);  // F-Ba-F
-}
-
 TEST(ZMatrixPlacement, ForwardReferenceStandsAtTheOriginWithoutABond) {
   MolFile file;
   DeclareAtom(file, 0, "O", 8, ZMATRIX);

@@ -186,17 +186,14 @@ TEST(GaussianInput, LineClassification) {
   EXPECT_EQ(f.AtomIds.Labels.at(4), "VARIABLES:");
   EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
   EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
-  EXPECT_EQ(f.CartesianData.Positions.at(5).z, 3.0);
 }
 
-// A freeze code (0 or less) or a decimal x makes a Cartesian line, whatever
-// follows z; positive references make a Z-matrix, whatever follows the
-// dihedral. Comments and translation vectors are no atoms.
+// A freeze code (0 or less) or a decimal x makes a Cartesian line, positive
+// references a Z-matrix, whatever follows; comments and Tv lines are no atoms.
 TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
   const std::pair<const char*, const char*> cases[] = {
-      {"C-CT  3.305952  -0.000092  -4.560885  L\nPd-M1-0.03  0.258156  -1.830622  -.5  H",
-       "C6@3.305952,-9.2e-05,-4.560885 C46@0.258156,-1.830622,-0.5"},
-      {"C-CT 1. 2. 3. L H-HC 4\nO 1e0 2 3 L H\n9  0.000  0.000  1.356  1", "C6@1,2,3 C8@1,2,3 C9@0,0,1.356"},
+      {"C-CT 1. 2. 3. L H-HC 4\nPd-M1-0.03 0.25 -1.5 -.5 H\nO 1e0 2 3 L H\n9  0.000  0.000  1.356  1",
+       "C6@1,2,3 C46@0.25,-1.5,-0.5 C8@1,2,3 C9@0,0,1.356"},
       {"H  0.96  2.5E-3  1.0D-2\nTv 2.5 0.0 0.0\nHe 1.5d+1 0 0", "C1@0.96,0.0025,0.01 C2@15,0,0"},
       {"! the first atom\nO 0.0 0.0 0.0 ! oxygen\n   !\nH 0.0 0.0 1.0!\nC 1 1.5 ! no label C", "C8@0,0,0 C1@0,0,1 Z6"},
       {"C\nC 1 B1\nC 2 B1 1 A\nC,3,B1,2,A,1,180.000,0,Low,H\nH,1,1.0,3,90.,2,90.,0,1", "Z6 Z6 Z6 Z6 Z1"},

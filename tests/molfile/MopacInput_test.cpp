@@ -16,20 +16,6 @@ void ExpectEntry(const std::map<std::int32_t, ZMatrix::Pair>& entries, std::int3
   EXPECT_FALSE(entry->second.IsVariable);
 }
 
-// Each atom's entries as their reference ids, bond first: "-|0|1 0".
-std::string References(const MolFile& f) {
-  std::string summary;
-  for (const std::int32_t id : f.AtomIds.Ids) {
-    std::string atom;
-    for (const auto* entries : {&f.ZMatrixData.Bonds, &f.ZMatrixData.Angles, &f.ZMatrixData.Dihedrals}) {
-      const auto entry = entries->find(id);
-      if (entry != entries->end()) atom += (atom.empty() ? "" : " ") + std::to_string(entry->second.Reference);
-    }
-    summary += (id == 0 ? "" : "|") + (atom.empty() ? "-" : atom);
-  }
-  return summary;
-}
-
 const char* const kShortAtoms = "O\nH 0.96 1\nH 0.96 1 104.5 1\n";
 
 struct Layout {
@@ -49,6 +35,7 @@ TEST(MopacInput, HeaderLayouts) {
       {"PM7 &\nmore &\nmore\n", 3, ""},
       {"PM7 + +\nmore\ntitle\ncomment\n", 4, "title"},  // several "+" count once
       {"PM7\n\ncomment\n", 3, "comment"},  // an empty title: the comment names it
+      {"PM7\nWater\n* a note\ncomment\n", 4, "Water"},  // "*" comments are no header lines
   };
   for (const Layout& layout : layouts) {
     SCOPED_TRACE(layout.Header);
@@ -153,70 +140,41 @@ TEST(MopacInput, GeometryEnds) {
   ASSERT_EQ(starHeader.AtomIds.Ids.size(), 2u);
   EXPECT_EQ(starHeader.AtomIds.LineIndexes.at(0), 6u);
   EXPECT_EQ(starHeader.AtomIds.AtomicNumbers.at(0), 6u);
-
-  // Comments are passed over wherever they stand: they are neither the
-  // comment line of the header nor atoms.
-  const MolFile starred = Mopac("PM7\nWater\n* a note\ncomment words\nO\n* between\nH 0.96 1\nH 0.96 1 104.5 1\n");
-  EXPECT_EQ(starred.RefusedLine, -1);
-  EXPECT_EQ(AtomSummary(starred), "Z8 Z1 Z1");
-  EXPECT_EQ(starred.AtomIds.LineIndexes.at(0), 4u);
-
-  // A SADDLE job's second geometry follows a line "0".
-  EXPECT_EQ(AtomSummary(Mopac("SADDLE\nt\nc\nO\nH 0.96 1\n0\nO\nH 0.97 1\n")), "Z8 Z1");
 }
 
 // A geometry that names no reference atom is Cartesian, with or without
 // flags; in a Z-matrix a later line without references is a Cartesian atom.
-TEST(MopacInput, CartesianGeometries) {
+// MOPAC places its first three atoms whatever their references say: the
+// second along x from the first, the third bonded to the second unless its
+// line names the first, the angle at the other one.
+TEST(MopacInput, Geometries) {
   const std::pair<const char*, const char*> cases[] = {
       {"C 0 +1 0 +1 0 +1 0 0 0\nO -.5 +0 1.5 +1 2.5 -1 0 0 0 0.25\nTv 9 1 0 1 0 1", "C6@0,0,0 C8@-0.5,1.5,2.5"},
       {"C\nC 1.3 1\nH 1.0 1 120 1\nH 1.0 1 120 1 180 1 1 2 3\n"
        "O 1.0 1 2.0 1 3.0 1\nN 0.5 0.5 0.5\nS 7 1 8 1 9 1 0 0 0\nH 1.0 1 120 1 180 1 2 1 3",
-       "Z6 Z6 Z1 Z1 C8@1,2,3 C7@0.5,0.5,0.5 C16@7,8,9 Z1"},
+       "Z6 Z6>0 Z1>1,0 Z1>0,1,2 C8@1,2,3 C7@0.5,0.5,0.5 C16@7,8,9 Z1>1,0,2"},
       // Short first atoms imply their references: still a Z-matrix.
-      {"O\nH 0.96 1\nH 0.96 1 104.5 1", "Z8 Z1 Z1"},
-      {"O 0 0 0 0 0 0 0 0 0\nH 0.96 1 0 0 0 0 1 0 0", "Z8 Z1"},
-      // A partial charge after z's flag: a number with a point, no reference.
-      {"C  -0.43601987  +0  -0.00000150  +0  1.03540729  +0  -0.1212\nH 1.0 1 .5 1 0 1 0.0606",
-       "C6@-0.43601987,-1.5e-06,1.03540729 C1@1,0.5,0"},
-      {"O\nH 0.96 1\nH 0.96 1 104.5 1\nC 0.0 0 1.0 0 2.0 0 0 0 0 -0.25", "Z8 Z1 Z1 C6@0,1,2"},
+      {"O\nH 0.96 1\nH 0.96 1 104.5 1", "Z8 Z1>0 Z1>1,0"},
+      {"O 0 0 0 0 0 0 0 0 0\nH 0.96 1 0 0 0 0 1 0 0", "Z8 Z1>0"},
+      {"O\nH 1 1 0 0 0 0 0 0 0\nH 1 1 90 1 0 0 0 0 0", "Z8 Z1>0 Z1>1,0"},  // references written 0
+      {"O\nH 1 1 0.0 0 0.0 0\nH 1 1 90 1 0.0 0", "Z8 Z1>0 Z1>1,0"},        // or left out
+      {"O\nH 1 1 0 0 0 0 1 0 0\nH 1 1 90 1 0 0 1 0 0", "Z8 Z1>0 Z1>0,1"},  // the first named
+      {"Ba\nF 2 1 0 0 0 0 1 0 0\nF 2 0 180 0 0 0 1 2", "Z56 Z9>0 Z9>0,1"},  // two references
+      {"O\n* comment\nH 0.96 1\n0\nO\nH 0.97 1", "Z8 Z1>0"},  // a line "0" ends the geometry
   };
   for (const auto& [geometry, summary] : cases)
-    EXPECT_EQ(AtomSummary(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n")), summary);
+    EXPECT_EQ(AtomSummary(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n"), true), summary) << geometry;
 }
 
 // Symbolic parameters are defined after the geometry; reading them as 0
-// would place atoms wrongly, so the file gives no atom and says where.
-// Names where flags or references stand are another program's layout:
-// no atom line, also refused.
+// would place atoms wrongly, so the file gives no atom and says where and why.
 TEST(MopacInput, ValuesWrittenAsNamesAreRefused) {
   const MolFile f = Mopac("PM7\nt\nc\nO\nH r1 1\nH r1 1 a1 1 0.0 0 1 2 0\n\nr1 0.96\na1 104.5\n");
   EXPECT_EQ(f.RefusedLine, 4);
-  EXPECT_EQ(f.RefusedFor, MolFile::Refusal::SymbolicParameter);
   EXPECT_TRUE(f.AtomIds.Ids.empty());
   EXPECT_EQ(Mopac("PM7\nt\nc\nO 0 0 0\nH 1 0 -d1\n").RefusedLine, 4);
-  const MolFile other = Mopac("PM7\nt\nc\nC\nC 1 CC\nH 1 CH 2 HCC\n\nCC = 1.33\nCH 1.08\nHCC 120\n");
-  EXPECT_EQ(other.RefusedLine, 4);
-  EXPECT_EQ(other.RefusedFor, MolFile::Refusal::NotAnAtomLine);
-  EXPECT_TRUE(other.AtomIds.Ids.empty());
-}
-
-// MOPAC places its first three atoms whatever their references say: the
-// second along x from the first, the third bonded to the second unless its
-// line names the first, the angle at the other one.
-TEST(MopacInput, ReferencesOfTheFirstAtoms) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"C 0 0 0 0 0 0 0 0 0\nC 1.20 1 0.0 0 0.0 0 0 0 0\nH 1.0 1 120 1 0.0 0 0 0 0\nH 1.0 1 120 1 180 1 2 1 3",
-       "-|0|1 0|1 0 2"},
-      {"Ba\nF  2.0  1  0  0  0  0  1  0  0\nF  2.0  0  180  0  0  0  1  2", "-|0|0 1"},  // two references
-      {"O\nH 0.96 1 0.0 0 0.0 0 1 0 0\nH 0.96 1 104.5 1 0.0 0 1 0 0", "-|0|0 1"},
-      {"C 0.0 0 0.0 0 0.0 0\nC 1.3 1 0.0 0 0.0 0\nH 1.08 1 123.6 1 0.0 0\nH 1.0 1 120 1 180 1 1 2 3",
-       "-|0|1 0|0 1 2"},  // left out
-      // From the fourth atom a reference written 0 leaves its entry out.
-      {"C\nC 1.3 1\nH 1.0 1 120 1\nH 1.0 1 120 1 180 1 1 0 3", "-|0|1 0|0"},
-  };
-  for (const auto& [geometry, references] : cases)
-    EXPECT_EQ(References(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n")), references) << geometry;
+  const MolFile other = Mopac("PM7\nt\nc\nC\nC 1 CC\n");  // a name where a flag stands: no atom line
+  EXPECT_EQ(std::pair(other.RefusedLine, other.RefusedFor), std::pair(std::int64_t{4}, MolFile::Refusal::NotAnAtomLine));
 }
 
 // Reference columns that name no atom (0, negative, beyond 32 bits) leave
