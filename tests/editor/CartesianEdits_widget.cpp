@@ -93,15 +93,12 @@ TEST_F(CartesianEdits, AnOutputsLabelsAreReadOnlyAndItsTextStays) {
 }
 
 // A number written with an exponent is taken whole, other text filtered as
-// before and only its leading number read; that number is saved, and the
-// saved file differs from the opened one in the atom's line.
+// before; the saved file differs from the opened one in the atom's line.
 TEST_F(CartesianEdits, ATypedCoordinateIsTheNumberSaved) {
   OpenText(MixedInput);
   const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
   const std::tuple<const char*, double, const char*> cases[] = {{"1.5e-3", 0.0015, "0.00150000000"},
-                                                                 {"-2.5d2", -250.0, "-250.00000000000"},
-                                                                 {"1.5.2", 1.5, "1.50000000000"},
-                                                                 {"0.9x", 0.9, "0.90000000000"}};
+                                                                 {"-2.5d2", -250.0, "-250.00000000000"}};
   for (const auto& [typed, x, written] : cases) {
     TypeIntoCell(Grid(), 3, 2, QString::fromLatin1(typed));
     EXPECT_EQ(SelectedModel().Atoms.at(1).BasePosition.x, x) << typed;

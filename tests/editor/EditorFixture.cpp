@@ -11,14 +11,6 @@
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/StringGrid.h"
 
-const char* const EveryGridInput =
-    "#T HF/STO-3G\n\nmixed\n\n0 1\n"
-    "O   0.000000  -0.958466   0.000000\n"
-    "H1 O 1.09\n"
-    "H2 O R H1 104.5\n"
-    "Variables:\n"
-    "R 0.96\n";
-
 void EditorFixture::OpenText(const std::string& text, int filterIndex, const QString& name) {
   Start();
   OpenThroughDialog(WriteFile(name, text), filterIndex);

@@ -36,7 +36,3 @@ class EditorFixture : public FormsFixture {
   static MolFile& SelectedFile();
   static MolGL& SelectedModel();
 };
-
-// Something in every grid that takes typing: a Cartesian atom, a Z-matrix
-// atom with a number and one with the variable R.
-extern const char* const EveryGridInput;

@@ -135,34 +135,20 @@ TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
 TEST_F(ZMatrixEdits, ATypedNumberIsTheNumberSaved) {
   OpenText(LabelledZMatrix);
   const std::string original = ReadFile(PathOf(QStringLiteral("m.gjf")));
-  struct Case {
-    StringGrid* grid;
-    int column, row;
-    const char* typed;
-    int atom;  // whose distance takes the number
-    double value;
-    std::size_t line;
-    const char* written;
-  };
-  const Case cases[] = {
-      {Grid(), 4, 3, "15d-1", 2, 1.5, 7, "H3 C1 15e-1 O2 A "},
-      {Grid(), 4, 3, "1.5.2", 2, 1.5, 7, "H3 C1 1.5 O2 A "},
-      {Grid(), 4, 3, "1/2", 2, 1.0, 7, "H3 C1 1 O2 A "},
-      {Grid(), 4, 3, "0.9x", 2, 0.9, 7, "H3 C1 0.9 O2 A "},
-      {Variables(), 1, 1, "1.5E-1", 1, 0.15, 10, "R 1.5E-1"},
-      {Variables(), 1, 1, "1.5D-1", 1, 0.15, 10, "R 1.5E-1"},
-      {Variables(), 1, 1, "1.5.2", 1, 1.5, 10, "R 1.5"},
-      {Variables(), 1, 1, "-", 1, 0.0, 10, "R 0"},
-  };
-  std::string expected = original;
-  for (const Case& c : cases) {
-    TypeIntoCell(c.grid, c.column, c.row, QString::fromLatin1(c.typed));
-    EXPECT_EQ(Stored().Bonds.at(c.atom).Value, c.value) << c.typed;
-    EXPECT_NEAR(Distance(c.atom, 0), c.value, 1e-9) << c.typed;
+  TypeIntoCell(Grid(), 4, 3, QStringLiteral("15d-1"));
+  EXPECT_NEAR(Distance(2, 0), 1.5, 1e-9);
+  const std::string edited = WithLine(original, 7, "H3 C1 15e-1 O2 A ");
+  const std::tuple<const char*, double, const char*> cases[] = {
+      {"1.5E-1", 0.15, "R 1.5E-1"}, {"1.5D-1", 0.15, "R 1.5E-1"}, {"1.5.2", 1.5, "R 1.5"}, {"-", 0.0, "R 0"}};
+  for (const auto& [typed, value, line] : cases) {
+    TypeIntoCell(Variables(), 1, 1, QString::fromLatin1(typed));
+    EXPECT_EQ(Stored().Bonds.at(1).Value, value) << typed;
     SaveAndReload();
-    expected = WithLine(expected, c.line, c.written);
-    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), expected) << c.typed;
+    EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(edited, 10, line)) << typed;
   }
+  TypeIntoCell(Grid(), 4, 3, QStringLiteral("1.5.2"));
+  SaveAndReload();
+  EXPECT_EQ(ReadFile(PathOf(QStringLiteral("m.gjf"))), WithLine(WithLine(edited, 10, "R 0"), 7, "H3 C1 1.5 O2 A "));
 }
 
 TEST_F(ZMatrixEdits, AMopacAtomIsWrittenAgainInItsOwnLayout) {
