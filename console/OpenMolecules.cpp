@@ -30,6 +30,15 @@ void TFormMolecules::ActionOpenMoleculeExecute() {
   }
 }
 
+QString RefusedTextMessage(const MolFile& file, const QString& opening) {
+  const QString why = file.RefusedFor == MolFile::Refusal::SymbolicParameter
+                          ? QStringLiteral("%1%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3")
+                          : QStringLiteral("%1%2 行目は MOPAC の原子の行ではありません:\n%3");
+  // One substitution, so that a "%2" in the file's name stays as it is.
+  return why.arg(opening, QString::number(file.RefusedLine + 1),
+                 QString::fromUtf8(Cp932ToUtf8(file.Lines[file.RefusedLine])));
+}
+
 void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, bool distanceBonds) {
   MolFile file;
   file.FileType = fileType;
@@ -41,12 +50,7 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
   }
   if (file.RefusedLine >= 0) {
     // Refused rather than shown as a wrong molecule; only MOPAC inputs are.
-    const QString why = file.RefusedFor == MolFile::Refusal::SymbolicParameter
-                            ? QStringLiteral("%1 は開けません。%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3")
-                            : QStringLiteral("%1 は開けません。%2 行目は MOPAC の原子の行ではありません:\n%3");
-    // One substitution, so that a "%2" in the file's name stays as it is.
-    ShowMessage(this, why.arg(FromFileName(path), QString::number(file.RefusedLine + 1),
-                              QString::fromUtf8(Cp932ToUtf8(file.Lines[file.RefusedLine]))));
+    ShowMessage(this, RefusedTextMessage(file, FromFileName(path) + QStringLiteral(" は開けません。")));
     return;
   }
   MolGL model;

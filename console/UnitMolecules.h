@@ -279,4 +279,8 @@ class TFormMolecules : public QMainWindow {
   void ConnectHandlers();
 };
 
+// Why a reader refused `file`'s text (its RefusedLine is set), after
+// `opening`, which names what could not be opened or taken.
+QString RefusedTextMessage(const MolFile& file, const QString& opening);
+
 extern TFormMolecules* FormMolecules;

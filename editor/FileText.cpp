@@ -138,4 +138,8 @@ void TFormMoleculeEdit::ButtonImportDataClick() {
   console->RefreshMoleculeList();
   console->ShowSelectedMolecule();
   EnableCartesianConversion();
+  // The text is taken as typed, so nothing is lost; why it gives no atom is
+  // said, not left to look like a fault of the view.
+  if (EditedMolFile.RefusedLine >= 0)
+    ShowMessage(this, RefusedTextMessage(EditedMolFile, QStringLiteral("テキストから原子を読めません。")));
 }

@@ -142,6 +142,13 @@ TEST_F(FileTextAndConversions, EachTypeReadsTheTextWithItsOwnReader) {
   // A text that gives no atoms still keeps its lines, to be imported again.
   EXPECT_EQ(SelectedFile().Lines.at(0), "PM7");
   EXPECT_EQ(FormMolecules->MolFiles.size(), 1u);
+  // One the reader refuses is kept too, and the user is told why it gives none.
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
+  Import(QStringLiteral("MOPAC Input"), QStringLiteral("PM7\nt\nc\nC\nC 1 CC\n"));
+  EXPECT_EQ(SelectedFile().Lines.at(4), "C 1 CC");
+  const auto told = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].Text, QStringLiteral("テキストから原子を読めません。5 行目は MOPAC の原子の行ではありません:\nC 1 CC"));
   EXPECT_EQ(FormMolecules->ListViewMolecules->Count(), 1);
 }
 
