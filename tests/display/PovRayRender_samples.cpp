@@ -22,8 +22,10 @@ TEST(PovRayRender, WrittenSceneRenders) {
   const float background[4] = {0.4f, 0.6f, 0.9f, 1.0f};
   const float rotation[4] = {0.1f, 0.2f, 0.0f, 0.97f};
 
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() / "quivera-povray-test";
-  std::filesystem::create_directories(folder);
+  // A folder of its own, so that runs side by side do not render each other's scene.
+  std::string pattern = (std::filesystem::temp_directory_path() / "quivera-povray-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder = pattern;
   {
     std::ofstream scene(folder / "scene.pov", std::ios::binary);
     for (const std::string& line : BuildPovRayScene(models, choice, true, 20.0f, background, rotation))
