@@ -157,7 +157,7 @@ TEST(MopacInput, Geometries) {
       {"O\nH 0.96 1\nH 0.96 1 104.5 1", "Z8 Z1>0 Z1>1,0"},
       {"O 0 0 0 0 0 0 0 0 0\nH 0.96 1 0 0 0 0 1 0 0", "Z8 Z1>0"},
       {"O\nH 1 1 0 0 0 0 0 0 0\nH 1 1 90 1 0 0 0 0 0", "Z8 Z1>0 Z1>1,0"},  // references written 0
-      {"O\nH 1 1 0.0 0 0.0 0\nH 1 1 90 1 0.0 0", "Z8 Z1>0 Z1>1,0"},        // or left out
+      {"O\nH 1 1 0.0 0 0.0 0\nH 1 1 90 1 1.5 1", "Z8 Z1>0 Z1>1,0"},        // or left out
       {"O\nH 1 1 0 0 0 0 1 0 0\nH 1 1 90 1 0 0 1 0 0", "Z8 Z1>0 Z1>0,1"},  // the first named
       {"Ba\nF 2 1 0 0 0 0 1 0 0\nF 2 0 180 0 0 0 1 2", "Z56 Z9>0 Z9>0,1"},  // two references
       {"O\n* comment\nH 0.96 1\n0\nO\nH 0.97 1", "Z8 Z1>0"},  // a line "0" ends the geometry
