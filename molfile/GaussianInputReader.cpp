@@ -82,6 +82,7 @@ class GaussianInputReader {
                                std::size_t x);
   void ReadZMatrixLine(std::uint32_t i, const std::string& line, const std::vector<std::string>& tokens);
   void KeepTail(std::int32_t id, const std::string& line, std::size_t last);
+  void JoinLabel(const std::string& line, std::vector<std::string>& tokens);
   ZMatrix::Pair Entry(std::int32_t id, const std::string& reference, const std::string& value);
   void ReadVariableLine(std::uint32_t i, const std::string& line);
   std::int32_t Add(std::uint32_t i, CoordinateKind kind, const std::string& label,
@@ -100,6 +101,8 @@ class GaussianInputReader {
   bool AfterBlank = false;
   // Where the line being read ends before its comment ("!").
   std::size_t TextEnd = 0;
+  // How many of the line's tokens its atom label spans.
+  std::size_t LabelTokens = 1;
   // A job has one molecule section: the element lists of a basis-set
   // section after it ("-Cu -Sb") open no other.
   bool MoleculeOpened = false;
@@ -156,8 +159,9 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
 // their first seven.
 void GaussianInputReader::ReadAtomLine(std::uint32_t i, const std::string& line,
                                        std::vector<std::string>& tokens) {
+  if (tokens.empty() || IsTranslationVector(tokens[0])) return;
+  JoinLabel(line, tokens);
   const std::size_t n = tokens.size();
-  if (n == 0 || IsTranslationVector(tokens[0])) return;
   if (IsFrozenCartesianLine(tokens))
     ParseGaussianInputAtoms(i, line, tokens, 2);
   else if (n >= 4 && IsDecimalNumber(tokens[1]))
@@ -188,9 +192,26 @@ void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i, const std::st
   KeepTail(id, line, x + 2);
 }
 
+// Atom parameters in parentheses may hold commas and blanks
+// ("H(Fragment=1,Iso=2)"): the label is one token up to its ")".
+void GaussianInputReader::JoinLabel(const std::string& line, std::vector<std::string>& tokens) {
+  LabelTokens = 1;
+  if (tokens[0].find('(') == std::string::npos || tokens[0].find(')') != std::string::npos) return;
+  const std::string text = line.substr(0, TextEnd);
+  const auto spans = TokenSpans(text);
+  const std::size_t end = LabelEnd(text, spans);
+  std::size_t parts = 1;
+  while (parts < spans.size() && spans[parts].first < end) ++parts;
+  // A ")" inside a token would leave part of that token to no field.
+  if (parts == 1 || spans[parts - 1].second != end) return;
+  tokens[0] = text.substr(spans[0].first, end - spans[0].first);
+  tokens.erase(tokens.begin() + 1, tokens.begin() + static_cast<std::ptrdiff_t>(parts));
+  LabelTokens = parts;
+}
+
 // What follows token `last`, fields and comment, for the regenerated line.
 void GaussianInputReader::KeepTail(std::int32_t id, const std::string& line, std::size_t last) {
-  std::string tail = TextAfterToken(line, last, TextEnd);
+  std::string tail = TextAfterToken(line, last + LabelTokens - 1, TextEnd);
   if (!tail.empty()) Atoms.LineTails[id] = std::move(tail);
 }
 

@@ -80,18 +80,12 @@ GeometryLine SplitGeometryLine(std::uint32_t index, const std::string& line) {
   g.Index = index;
   const auto spans = TokenSpans(line);
   if (spans.empty()) return g;
-  std::size_t labelEnd = spans[0].second;
-  const std::string first = line.substr(spans[0].first, labelEnd - spans[0].first);
-  const std::size_t open = first.find('(');
-  const std::size_t close =
-      open == std::string::npos || first.find(')', open) != std::string::npos ? std::string::npos
-                                                                               : line.find(')', labelEnd);
-  if (close != std::string::npos) {
-    labelEnd = close + 1;
-    g.Tokens.push_back(line.substr(spans[0].first, labelEnd - spans[0].first));
-  } else {
-    Tokenize(first, g.Tokens);  // as the other lines: bytes that are no token's dropped
-  }
+  const std::size_t labelEnd = LabelEnd(line, spans);
+  const std::string label = line.substr(spans[0].first, labelEnd - spans[0].first);
+  if (labelEnd != spans[0].second)
+    g.Tokens.push_back(label);
+  else
+    Tokenize(label, g.Tokens);  // as the other lines: bytes that are no token's dropped
   g.Rest = line.substr(labelEnd);
   Tokenize(g.Rest, g.Tokens);
   // MOPAC writes partial charges after the references, or after z's flag

@@ -1,6 +1,7 @@
 #include "ReaderSupport.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/Numbers.h"
 
@@ -41,6 +42,15 @@ std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& l
     }
   }
   return spans;
+}
+
+std::size_t LabelEnd(const std::string& line, const std::vector<std::pair<std::size_t, std::size_t>>& spans) {
+  const auto [begin, end] = spans[0];
+  const std::string_view label = std::string_view(line).substr(begin, end - begin);
+  const std::size_t open = label.find('(');
+  if (open == std::string_view::npos || label.find(')', open) != std::string_view::npos) return end;
+  const std::size_t close = line.find(')', end);
+  return close == std::string::npos ? end : close + 1;
 }
 
 std::string TextAfterToken(const std::string& line, std::size_t last, std::size_t textEnd) {

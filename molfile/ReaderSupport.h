@@ -33,6 +33,13 @@ inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <
 // bytes inside a token included.
 std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& line);
 
+// Where the atom label that begins `line` ends, given the line's TokenSpans
+// (not empty): where its token ends, or, when the token opens a parenthesised
+// part that it does not close, just after the ")" that does, blanks and
+// commas inside included (a PDB record "C(HETATM    1  C   CYN A   1)",
+// "H(Fragment=1,Iso=2)").
+std::size_t LabelEnd(const std::string& line, const std::vector<std::pair<std::size_t, std::size_t>>& spans);
+
 // The text of `line` after its token `last` (0-based, as Tokenize counts),
 // when more follows: a token, or a comment from `textEnd` on, before which
 // the tokens are counted. Otherwise "". A regenerated line ends with it.

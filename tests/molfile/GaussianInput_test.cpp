@@ -197,6 +197,8 @@ TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
       {"H  0.96  2.5E-3  1.0D-2\nTv 2.5 0.0 0.0\nHe 1.5d+1 0 0", "C1@0.96,0.0025,0.01 C2@15,0,0"},
       {"! the first atom\nO 0.0 0.0 0.0 ! oxygen\n   !\nH 0.0 0.0 1.0!\nC 1 1.5 ! no label C", "C8@0,0,0 C1@0,0,1 Z6"},
       {"C\nC 1 B1\nC 2 B1 1 A\nC,3,B1,2,A,1,180.000,0,Low,H\nH,1,1.0,3,90.,2,90.,0,1", "Z6 Z6 Z6 Z6 Z1"},
+      // Atom parameters may hold commas and blanks.
+      {"H(Fragment=1,Iso=2) 0.0 0.76 -0.47\nO(Iso=18, Spin=0) 0 0 1\nC(a,b)x 1 2 3", "C1@0,0.76,-0.47 C8@0,0,1 Z6"},
       {"C   -1   0.0   0.0   0.0\nO    0   0.0   0.0   1.2", "C6@0,0,0 C8@0,0,1.2"},
       {"H-HC--0.1   -1  -.94   0.0  -0.54  L", "C1@-0.94,0,-0.54"},
       {"C-CA--0.1 -3 1 2 3 H H-HC 4 0.5\nN +0 4 5 6\nN -0 4 5 6 M", "C6@1,2,3 C7@4,5,6 C7@4,5,6"},
