@@ -29,11 +29,7 @@ bool LooksNumeric(const std::string& t) {
 // A freeze code: 0 or -1 (optimise or hold the atom), ONIOM's -2 and -3;
 // written as a whole number of 0 or less. Z-matrix references are positive.
 bool IsFreezeCode(const std::string& t) {
-  const std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
-  if (digits == t.size()) return false;
-  for (std::size_t k = digits; k < t.size(); ++k)
-    if (!IsDigit(t[k])) return false;
-  return t[0] == '-' || t.find_first_not_of("+0") == std::string::npos;
+  return IsWholeNumber(t) && (t[0] == '-' || t.find_first_not_of("+0") == std::string::npos);
 }
 
 // Label, freeze code, x, y, z, then perhaps ONIOM's layer and link-atom fields.
@@ -52,7 +48,7 @@ bool IsDecimalNumber(const std::string& t) {
 
 // A whole number above 0: a reference atom.
 bool IsAtomNumber(const std::string& t) {
-  return t.find_first_not_of("0123456789") == std::string::npos && t.find_first_not_of('0') != std::string::npos;
+  return IsDigits(t) && t.find_first_not_of('0') != std::string::npos;
 }
 
 // A periodic system's translation vector ("Tv x y z") is no atom.

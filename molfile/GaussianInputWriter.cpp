@@ -122,6 +122,7 @@ void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {
   if (line == AtomIds.LineIndexes.end() || line->second >= Lines.size() || label == AtomIds.Labels.end())
     return;
   // An ONIOM layer or a fragment after the Z-matrix, and a comment, stay.
-  Lines[line->second] =
-      label->second + Coordinates(model.Atoms[id].BasePosition) + ZMatrixLineExtras(Lines[line->second]);
+  const auto tail = AtomIds.LineTails.find(id);
+  Lines[line->second] = label->second + Coordinates(model.Atoms[id].BasePosition) +
+                        (tail == AtomIds.LineTails.end() ? std::string() : ZMatrixLineExtras(tail->second));
 }

@@ -39,11 +39,6 @@ bool IsRuleLine(const Tokens& tokens) {
   return tokens.size() == 1 && tokens[0].find("------------------") != std::string::npos;
 }
 
-// Digits only: the "0.00" of a displacement row cut short is no mode number.
-bool IsWholeNumber(const std::string& token) {
-  return token.find_first_not_of("0123456789") == std::string::npos;
-}
-
 // The mode numbers heading a block of one, two or three modes. Two whole
 // numbers are also what a displacement row cut after its atomic number
 // leaves ("  12   6"): a pair counts only where it goes on from the modes
@@ -51,7 +46,8 @@ bool IsWholeNumber(const std::string& token) {
 bool IsModeNumberLine(const NormalModes& modes, const Tokens& tokens) {
   const std::size_t n = tokens.size();
   if (n < 1 || n > 3) return false;
-  if (!std::all_of(tokens.begin(), tokens.end(), IsWholeNumber)) return false;
+  // Digits only: the "0.00" of a displacement row cut short is no mode number.
+  if (!std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) { return IsDigits(t); })) return false;
   if (n != 2) return true;
   const std::uint32_t next = modes.ModeNumbers.empty() ? 1 : modes.ModeNumbers.back() + 1;
   return ReadUnsigned(tokens[0]) == next && ReadUnsigned(tokens[1]) == next + 1;

@@ -25,12 +25,6 @@ std::size_t CountTokens(const std::vector<std::string>& tokens, const char* mark
   return n;
 }
 
-// Reference atoms are written as whole numbers: [sign]digits.
-bool IsWholeNumber(const std::string& t) {
-  const std::size_t digits = t[0] == '-' || t[0] == '+' ? 1 : 0;
-  return digits < t.size() && std::all_of(t.begin() + digits, t.end(), [](char c) { return IsDigit(c); });
-}
-
 // "CHARGE=n" and a spin state among the tokens of a keyword line, in any
 // case, as MOPAC takes them; what the line does not name stays as it was.
 void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge, std::int32_t& multiplicity) {

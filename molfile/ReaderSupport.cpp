@@ -44,6 +44,12 @@ std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& l
   return spans;
 }
 
+bool IsDigits(std::string_view t) { return !t.empty() && std::all_of(t.begin(), t.end(), IsDigit); }
+
+bool IsWholeNumber(std::string_view t) {
+  return IsDigits(!t.empty() && (t[0] == '-' || t[0] == '+') ? t.substr(1) : t);
+}
+
 std::size_t LabelEnd(const std::string& line, const std::vector<std::pair<std::size_t, std::size_t>>& spans) {
   const auto [begin, end] = spans[0];
   const std::string_view label = std::string_view(line).substr(begin, end - begin);
@@ -59,13 +65,13 @@ std::string TextAfterToken(const std::string& line, std::size_t last, std::size_
   return more ? line.substr(spans[last].second) : std::string();
 }
 
-std::string ZMatrixLineExtras(const std::string& line) {
-  const std::size_t comment = line.find('!');
-  const auto spans = TokenSpans(line.substr(0, comment));
-  // Label, three references with their values, the flag.
-  if (spans.size() >= 9) return line.substr(spans[7].second);
+std::string ZMatrixLineExtras(const std::string& tail) {
+  const std::size_t comment = tail.find('!');
+  const auto spans = TokenSpans(tail.substr(0, comment));
+  // The flag, then the fields.
+  if (spans.size() >= 2) return tail.substr(spans[0].second);
   if (comment == std::string::npos) return std::string();
-  return line.substr(spans.empty() ? comment : spans.back().second);
+  return spans.empty() ? tail : tail.substr(spans.back().second);
 }
 
 VariableLineParts SplitVariableLine(const std::string& line) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,10 @@ std::string WithLeadingZero(const std::string& text);
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+// One digit or more and nothing else.
+bool IsDigits(std::string_view t);
+// [sign]digits: a reference atom, a flag, a freeze code.
+bool IsWholeNumber(std::string_view t);
 
 // Where each token of Tokenize stands in `line`: [first, second), dropped
 // bytes inside a token included.
@@ -45,10 +50,11 @@ std::size_t LabelEnd(const std::string& line, const std::vector<std::pair<std::s
 // the tokens are counted. Otherwise "". A regenerated line ends with it.
 std::string TextAfterToken(const std::string& line, std::size_t last, std::size_t textEnd = std::string::npos);
 
-// What a Gaussian input Z-matrix line holds beyond its atom, for the same
-// atom written as Cartesian: the fields after the flag that follows the
-// dihedral (ONIOM's layer, a link atom, a fragment) and the comment ("!").
-std::string ZMatrixLineExtras(const std::string& line);
+// What a Gaussian input Z-matrix line holds beyond its atom, from the tail
+// its reader kept (the text after the dihedral's value), for the same atom
+// written as Cartesian: the fields after the flag that follows the dihedral
+// (ONIOM's layer, a link atom, a fragment) and the comment ("!").
+std::string ZMatrixLineExtras(const std::string& tail);
 
 // A variable line of a Gaussian input: the name, then the value, separated
 // by '=', blanks, tabs or commas. The value ends at the first separator after
