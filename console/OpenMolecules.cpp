@@ -31,12 +31,19 @@ void TFormMolecules::ActionOpenMoleculeExecute() {
 }
 
 QString RefusedTextMessage(const MolFile& file, const QString& opening) {
-  const QString why = file.RefusedFor == MolFile::Refusal::SymbolicParameter
-                          ? QStringLiteral("%1%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3")
-                          : QStringLiteral("%1%2 行目は MOPAC の原子の行ではありません:\n%3");
+  const QString line = QString::fromUtf8(Cp932ToUtf8(file.Lines[file.RefusedLine]));
+  const QString number = QString::number(file.RefusedLine + 1);
   // One substitution, so that a "%2" in the file's name stays as it is.
-  return why.arg(opening, QString::number(file.RefusedLine + 1),
-                 QString::fromUtf8(Cp932ToUtf8(file.Lines[file.RefusedLine])));
+  switch (file.RefusedFor) {
+    case MolFile::Refusal::SymbolicParameter:
+      return QStringLiteral("%1%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3").arg(opening, number, line);
+    case MolFile::Refusal::NotAnAtomLine:
+      return QStringLiteral("%1%2 行目は MOPAC の原子の行ではありません:\n%3").arg(opening, number, line);
+    case MolFile::Refusal::UndefinedName:
+      break;
+  }
+  return QStringLiteral("%1%2 行目の名前 %3 は変数にも定数にも定義されていません:\n%4")
+      .arg(opening, number, QString::fromUtf8(Cp932ToUtf8(file.RefusedName)), line);
 }
 
 void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, bool distanceBonds) {
@@ -49,7 +56,7 @@ void TFormMolecules::OpenMoleculeFile(const std::string& path, int fileType, boo
     return;
   }
   if (file.RefusedLine >= 0) {
-    // Refused rather than shown as a wrong molecule; only MOPAC inputs are.
+    // Refused rather than shown as a wrong molecule.
     ShowMessage(this, RefusedTextMessage(file, FromFileName(path) + QStringLiteral(" は開けません。")));
     return;
   }

@@ -3,7 +3,9 @@
 // route, title, charge and multiplicity are only landmarks.
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "AtomLabels.h"
@@ -51,6 +53,18 @@ bool IsAtomNumber(const std::string& t) {
   return IsDigits(t) && t.find_first_not_of('0') != std::string::npos;
 }
 
+// A Z-matrix value written as a number: a digit, or a point and a digit,
+// after an optional sign. Gaussian reads "+1.5" as 1.5 too.
+bool IsNumberText(const std::string& t) {
+  const std::size_t i = t[0] == '-' || t[0] == '+' ? 1 : 0;
+  return i < t.size() && (IsDigit(t[i]) || (t[i] == '.' && i + 1 < t.size() && IsDigit(t[i + 1])));
+}
+
+// A Z-matrix value: a number, or a variable's name with an optional "-".
+bool IsValueText(const std::string& t) {
+  return IsNumberText(t) || IsLetter(t[0]) || (t.size() >= 2 && t[0] == '-' && IsLetter(t[1]));
+}
+
 // A periodic system's translation vector ("Tv x y z") is no atom.
 bool IsTranslationVector(const std::string& t) {
   return t.size() == 2 && (t[0] == 'T' || t[0] == 't') && (t[1] == 'V' || t[1] == 'v');
@@ -58,10 +72,22 @@ bool IsTranslationVector(const std::string& t) {
 
 bool IsChargeToken(const std::string& t) { return IsDigit(t[0]) || Byte(t, 0) <= 0x2D; }
 
-bool IsVariablesKeyword(const std::vector<std::string>& tokens) {
+// Charge and multiplicity: one pair, or one pair for each ONIOM layer or
+// counterpoise fragment ("0 1 0 1 0 1", "0,1 0,1 0,1"), whole numbers then.
+bool IsChargeLine(const std::vector<std::string>& tokens) {
+  if (tokens.size() == 2) return IsChargeToken(tokens[0]) && IsChargeToken(tokens[1]);
+  return tokens.size() % 2 == 0 && tokens.size() > 2 &&
+         std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) { return IsWholeNumber(t); });
+}
+
+// A line "Variables:" or "Constants:" that opens that block of names; the
+// first letter may be small and the colon left out.
+bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view capitalised) {
   if (tokens.size() != 1) return false;
-  const std::string& t = tokens[0];
-  return t == "Variables:" || t == "variables:" || t == "Variables" || t == "variables";
+  std::string_view t = tokens[0];
+  if (t.ends_with(':')) t.remove_suffix(1);
+  return t.size() == capitalised.size() && t.substr(1) == capitalised.substr(1) &&
+         (t[0] == capitalised[0] || t[0] == capitalised[0] - 'A' + 'a');
 }
 
 class GaussianInputReader {
@@ -71,9 +97,13 @@ class GaussianInputReader {
 
   void ReadLine(std::uint32_t i, const std::string& line);
   void ResolveVariables();
+  // The first entry, in atom order, whose name no block defines: its atom's
+  // id and the name. Id -1 when every name is defined.
+  std::pair<std::int32_t, std::string> FirstUndefinedName() const;
 
  private:
   void ReadAtomLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
+  bool NamesEarlierAtom(const std::string& t) const;
   void ParseGaussianInputAtoms(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens,
                                std::size_t x);
   void ReadZMatrixLine(std::uint32_t i, const std::string& line, const std::vector<std::string>& tokens);
@@ -93,7 +123,10 @@ class GaussianInputReader {
 
   bool Stopped = false;
   bool InMolecule = false;
+  // Reading names and values: the variables, then, after a blank line, the
+  // constants.
   bool InVariables = false;
+  bool InConstants = false;
   bool AfterBlank = false;
   // Where the line being read ends before its comment ("!").
   std::size_t TextEnd = 0;
@@ -118,8 +151,14 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
 
   if (InVariables) {
     if (blank) {
-      InVariables = false;
+      // Gaussian reads a block of constants after the variables only while
+      // a name is still undefined: otherwise what follows is another section
+      // (a basis set, modredundant lines).
+      InVariables = !InConstants && FirstUndefinedName().first >= 0;
+      InConstants = InVariables;
       blank = false;
+    } else if (IsBlockKeyword(tokens, "Constants")) {
+      InConstants = true;
     } else if (StartsVariableName(tokens[0][0])) {
       ReadVariableLine(i, text);
     } else {
@@ -132,7 +171,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = true;
       blank = false;
-    } else if (IsVariablesKeyword(tokens)) {
+    } else if (IsBlockKeyword(tokens, "Variables")) {
       InMolecule = false;
       InVariables = true;
     } else {
@@ -141,7 +180,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
   }
 
   if (AfterBlank) {
-    if (!MoleculeOpened && tokens.size() == 2 && IsChargeToken(tokens[0]) && IsChargeToken(tokens[1]))
+    if (!MoleculeOpened && IsChargeLine(tokens))
       InMolecule = MoleculeOpened = true;
     else
       AfterBlank = false;
@@ -151,8 +190,8 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
 
 // Fields after an atom (ONIOM's layer, link atom and its partner, a
 // counterpoise fragment) are kept in the line's tail, so Cartesian lines are
-// known by x alone and Z-matrix lines of nine or more tokens are read from
-// their first seven.
+// known by x alone, and Z-matrix lines by a reference to an earlier atom and
+// a value after it.
 void GaussianInputReader::ReadAtomLine(std::uint32_t i, const std::string& line,
                                        std::vector<std::string>& tokens) {
   if (tokens.empty() || IsTranslationVector(tokens[0])) return;
@@ -162,11 +201,19 @@ void GaussianInputReader::ReadAtomLine(std::uint32_t i, const std::string& line,
     ParseGaussianInputAtoms(i, line, tokens, 2);
   else if (n >= 4 && IsDecimalNumber(tokens[1]))
     ParseGaussianInputAtoms(i, line, tokens, 1);
+  else if (n >= 3 && NamesEarlierAtom(tokens[1]) && IsValueText(tokens[2]))
+    ReadZMatrixLine(i, line, tokens);
   else if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8 ||
            (n >= 9 && IsAtomNumber(tokens[1])))
     ReadZMatrixLine(i, line, tokens);
+  else if (n == 2 && Atoms.Ids.empty() && IsWholeNumber(tokens[1]))
+    ReadZMatrixLine(i, line, tokens);  // the first atom and its fragment
   else if (n == 4 && LooksNumeric(tokens[1]))
     ParseGaussianInputAtoms(i, line, tokens, 1);
+}
+
+bool GaussianInputReader::NamesEarlierAtom(const std::string& t) const {
+  return IsAtomNumber(t) && ReadInt64(t) <= static_cast<std::int64_t>(Atoms.Ids.size());
 }
 
 std::int32_t GaussianInputReader::Add(std::uint32_t i, CoordinateKind kind,
@@ -211,21 +258,24 @@ void GaussianInputReader::KeepTail(std::int32_t id, const std::string& line, std
   if (!tail.empty()) Atoms.LineTails[id] = std::move(tail);
 }
 
+// An atom takes the references and values its place needs: none for the
+// first, a bond for the second, an angle too for the third, and a dihedral
+// from the fourth on. What follows stays in the line: the flag that makes a
+// third value a second bond angle, a layer, a fragment.
 void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::string& line,
                                           const std::vector<std::string>& tokens) {
   if (tokens.empty()) return;
+  const std::size_t place = Atoms.Ids.size();
   const std::int32_t id = Add(i, ZMATRIX, tokens[0], ParseAtomLabel(tokens[0]));
-  // Tokens beyond label, references and values: the flag that makes the
-  // third value a second bond angle, for one.
-  const std::size_t n = tokens.size();
-  KeepTail(id, line, n >= 7 ? 6 : n >= 5 ? 4 : n >= 3 ? 2 : 0);
+  const std::size_t pairs = std::min({place, std::size_t{3}, (tokens.size() - 1) / 2});
+  KeepTail(id, line, 2 * pairs);
   ++ZMatrixData.Count;
-  if (n >= 3) {
+  if (pairs >= 1) {
     ZMatrixData.ReferenceStyles[id] = 2;
     ZMatrixData.Bonds[id] = Entry(id, tokens[1], tokens[2]);
   }
-  if (n >= 5) ZMatrixData.Angles[id] = Entry(id, tokens[3], tokens[4]);
-  if (n >= 7) ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
+  if (pairs >= 2) ZMatrixData.Angles[id] = Entry(id, tokens[3], tokens[4]);
+  if (pairs >= 3) ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
 }
 
 // A reference is an atom's label (the last atom so labelled, this one
@@ -244,9 +294,8 @@ ZMatrix::Pair GaussianInputReader::Entry(std::int32_t id, const std::string& ref
     }
   }
   entry.Text = WithLeadingZero(value);
-  const std::string& t = entry.Text;
-  if (IsDigit(t[0]) || (t.size() >= 2 && t[0] == '-' && IsDigit(t[1]))) {
-    entry.Value = ReadDouble(t);
+  if (IsNumberText(entry.Text)) {
+    entry.Value = ReadDouble(entry.Text);
   } else {
     entry.IsVariable = true;  // valued by ResolveVariables
   }
@@ -263,28 +312,38 @@ void GaussianInputReader::ReadVariableLine(std::uint32_t i, const std::string& l
   ZMatrixData.VariableLineIndexes[key] = i;
 }
 
+// The name an entry's text gives, without the "-" that negates it.
+std::string_view VariableName(std::string_view text) {
+  return !text.empty() && text[0] == '-' ? text.substr(1) : text;
+}
+
 // An entry naming a variable takes the value of the first variable of that
 // name, negated for "-name"; an unknown name gives 0.
 void GaussianInputReader::ResolveVariables() {
-  std::unordered_map<std::string, double> firstValue;
-  for (const auto& [key, variable] : ZMatrixData.Variables)
-    firstValue.emplace(variable.Text, variable.Value);
-  const auto variableValue = [&firstValue](const std::string& text) {
-    const bool negative = !text.empty() && text[0] == '-';
-    const auto found = firstValue.find(negative ? text.substr(1) : text);
-    if (found == firstValue.end()) return 0.0;
-    return negative ? -found->second : found->second;
-  };
-
-  for (const std::int32_t id : Atoms.Ids) {
-    const auto kind = Atoms.Kinds.find(id);
-    if (kind == Atoms.Kinds.end() || kind->second != ZMATRIX) continue;
-    for (auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
-      const auto entry = entries->find(id);
-      if (entry != entries->end() && entry->second.IsVariable)
-        entry->second.Value = variableValue(entry->second.Text);
+  std::unordered_map<std::string_view, double> firstValue;
+  for (const auto& [key, variable] : ZMatrixData.Variables) firstValue.emplace(variable.Text, variable.Value);
+  for (auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
+    for (auto& [id, entry] : *entries) {
+      if (!entry.IsVariable) continue;
+      const auto found = firstValue.find(VariableName(entry.Text));
+      const double value = found == firstValue.end() ? 0.0 : found->second;
+      entry.Value = entry.Text[0] == '-' ? -value : value;
     }
   }
+}
+
+std::pair<std::int32_t, std::string> GaussianInputReader::FirstUndefinedName() const {
+  std::unordered_set<std::string_view> defined;
+  for (const auto& [key, variable] : ZMatrixData.Variables) defined.insert(variable.Text);
+  std::pair<std::int32_t, std::string> first{-1, ""};
+  for (const auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
+    for (const auto& [id, entry] : *entries) {
+      if (first.first >= 0 && id >= first.first) break;
+      if (entry.IsVariable && !defined.contains(VariableName(entry.Text)))
+        first = {id, std::string(VariableName(entry.Text))};
+    }
+  }
+  return first;
 }
 
 }  // namespace
@@ -294,4 +353,12 @@ void MolFile::ReadGaussianInput(const std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i)
     reader.ReadLine(static_cast<std::uint32_t>(i), lines[i]);
   reader.ResolveVariables();
+  // Gaussian stops on a name that no block defines; read as 0 it would
+  // place the atom wrongly, so the file is refused.
+  const auto [id, name] = reader.FirstUndefinedName();
+  if (id < 0) return;
+  RefusedLine = AtomIds.LineIndexes.at(static_cast<std::uint32_t>(id));
+  RefusedFor = Refusal::UndefinedName;
+  RefusedName = name;
+  ClearGeometry();
 }

@@ -121,8 +121,11 @@ void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {
   if (id < 0 || static_cast<std::size_t>(id) >= model.Atoms.size()) return;
   if (line == AtomIds.LineIndexes.end() || line->second >= Lines.size() || label == AtomIds.Labels.end())
     return;
-  // An ONIOM layer or a fragment after the Z-matrix, and a comment, stay.
+  // An ONIOM layer or a fragment after the Z-matrix, and a comment, stay;
+  // the flag that may follow a dihedral has no place in a Cartesian line.
   const auto tail = AtomIds.LineTails.find(id);
-  Lines[line->second] = label->second + Coordinates(model.Atoms[id].BasePosition) +
-                        (tail == AtomIds.LineTails.end() ? std::string() : ZMatrixLineExtras(tail->second));
+  std::string extras;
+  if (tail != AtomIds.LineTails.end())
+    extras = ZMatrixData.Dihedrals.contains(id) ? ZMatrixLineExtras(tail->second) : tail->second;
+  Lines[line->second] = label->second + Coordinates(model.Atoms[id].BasePosition) + extras;
 }

@@ -136,6 +136,7 @@ void MolFile::ClearTables() {
   ModeData.Clear();
   RefusedLine = -1;
   RefusedFor = Refusal::SymbolicParameter;
+  RefusedName.clear();
   Charge = 0;
   Multiplicity = 1;
 }

@@ -122,9 +122,11 @@ class MolFile {
   enum class Refusal : std::uint8_t {
     SymbolicParameter,  // a value written as a name, defined after the geometry
     NotAnAtomLine,      // a name where a flag or a reference number stands
+    UndefinedName,      // a Z-matrix value named by no variable or constant
   };
   std::int64_t RefusedLine = -1;
   Refusal RefusedFor = Refusal::SymbolicParameter;
+  std::string RefusedName;  // the undefined name
   // The charge and multiplicity a Gaussian output states before the geometry
   // kept, or a MOPAC input's keywords, for the conversion to Gaussian input;
   // 0 and 1 where none is stated.

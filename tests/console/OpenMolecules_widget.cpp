@@ -36,11 +36,13 @@ TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
   // A file the chosen reader finds no atom in, or refuses, adds nothing and the user is told why.
   const QString sym = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
   const QString other = WriteFile("50%2.mop", "PM7\nt\nc\nC\nC 1 CC\n\nCC 1.33\n");  // a "%2" in a name stays
+  const QString undefined = WriteFile("z.gjf", "#p\n\nt\n\n0 1\nO\nH 1 R\nH 1 R 2 A\n\nR 0.96\n");
   const std::tuple<QString, int, QString> refused[] = {
       {out, 2, out + QStringLiteral("には Gaussian Output として読める原子がありません。")},
       {out, 5, out + QStringLiteral("には TINKER XYZ として読める原子がありません。")},
       {sym, 4, sym + QStringLiteral(" は開けません。5 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\nH r1 1")},
-      {other, 4, other + QStringLiteral(" は開けません。5 行目は MOPAC の原子の行ではありません:\nC 1 CC")}};
+      {other, 4, other + QStringLiteral(" は開けません。5 行目は MOPAC の原子の行ではありません:\nC 1 CC")},
+      {undefined, 1, undefined + QStringLiteral(" は開けません。8 行目の名前 A は変数にも定数にも定義されていません:\nH 1 R 2 A")}};
   for (const auto& [path, filter, text] : refused) {
     dialogs.Calls.clear();
     OpenThroughDialog(path, filter);

@@ -178,8 +178,8 @@ TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
   const std::pair<std::string, std::string> cases[] = {
       {"H2 O1 0.96\n", "\n"}, {"H2 O1 0.96", "\n"}, {"H2 O1 0.96\n\n", "\n"},
       {"H2 O1 R\nVariables:\nR 0.96", "\nVariables:\nR 0.96"},
-      {"H2 O1 0.96\nH3,1,0.96,2,104.5,2,0.,0,Low,H\nCl 0.5 0. 0. L\n",
-       "H3  -0.24036480389  0.00000000000  -0.92942173476,Low,H\nCl 0.5 0. 0. L\n\n"},
+      {"H2 O1 0.96\nH3,1,0.96,2,104.5,Low\nH4,1,0.96,2,104.5,3,180.,0,Low,H\nCl 0.5 0. 0. L\n",
+       "H3  -0.24036480389  -0.92942173476  0.00000000000,Low\nH4  -0.24036480389  0.92942173476  0.00000000000,Low,H\nCl 0.5 0. 0. L\n\n"},
       {"H2 O1 0.96\nH3 1 0.96 2 104.5 ! bent", "H3  -0.24036480389  -0.92942173476  0.00000000000 ! bent\n\n"}};
   for (const auto& [input, after] : cases) {
     MolFile file = ParseText(GAUSSIAN_INPUT, head + input);

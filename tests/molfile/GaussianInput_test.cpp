@@ -22,7 +22,7 @@ TEST(GaussianInput, CartesianAtomsOfTheMoleculeSection) {
       "%chk=w\n#p hf/sto-3g\n\nwater\n\n0 1\n"
       "O 1.5 -.5 0.0\n"
       "H\t0.0, 1.0, -2.5\n"
-      "C 1 2 3 4 5\n"  // six tokens: not an atom
+      "C 7 2 3 4 5\n"  // six tokens, no earlier atom 7: not an atom
       "X -1.0 2.0 3.0\n"
       "\n"
       "C 0\n6-31G(d)\n");
@@ -72,8 +72,8 @@ TEST(GaussianInput, ZMatrixWithLabelReferencesAndVariables) {
   ExpectEntry(z.Bonds, 3, 2, "0.5", 0.5, false);
   ExpectEntry(z.Angles, 3, 0, "-0.5", -0.5, false);
   ExpectEntry(z.Dihedrals, 3, 1, "-D1", -120.0, true);
-  // "+1.5" is a name, and no variable has it.
-  ExpectEntry(z.Dihedrals, 4, 0, "+1.5", 0.0, true);
+  // A sign before a number keeps it a number, as Gaussian reads it.
+  ExpectEntry(z.Dihedrals, 4, 0, "+1.5", 1.5, false);
 
   ASSERT_EQ(z.Variables.size(), 3u);
   EXPECT_EQ(z.Variables.at(2).Text, "D1");
@@ -89,7 +89,7 @@ TEST(GaussianInput, CommaSeparatedNumberReferencesWithCarriageReturns) {
       " C,2,B2,1,A1\r\n"
       " H,3,B3,2,A2,1,D1,0\r\n"
       "      Variables:\r\n"
-      " B1=1.42\r\n A1=120.\r\n B3=1.09\r\n D1=180.\r\n\r\n");
+      " B1=1.42\r\n B2=1.4\r\n A1=120.\r\n B3=1.09\r\n A2=120.\r\n D1=180.\r\n\r\n");
   const ZMatrix& z = f.ZMatrixData;
   ASSERT_EQ(z.Count, 4);
   for (std::int32_t id = 1; id <= 3; ++id) EXPECT_EQ(z.ReferenceStyles.at(id), 1);
@@ -97,7 +97,7 @@ TEST(GaussianInput, CommaSeparatedNumberReferencesWithCarriageReturns) {
   ExpectEntry(z.Angles, 2, 0, "A1", 120.0, true);
   ExpectEntry(z.Bonds, 3, 2, "B3", 1.09, true);
   ExpectEntry(z.Dihedrals, 3, 0, "D1", 180.0, true);
-  EXPECT_EQ(z.Variables.size(), 4u);
+  EXPECT_EQ(z.Variables.size(), 6u);
 }
 
 // The variables section after a plain blank line, in every written form.
@@ -108,7 +108,7 @@ TEST(GaussianInput, VariableLineForms) {
       "X 1 a\n"
       "X 1 b 2 c\n"
       "X 1 d 2 e 3 f\n"
-      "X 1 g 2 h 3 i\n"
+      "X 1 g 2 h 3 c\n"
       "\n"
       "a=1.5\n"
       "b 1.5\n"
@@ -131,8 +131,7 @@ TEST(GaussianInput, VariableLineForms) {
   EXPECT_EQ(z.Dihedrals.at(3).Value, 1.0);
   EXPECT_EQ(z.Bonds.at(4).Value, 1.5);
   EXPECT_EQ(z.Angles.at(4).Value, 2.5);
-  // The section ended at "3 4 5": i is never defined.
-  EXPECT_EQ(z.Dihedrals.at(4).Value, 0.0);
+  // The section ended at "3 4 5": i is never read.
   ASSERT_EQ(z.Variables.size(), 9u);
   EXPECT_EQ(z.Variables.at(8).Text, "a");
   EXPECT_EQ(z.Variables.at(8).Value, 7.0);
@@ -195,17 +194,61 @@ TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
       {"C-CT 1. 2. 3. L H-HC 4\nPd-M1-0.03 0.25 -1.5 -.5 H\nO 1e0 2 3 L H\n9  0.000  0.000  1.356  1",
        "C6@1,2,3 C46@0.25,-1.5,-0.5 C8@1,2,3 C9@0,0,1.356"},
       {"H  0.96  2.5E-3  1.0D-2\nTv 2.5 0.0 0.0\nHe 1.5d+1 0 0", "C1@0.96,0.0025,0.01 C2@15,0,0"},
-      {"! the first atom\nO 0.0 0.0 0.0 ! oxygen\n   !\nH 0.0 0.0 1.0!\nC 1 1.5 ! no label C", "C8@0,0,0 C1@0,0,1 Z6"},
-      {"C\nC 1 B1\nC 2 B1 1 A\nC,3,B1,2,A,1,180.000,0,Low,H\nH,1,1.0,3,90.,2,90.,0,1", "Z6 Z6 Z6 Z6 Z1"},
+      {"! the first atom\nO 0.0 0.0 0.0 ! oxygen\n   !\nH 0.0 0.0 1.0!\nC 1 1.5 ! no label C", "C8@0,0,0 C1@0,0,1 Z6>0"},
+      {"C\nC 1 B1\nC 2 B1 1 A\nC,3,B1,2,A,1,180.000,0,Low,H\nH,1,1.0,3,90.,2,90.,0,1\n\nB1 1.5\nA 120", "Z6 Z6>0 Z6>1,0 Z6>2,1,0 Z1>0,2,1"},
       // Atom parameters may hold commas and blanks.
-      {"H(Fragment=1,Iso=2) 0.0 0.76 -0.47\nO(Iso=18, Spin=0) 0 0 1\nC(a,b)x 1 2 3", "C1@0,0.76,-0.47 C8@0,0,1 Z6"},
+      {"H(Fragment=1,Iso=2) 0.0 0.76 -0.47\nO(Iso=18, Spin=0) 0 0 1\nC(a,b)x 1 2 3", "C1@0,0.76,-0.47 C8@0,0,1 Z6>-1,1"},
       {"C   -1   0.0   0.0   0.0\nO    0   0.0   0.0   1.2", "C6@0,0,0 C8@0,0,1.2"},
       {"H-HC--0.1   -1  -.94   0.0  -0.54  L", "C1@-0.94,0,-0.54"},
       {"C-CA--0.1 -3 1 2 3 H H-HC 4 0.5\nN +0 4 5 6\nN -0 4 5 6 M", "C6@1,2,3 C7@4,5,6 C7@4,5,6"},
-      {"C\nO 1 1.2\nH 1 1.0 2 109.5\nN 1 1.0 2 109.5 3 120.0 1", "Z6 Z8 Z1 Z7"},
+      {"C\nO 1 1.2\nH 1 1.0 2 109.5\nN 1 1.0 2 109.5 3 120.0 1", "Z6 Z8>0 Z1>0,1 Z7>0,1,2"},
+      // A reference to an earlier atom and a value make a Z-matrix line,
+      // which takes what the atom's place needs; counterpoise fragments and
+      // ONIOM layers follow.
+      {"O 1\nF 1 2.55 2\nF,2,2.55,1,60.0,3\nH 1 1.0 2 90.0 3 180.0 2", "Z8 Z9>0 Z9>1,0 Z1>0,1,2"},
+      {"C\nC 1 B1 L\nH 2 B2 1 A1 L\n\nB1 1.5\nB2 1.1\nA1 109.5", "Z6 Z6>0 Z1>1,0"},
+      {"C 1 2 3\nC 1 2 3\nN 3 1 2", "C6@1,2,3 Z6>0 C7@3,1,2"},
+      {"O\nH 1 0.96 2 104.5", "Z8 Z1>0"},
   };
   for (const auto& [atoms, summary] : cases)
-    EXPECT_EQ(AtomSummary(Gaussian(std::string("#p opt\n\nt\n\n0 1\n") + atoms + "\n")), summary);
+    EXPECT_EQ(AtomSummary(Gaussian(std::string("#p opt\n\nt\n\n0 1\n") + atoms + "\n"), true), summary) << atoms;
+}
+
+// Values come from the variables and, after a blank line, the constants.
+// Gaussian reads that second block only while a name is undefined, and
+// stops on a name that no block defines: the file is refused.
+TEST(GaussianInput, VariablesThenConstants) {
+  const std::string methane = "#p\n\nt\n\n0 1\nC\nH 1 R\nH 1 R 2 T\nH 1 R 2 T 3 120.\nH 1 R 2 -T 3 -120.\n";
+  const struct {
+    const char* Blocks;
+    std::size_t Variables;
+    std::int64_t RefusedLine;
+    const char* Name;
+  } cases[] = {
+      {"\nR 1.09\n\nT 109.471221\n", 2, -1, ""},
+      {"\n\nR 1.09\nT=109.471221\n", 2, -1, ""},  // an empty variables block
+      {"Variables:\nR 1.09\nConstants:\nT 109.471221\n", 2, -1, ""},
+      {"\nR 1.09\nT 109.471221\n\nC 0\n6-31G(d)\n****\n", 2, -1, ""},  // then a basis set
+      {"\nR 1.09\n", 0, 7, "T"},
+      {"\nR 1.09\n\n\nT 109.471221\n", 0, 7, "T"},  // an empty constants block
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Blocks);
+    MolFile f = Gaussian(methane + c.Blocks);
+    EXPECT_EQ(f.ZMatrixData.Variables.size(), c.Variables);
+    EXPECT_EQ(f.RefusedLine, c.RefusedLine);
+    EXPECT_EQ(f.RefusedName, c.Name);
+    if (c.RefusedLine >= 0) {
+      EXPECT_TRUE(f.AtomIds.Ids.empty());
+      continue;
+    }
+    ASSERT_EQ(f.ZMatrixData.Count, 5);
+    EXPECT_EQ(f.ZMatrixData.Angles.at(4).Value, -109.471221);
+    // A constant is edited as a variable is, in its own line.
+    f.UpdateVariableLine(1, "109.5");
+    f.Parse();
+    EXPECT_EQ(f.ZMatrixData.Angles.at(2).Value, 109.5);
+  }
 }
 
 // A basis-set section after the molecule: its element lists may look like a
@@ -239,6 +282,11 @@ TEST(GaussianInput, ChargeLineLandmark) {
   // line can open the molecule section again while the variables are open;
   // the empty line that then ends the variables is no atom line.
   EXPECT_TRUE(Gaussian("\n0 3\n\r0 3\n").AtomIds.Ids.empty());
+  // A pair for each ONIOM layer or counterpoise fragment, whole numbers then.
+  for (const char* pairs : {"0 1 0 1 0 1", "0,1 0,1 0,1", "0,1,0,7,0,-7", "-1 2 +0 1"})
+    EXPECT_EQ(Gaussian(std::string("#p\n\nt\n\n") + pairs + "\nHe 0 0 0\n").AtomIds.Ids.size(), 1u) << pairs;
+  for (const char* notPairs : {"0 1 0", "0 1 0 1.5", "0 1 a 1"})
+    EXPECT_TRUE(Gaussian(std::string("#p\n\nt\n\n") + notPairs + "\nHe 0 0 0\n").AtomIds.Ids.empty()) << notPairs;
   // A comment ends the charge line and, alone on a line, is passed over.
   EXPECT_EQ(Gaussian("#p\n\nt\n\n! neutral\n0 1 ! singlet\nHe 0 0 0\n").AtomIds.Ids.size(), 1u);
 }
