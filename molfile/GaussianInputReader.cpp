@@ -2,10 +2,11 @@
 // or Z-matrix atom lines, and the variables that Z-matrix values name. The
 // route, title, charge and multiplicity are only landmarks.
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "AtomLabels.h"
@@ -171,9 +172,10 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = true;
       blank = false;
-    } else if (IsBlockKeyword(tokens, "Variables")) {
+    } else if (IsBlockKeyword(tokens, "Variables") || IsBlockKeyword(tokens, "Constants")) {
       InMolecule = false;
       InVariables = true;
+      InConstants = tokens[0][0] == 'C' || tokens[0][0] == 'c';
     } else {
       ReadAtomLine(i, line, tokens);
     }
@@ -317,29 +319,55 @@ std::string_view VariableName(std::string_view text) {
   return !text.empty() && text[0] == '-' ? text.substr(1) : text;
 }
 
-// An entry naming a variable takes the value of the first variable of that
-// name, negated for "-name"; an unknown name gives 0.
+std::string Capitals(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return folded;
+}
+
+// The values of the names the blocks define, the first definition of a name
+// counting. Gaussian reads its input without regard to letter case, so a
+// name written otherwise than defined still finds its value.
+class VariableValues {
+ public:
+  explicit VariableValues(const std::map<std::int32_t, ZMatrix::Pair>& variables) {
+    for (const auto& [key, variable] : variables) {
+      Exact.emplace(variable.Text, variable.Value);
+      AnyCase.emplace(Capitals(variable.Text), variable.Value);
+    }
+  }
+  std::optional<double> Find(std::string_view name) const {
+    if (const auto found = Exact.find(name); found != Exact.end()) return found->second;
+    if (const auto found = AnyCase.find(Capitals(name)); found != AnyCase.end()) return found->second;
+    return std::nullopt;
+  }
+
+ private:
+  std::unordered_map<std::string_view, double> Exact;
+  std::unordered_map<std::string, double> AnyCase;
+};
+
+// An entry naming a variable takes its value, negated for "-name"; an
+// unknown name gives 0.
 void GaussianInputReader::ResolveVariables() {
-  std::unordered_map<std::string_view, double> firstValue;
-  for (const auto& [key, variable] : ZMatrixData.Variables) firstValue.emplace(variable.Text, variable.Value);
+  const VariableValues values(ZMatrixData.Variables);
   for (auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
     for (auto& [id, entry] : *entries) {
       if (!entry.IsVariable) continue;
-      const auto found = firstValue.find(VariableName(entry.Text));
-      const double value = found == firstValue.end() ? 0.0 : found->second;
+      const double value = values.Find(VariableName(entry.Text)).value_or(0.0);
       entry.Value = entry.Text[0] == '-' ? -value : value;
     }
   }
 }
 
 std::pair<std::int32_t, std::string> GaussianInputReader::FirstUndefinedName() const {
-  std::unordered_set<std::string_view> defined;
-  for (const auto& [key, variable] : ZMatrixData.Variables) defined.insert(variable.Text);
+  const VariableValues values(ZMatrixData.Variables);
   std::pair<std::int32_t, std::string> first{-1, ""};
   for (const auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
     for (const auto& [id, entry] : *entries) {
       if (first.first >= 0 && id >= first.first) break;
-      if (entry.IsVariable && !defined.contains(VariableName(entry.Text)))
+      if (entry.IsVariable && !values.Find(VariableName(entry.Text)))
         first = {id, std::string(VariableName(entry.Text))};
     }
   }

@@ -228,6 +228,7 @@ TEST(GaussianInput, VariablesThenConstants) {
       {"\nR 1.09\n\nT 109.471221\n", 2, -1, ""},
       {"\n\nR 1.09\nT=109.471221\n", 2, -1, ""},  // an empty variables block
       {"Variables:\nR 1.09\nConstants:\nT 109.471221\n", 2, -1, ""},
+      {"constants\nR 1.09\nt 109.471221\n", 2, -1, ""},  // names in either case
       {"\nR 1.09\nT 109.471221\n\nC 0\n6-31G(d)\n****\n", 2, -1, ""},  // then a basis set
       {"\nR 1.09\n", 0, 7, "T"},
       {"\nR 1.09\n\n\nT 109.471221\n", 0, 7, "T"},  // an empty constants block
