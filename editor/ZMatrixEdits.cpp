@@ -114,16 +114,9 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
   } else if (accepted && column == 1) {
     if (RefusedBeyondRange(grid, column, row, text)) return;
     KeepBeforeEdit();
-    const double number = ReadDouble(text);
-    variable->second.Value = number;
-    const std::string& name = variable->second.Text;
-    for (auto* entries : {&z.Bonds, &z.Angles, &z.Dihedrals}) {
-      for (auto& [atom, pair] : *entries) {
-        if (!pair.IsVariable) continue;
-        if (pair.Text == name) pair.Value = number;
-        if (pair.Text == "-" + name) pair.Value = -number;
-      }
-    }
+    variable->second.Value = ReadDouble(text);
+    // The entries take the value as the reader would give it them.
+    z.ResolveVariables();
     // The number as typed goes into the variable's own line, so Save keeps it.
     if (EditedMolFile.FileType == GAUSSIAN_INPUT) EditedMolFile.UpdateVariableLine(variable->first, NumberTaken(text));
   }

@@ -97,7 +97,6 @@ class GaussianInputReader {
       : Atoms(atoms), CartesianData(cartesian), ZMatrixData(zmatrix) {}
 
   void ReadLine(std::uint32_t i, const std::string& line);
-  void ResolveVariables();
   // The first entry, in atom order, whose name no block defines: its atom's
   // id and the name. Id -1 when every name is defined.
   std::pair<std::int32_t, std::string> FirstUndefinedName() const;
@@ -348,19 +347,6 @@ class VariableValues {
   std::unordered_map<std::string, double> AnyCase;
 };
 
-// An entry naming a variable takes its value, negated for "-name"; an
-// unknown name gives 0.
-void GaussianInputReader::ResolveVariables() {
-  const VariableValues values(ZMatrixData.Variables);
-  for (auto* entries : {&ZMatrixData.Bonds, &ZMatrixData.Angles, &ZMatrixData.Dihedrals}) {
-    for (auto& [id, entry] : *entries) {
-      if (!entry.IsVariable) continue;
-      const double value = values.Find(VariableName(entry.Text)).value_or(0.0);
-      entry.Value = entry.Text[0] == '-' ? -value : value;
-    }
-  }
-}
-
 std::pair<std::int32_t, std::string> GaussianInputReader::FirstUndefinedName() const {
   const VariableValues values(ZMatrixData.Variables);
   std::pair<std::int32_t, std::string> first{-1, ""};
@@ -376,11 +362,24 @@ std::pair<std::int32_t, std::string> GaussianInputReader::FirstUndefinedName() c
 
 }  // namespace
 
+// An entry naming a variable takes its value, negated for "-name"; an
+// unknown name gives 0.
+void ZMatrix::ResolveVariables() {
+  const VariableValues values(Variables);
+  for (auto* entries : {&Bonds, &Angles, &Dihedrals}) {
+    for (auto& [id, entry] : *entries) {
+      if (!entry.IsVariable) continue;
+      const double value = values.Find(VariableName(entry.Text)).value_or(0.0);
+      entry.Value = !entry.Text.empty() && entry.Text[0] == '-' ? -value : value;
+    }
+  }
+}
+
 void MolFile::ReadGaussianInput(const std::vector<std::string>& lines) {
   GaussianInputReader reader(AtomIds, CartesianData, ZMatrixData);
   for (std::size_t i = 0; i < lines.size(); ++i)
     reader.ReadLine(static_cast<std::uint32_t>(i), lines[i]);
-  reader.ResolveVariables();
+  ZMatrixData.ResolveVariables();
   // Gaussian stops on a name that no block defines; read as 0 it would
   // place the atom wrongly, so the file is refused.
   const auto [id, name] = reader.FirstUndefinedName();

@@ -68,6 +68,8 @@ struct ZMatrix {
   std::map<std::int32_t, std::uint32_t> VariableLineIndexes;  // key as Variables; into MolFile::Lines
 
   void Clear();
+  // The values of the entries that name a variable, from Variables.
+  void ResolveVariables();
 };
 
 // Results of a frequency calculation, one entry per mode in each table.

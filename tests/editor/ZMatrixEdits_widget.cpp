@@ -116,18 +116,19 @@ TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItAndItsOwnLine) {
 TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
   const char* const text =
       "#p opt\n\nseparators\n\n0 1\nO\nH 1 R1\nH 1 R2 2 A1\n\n"
-      "R1=0.99\nR2,0.99 ! kept\nA1\t104.5\n";
+      "R1=0.99\nR2,0.99 ! kept\n\na1\t104.5\n";  // a constant, its name in small letters
   OpenText(text);
   const std::vector<std::string> lines = SelectedFile().Lines;
   TypeIntoCell(Variables(), 1, 2, QStringLiteral("1.05"));
   TypeIntoCell(Variables(), 1, 3, QStringLiteral("120"));
+  EXPECT_EQ(Stored().Angles.at(2).Value, 120.0);
   const MolFile saved = SaveAndReload();
   EXPECT_EQ(saved.ZMatrixData.Variables.at(1).Value, 1.05);
   EXPECT_EQ(saved.ZMatrixData.Variables.at(2).Value, 120.0);
   EXPECT_EQ(saved.ZMatrixData.Bonds.at(2).Value, 1.05);
   EXPECT_EQ(saved.Lines.at(10), "R2,1.05 ! kept");
-  EXPECT_EQ(saved.Lines.at(11), "A1\t120");
-  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{10, 11}));
+  EXPECT_EQ(saved.Lines.at(12), "a1\t120");
+  EXPECT_EQ(ChangedLines(lines, saved.Lines), (std::vector<std::size_t>{10, 12}));
 }
 
 // The number read from what was typed is the number saved: an exponent with
