@@ -380,6 +380,10 @@ TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
   EXPECT_EQ(f.ModeData.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
   ASSERT_EQ(f.ModeData.Displacements.size(), 3u);
   EXPECT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
+  // A row cut after its first group gives that group to the first mode only.
+  const NormalModes firstGroup = ParseText(GAUSSIAN_OUTPUT, cut + "  -0.43  -0.56").ModeData;
+  EXPECT_EQ(firstGroup.Displacements[0].Vectors.at(1).z, -0.56);
+  EXPECT_EQ(firstGroup.Displacements[2].Vectors.size(), 1u);
   // Mode numbers are whole numbers only, one to three of them.
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5 6\n").ModeData.ModeNumbers.size(), 6u);
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5 +6\n").ModeData.ModeNumbers.size(), 3u);
