@@ -53,8 +53,8 @@ bool IsModeNumberLine(const NormalModes& modes, const Tokens& tokens) {
   return ReadUnsigned(tokens[0]) == next && ReadUnsigned(tokens[1]) == next + 1;
 }
 
-// The modes of a displacement header or row of `tokens` tokens (atom, atomic
-// number, then x, y, z of each mode); 0 for any other width.
+// The column groups of a displacement header or row of `tokens` tokens (atom,
+// atomic number, then x, y, z of each mode); 0 for any other width.
 std::size_t DisplacementColumns(std::size_t tokens) {
   return tokens == 5 || tokens == 8 || tokens == 11 ? (tokens - 2) / 3 : 0;
 }
@@ -128,14 +128,17 @@ std::string_view ShortFirstToken(const std::string& line, std::array<char, kLong
   return {buffer.data(), length};
 }
 
-// One displacement row of a block of `modes` modes (1 to 3) into the last
-// `modes` records.
-void AppendDisplacementRow(NormalModes& data, const Tokens& tokens, std::size_t modes) {
-  if (data.Displacements.size() < modes) return;
+// One displacement row into the records of the block being read, its first
+// column group to the block's first mode. A row wider than its header belongs
+// to no block; groups past the block's modes are what a last block of fewer
+// modes prints under a full header (xtb: zeros), and are passed over.
+void AppendDisplacementRow(NormalModes& data, const Tokens& tokens) {
+  const std::size_t columns = DisplacementColumns(tokens.size());
+  if (columns == 0 || columns > data.HeaderColumns || data.Displacements.size() < data.BlockModes) return;
   const std::uint32_t atomNumber = ReadUnsigned(tokens[0]);
   const std::uint32_t atomicNumber = ReadUnsigned(tokens[1]);
-  const std::size_t first = data.Displacements.size() - modes;
-  for (std::size_t k = 0; k < modes; ++k) {
+  const std::size_t first = data.Displacements.size() - data.BlockModes;
+  for (std::size_t k = 0; k < std::min(columns, data.BlockModes); ++k) {
     NormalModes::Displacement& record = data.Displacements[first + k];
     const std::size_t t = 2 + 3 * k;
     record.AtomNumbers.push_back(atomNumber);
@@ -175,7 +178,8 @@ struct OrientationTables {
 }  // namespace
 
 // A three-mode block of the frequency section (a block of one or two modes
-// has 5 or 8 tokens in its displacement rows and header instead of 11):
+// has 5 or 8 tokens in its displacement rows and header instead of 11; xtb's
+// imitation keeps the 11-token header above a last block of fewer modes):
 //                       1                      2                      3
 //                      A1                     A1                     B2
 //  Frequencies --   1827.1596              4070.2237              4188.6013
@@ -191,7 +195,8 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   afterModeNumbers = false;
 
   if (IsModeNumberLine(modes, tokens)) {
-    modes.ReadingDisplacements = false;
+    modes.HeaderColumns = 0;
+    modes.BlockModes = n;
     for (const std::string& token : tokens) modes.ModeNumbers.push_back(ReadUnsigned(token));
     afterModeNumbers = true;
   }
@@ -210,12 +215,12 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
   ReadValueRow(tokens, {"Raman", "Activ"}, modes.RamanActivities);
   ReadValueRow(tokens, {"Depolar"}, modes.Depolarizations);
 
-  // Rows before the header test, so that the header is never a row.
-  const std::size_t blockModes = DisplacementColumns(n);
-  if (modes.ReadingDisplacements && blockModes > 0) AppendDisplacementRow(modes, tokens, blockModes);
-  if (blockModes > 0 && BeginsWith(tokens, {"Atom", "AN"})) {
-    modes.ReadingDisplacements = true;
-    modes.Displacements.resize(modes.Displacements.size() + blockModes);
+  // Rows before the header test, so that the header is never a row. The
+  // header makes one record per mode number of its block, whatever its width.
+  AppendDisplacementRow(modes, tokens);
+  if (DisplacementColumns(n) > 0 && BeginsWith(tokens, {"Atom", "AN"})) {
+    modes.HeaderColumns = DisplacementColumns(n);
+    modes.Displacements.resize(modes.Displacements.size() + modes.BlockModes);
   }
 }
 
@@ -279,7 +284,7 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
       // before the normal one, or an earlier frequency job, must not leave
       // its modes in the tables.
       ModeData.Clear();
-      ModeData.ReadingDisplacements = false;
+      ModeData.BlockModes = ModeData.HeaderColumns = 0;
       afterModeNumbers = false;
     }
     if (BeginsWith(tokens, {"Harmonic", "frequencies", "(cm**-1)"})) InFreqHeader = true;

@@ -90,7 +90,12 @@ struct NormalModes {
   std::vector<float> RamanActivities;
   std::vector<float> Depolarizations;
   std::vector<Displacement> Displacements;
-  bool ReadingDisplacements = false;  // parse state of the output reader
+  // Parse state of the output reader: the modes of the block being read (its
+  // mode numbers), and the column groups of its displacement header, 0 until
+  // the header is read. The two differ where a last block of fewer modes
+  // keeps the full blocks' header.
+  std::size_t BlockModes = 0;
+  std::size_t HeaderColumns = 0;
 
   // A value printed as stars (too wide for its column) is not known. It is
   // held as a NaN, so that no sum or scale takes it for a number; every

@@ -197,6 +197,10 @@ TEST(GaussianOutputFrequencies, BlockOfThree) {
   EXPECT_EQ(m.Displacements[2].Vectors[0].w, 1.0);
 }
 
+// A linear molecule's 3N - 5 modes end in a block of one. Gaussian heads it
+// with one column group; xtb's imitation keeps the three of its full blocks,
+// its rows carrying one group or more (zeros or unset values for the absent
+// modes).
 TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
   const std::string co2 =
       "      1          6           0        0.000000    0.000000    0.000000\n"
@@ -218,20 +222,39 @@ TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
       " Frequencies --   2435.8648\n"
       " Red. masses --     12.8774\n"
       " Frc consts  --     45.0156\n"
-      " IR Inten    --    551.2\n"
-      "  Atom  AN      X      Y      Z\n"
-      "     1   6     0.00   0.00   0.88\n"
-      "     2   8     0.00   0.00  -0.33\n"
-      "     3   8     0.00   0.00  -0.33\n";
-  const MolFile f = ParseText(GAUSSIAN_OUTPUT, Table(co2) + "\n" + kHeader4 + modes + "\n");
-  const NormalModes& m = f.ModeData;
-  ExpectModes(m, 4, 0, 0);
-  EXPECT_EQ(m.ModeNumbers.back(), 4u);
-  EXPECT_EQ(m.Symmetries, (std::vector<std::string>{"PIU", "PIU", "SGG", "SGU"}));
-  EXPECT_EQ(m.Frequencies.back(), static_cast<float>(2435.8648));
-  ASSERT_EQ(m.Displacements[3].Vectors.size(), 3u);
-  EXPECT_EQ(m.Displacements[3].Vectors[0].z, 0.88);
-  EXPECT_EQ(m.Displacements[2].Vectors.size(), 3u);  // the rows of one mode go to that mode only
+      " IR Inten    --    551.2\n";
+  const std::string threeGroups = " Atom AN      X      Y      Z        X      Y      Z        X      Y      Z";
+  const std::string zeros = "     0.00   0.00   0.00";
+  const struct {
+    std::string header;
+    std::string rest;  // of each row
+  } forms[] = {{"  Atom  AN      X      Y      Z", ""},
+               {threeGroups, ""},
+               {threeGroups, zeros},
+               {threeGroups, zeros + zeros},
+               {threeGroups, "      NaN    NaN    NaN      Inf   -Inf    NaN"}};
+  for (const auto& form : forms) {
+    SCOPED_TRACE(form.header + form.rest);
+    std::string rows;
+    for (const char* row : {"   1   6     0.00   0.00   0.88", "   2   8     0.00   0.00  -0.33",
+                            "   3   8     0.00   0.00  -0.33"})
+      rows += row + form.rest + "\n";
+    const std::string text = Table(co2) + "\n" + kHeader4 + modes + form.header + "\n" + rows + "\n";
+    const NormalModes m = ParseText(GAUSSIAN_OUTPUT, text).ModeData;
+    ExpectModes(m, 4, 0, 0);
+    EXPECT_EQ(m.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3, 4}));
+    EXPECT_EQ(m.Symmetries, (std::vector<std::string>{"PIU", "PIU", "SGG", "SGU"}));
+    EXPECT_EQ(m.Frequencies.back(), static_cast<float>(2435.8648));
+    for (const NormalModes::Displacement& d : m.Displacements) {
+      EXPECT_EQ(d.AtomNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
+      EXPECT_EQ(d.AtomicNumbers, (std::vector<std::uint32_t>{6, 8, 8}));
+      ASSERT_EQ(d.Vectors.size(), 3u);  // the rows of one mode go to that mode only
+    }
+    const Position<double>& last = m.Displacements[3].Vectors[0];
+    EXPECT_EQ(std::tuple(last.x, last.y, last.z), std::tuple(0.0, 0.0, 0.88));
+    EXPECT_EQ(m.Displacements[3].Vectors[2].z, -0.33);
+    EXPECT_EQ(m.Displacements[2].Vectors[1].z, 0.71);
+  }
 }
 
 // A triatomic IRC point prints 3N - 7 modes: one block of two, whose
@@ -328,7 +351,8 @@ TEST(GaussianOutputFrequencies, TheLastFrequencyJobWins) {
 }
 
 TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
-  // An 11-token row under a one-mode header has no three records to go to.
+  // A row wider than its header is none of its block's: an 11-token row
+  // under a one-group header is passed over.
   const std::string text = Table(kWaterRows) + "\n" + kHeader4 +
                            "                      1\n"
                            "                     A1\n"
@@ -356,6 +380,10 @@ TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
   EXPECT_EQ(f.ModeData.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
   ASSERT_EQ(f.ModeData.Displacements.size(), 3u);
   EXPECT_EQ(f.ModeData.Displacements[0].Vectors.size(), 1u);
+  // A row cut after its first group gives that group to the first mode only.
+  const NormalModes firstGroup = ParseText(GAUSSIAN_OUTPUT, cut + "  -0.43  -0.56").ModeData;
+  EXPECT_EQ(firstGroup.Displacements[0].Vectors.at(1).z, -0.56);
+  EXPECT_EQ(firstGroup.Displacements[2].Vectors.size(), 1u);
   // Mode numbers are whole numbers only, one to three of them.
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5 6\n").ModeData.ModeNumbers.size(), 6u);
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5 +6\n").ModeData.ModeNumbers.size(), 3u);
