@@ -27,16 +27,28 @@ std::size_t CountTokens(const std::vector<std::string>& tokens, const char* mark
 
 // "CHARGE=n" and a spin state among the tokens of a keyword line, in any
 // case, as MOPAC takes them; what the line does not name stays as it was.
-void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge, std::int32_t& multiplicity) {
-  static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET", "SEXTET"};
+void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge,
+                       std::optional<std::int32_t>& multiplicity) {
+  static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET",
+                                            "SEXTET",  "SEPTET",  "OCTET",   "NONET"};
   for (const std::string& token : tokens) {
     std::string word = token;
     std::transform(word.begin(), word.end(), word.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
     if (word.starts_with("CHARGE=")) charge = ReadInt(std::string_view(word).substr(7));
-    for (std::int32_t m = 1; m <= 6; ++m)
+    for (std::int32_t m = 1; m <= 9; ++m)
       if (word == kSpinStates[m - 1]) multiplicity = m;
   }
+}
+
+// Without a spin keyword MOPAC takes the lowest spin state the electrons
+// allow: a singlet for an even count, a doublet for an odd one. The
+// electrons are the atomic numbers of the atoms less the charge; dummy atoms
+// and sparkles have none, as in the Gaussian input a conversion writes.
+std::int32_t LowestMultiplicity(const Identifier& atoms, std::int32_t charge) {
+  std::int64_t electrons = -static_cast<std::int64_t>(charge);
+  for (const auto& [id, atomicNumber] : atoms.AtomicNumbers) electrons += atomicNumber;
+  return electrons % 2 == 0 ? 1 : 2;
 }
 
 // The reference written in `token` (1-based in the file), or -1 when the
@@ -307,6 +319,7 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
   bool inGeometry = false;
   std::size_t row = 0;  // line number among the lines that are no comments
   std::vector<GeometryLine> geometry;
+  std::optional<std::int32_t> spin;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (IsCommentLine(lines[i])) continue;
     std::vector<std::string> tokens;
@@ -322,7 +335,7 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
         --titleLines;
       }
     }
-    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, Multiplicity);
+    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, spin);
     // An empty line ends the geometry once it has begun, and so does a line
     // of zeros, MOPAC's old end mark (a SADDLE job's second geometry follows
     // it); what follows (symmetry data, a second job) is not geometry.
@@ -342,4 +355,5 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
   MopacGeometryReader reader(AtomIds, CartesianData, ZMatrixData);
   // A line the reader cannot take would leave a wrong molecule: the file is refused.
   if (!reader.Read(geometry, RefusedLine, RefusedFor)) ClearGeometry();
+  Multiplicity = spin ? *spin : LowestMultiplicity(AtomIds, Charge);
 }
