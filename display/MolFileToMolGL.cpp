@@ -68,16 +68,36 @@ void MolFile::ToMolGL(MolGL& model) {
   // placed, connections and modes find their atoms through it too.
   AtomIndex placed;
   const ZMatrixFrame frame = ZMatrixFrameOf(*this);
+  // As AddBond would: between the first atoms with these ids.
+  const auto bond = [&](std::int32_t partner, std::int32_t id) {
+    model.Bonds.push_back({placed.Find(partner), placed.Find(id)});
+  };
+  // MOPAC places every atom whose line gives x, y, z before it builds any
+  // internal one, which may so name a later Cartesian atom: a MOPAC file's
+  // internal atoms wait for a second pass, in their places.
+  const bool cartesianFirst = FileType == MOPAC_INPUT;
+  std::vector<std::size_t> waiting;
   for (std::int32_t id : AtomIds.Ids) {
     Atom atom;
     atom.AtomicNumber = AtomIds.AtomicNumbers[id];
     atom.Id = id;
+    const bool waits = cartesianFirst && AtomIds.Kinds[id] == ZMATRIX;
     std::int32_t partner = -1;
-    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model, placed, frame);
+    if (waits)
+      waiting.push_back(model.Atoms.size());
+    else
+      atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, id, partner, model, placed, frame);
     model.Atoms.push_back(atom);
     placed.Append(id);
-    // As AddBond would: between the first atoms with these ids.
-    if (partner >= 0) model.Bonds.push_back({placed.Find(partner), placed.Find(id)});
+    if (partner >= 0) bond(partner, id);
+  }
+  // Until placed, a waiting atom stands at the origin, where a reference to
+  // an atom not placed yet stands; only an atom placed before is bonded.
+  for (const std::size_t at : waiting) {
+    Atom& atom = model.Atoms[at];
+    std::int32_t partner = -1;
+    atom.BasePosition = atom.Position = ZMatrixToCartesian(*this, atom.Id, partner, model, placed, frame);
+    if (partner >= 0 && (placed.Find(partner) < at || AtomIds.Kinds[partner] != ZMATRIX)) bond(partner, atom.Id);
   }
   if (!AtomIds.Connections.empty()) AddConnectionBonds(AtomIds, placed, model);
   AddModes(*this, placed, model);

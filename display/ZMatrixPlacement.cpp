@@ -12,16 +12,19 @@ double Radians(double degrees) { return degrees * (1.0 / 180.0) * Pi; }
 
 bool IsZero(const Position<double>& v) { return v.x == 0.0 && v.y == 0.0 && v.z == 0.0; }
 
-// Third atom: bond reference A and angle reference B must lie on one axis.
+// Third atom: bond reference A and angle reference B must lie on one axis,
+// or, in MOPAC's frame, on a line along one: there the first atoms may be
+// Cartesian ones away from the origin, the second along x from the first.
 Position<double> PlaceByAngle(const Position<double>& a, const Position<double>& b, double r, double theta,
                               ZMatrixFrame frame) {
   const double c = r * std::cos(theta), s = r * std::sin(theta);
-  if (a.y == 0.0 && a.z == 0.0 && b.y == 0.0 && b.z == 0.0)
+  const auto along = [&](double a1, double a2, double b1, double b2) {
+    return a1 == b1 && a2 == b2 && (frame == ZMatrixFrame::Mopac || (a1 == 0.0 && a2 == 0.0));
+  };
+  if (along(a.y, a.z, b.y, b.z))
     return {a.x >= b.x ? a.x - c : a.x + c, frame == ZMatrixFrame::Mopac ? a.y + s : a.y - s, a.z, 1.0};
-  if (a.x == 0.0 && a.z == 0.0 && b.x == 0.0 && b.z == 0.0)
-    return {a.x, a.y >= b.y ? a.y - c : a.y + c, a.z - s, 1.0};
-  if (a.x == 0.0 && a.y == 0.0 && b.x == 0.0 && b.y == 0.0)
-    return {a.x - s, a.y, a.z >= b.z ? a.z - c : a.z + c, 1.0};
+  if (along(a.x, a.z, b.x, b.z)) return {a.x, a.y >= b.y ? a.y - c : a.y + c, a.z - s, 1.0};
+  if (along(a.x, a.y, b.x, b.y)) return {a.x - s, a.y, a.z >= b.z ? a.z - c : a.z + c, 1.0};
   return {};
 }
 

@@ -1,10 +1,10 @@
 // MOPAC input: keyword, title and comment lines, then one atom per geometry
 // line: label, three values each with an optional optimisation flag, up to
-// three reference-atom numbers and perhaps a partial charge. A geometry that
-// names no reference atom is Cartesian (x, y, z); otherwise it is a Z-matrix
-// (bond length, angle and dihedral), in which a later line without
-// references is a Cartesian atom. A line beginning with "*" is a comment
-// wherever it stands.
+// three reference-atom numbers and perhaps a partial charge. A line that
+// gives the three values and names no reference atom is a Cartesian atom
+// (x, y, z) wherever it stands; the others are Z-matrix atoms (bond length,
+// angle and dihedral). A line beginning with "*" is a comment wherever it
+// stands.
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -27,16 +27,28 @@ std::size_t CountTokens(const std::vector<std::string>& tokens, const char* mark
 
 // "CHARGE=n" and a spin state among the tokens of a keyword line, in any
 // case, as MOPAC takes them; what the line does not name stays as it was.
-void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge, std::int32_t& multiplicity) {
-  static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET", "SEXTET"};
+void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge,
+                       std::optional<std::int32_t>& multiplicity) {
+  static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET",
+                                            "SEXTET",  "SEPTET",  "OCTET",   "NONET"};
   for (const std::string& token : tokens) {
     std::string word = token;
     std::transform(word.begin(), word.end(), word.begin(),
                    [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
     if (word.starts_with("CHARGE=")) charge = ReadInt(std::string_view(word).substr(7));
-    for (std::int32_t m = 1; m <= 6; ++m)
+    for (std::int32_t m = 1; m <= 9; ++m)
       if (word == kSpinStates[m - 1]) multiplicity = m;
   }
+}
+
+// Without a spin keyword MOPAC takes the lowest spin state the electrons
+// allow: a singlet for an even count, a doublet for an odd one. The
+// electrons are the atomic numbers of the atoms less the charge; dummy atoms
+// and sparkles have none, as in the Gaussian input a conversion writes.
+std::int32_t LowestMultiplicity(const Identifier& atoms, std::int32_t charge) {
+  std::int64_t electrons = -static_cast<std::int64_t>(charge);
+  for (const auto& [id, atomicNumber] : atoms.AtomicNumbers) electrons += atomicNumber;
+  return electrons % 2 == 0 ? 1 : 2;
 }
 
 // The reference written in `token` (1-based in the file), or -1 when the
@@ -155,15 +167,44 @@ std::vector<std::size_t> ValueColumns(const GeometryLine& g, bool cartesian) {
   return columns;
 }
 
+// The third atom's seven-token form names atoms 1 and 2, in either order,
+// where a Cartesian line writes z and its flag.
+bool NamesTheFirstTwoAtoms(const GeometryLine& g) {
+  const std::vector<std::string>& t = g.Tokens;
+  if (t.size() != 7 || FirstReferenceColumn(g) != 5) return false;
+  const std::int64_t a = ReadInt64(t[5]), b = ReadInt64(t[6]);
+  return std::min(a, b) == 1 && std::max(a, b) == 2;
+}
+
+// Whether MOPAC places the `place`-th atom (from 1) at the x, y, z its line
+// writes, the geometry being no wholly Cartesian one: a line that gives the
+// three values, bare or each with its flag, and names no reference does so
+// wherever it stands. Atom 1 at the origin stays the Z-matrix's first atom,
+// which MOPAC puts there as well; the third atom's seven-token form is an
+// internal one.
+bool IsCartesianLine(const GeometryLine& g, std::size_t place) {
+  if (!GivesThreeValues(g) || NamesAReference(g)) return false;
+  if (place == 1) {
+    const std::vector<std::size_t> values = ValueColumns(g, true);
+    return std::any_of(values.begin(), values.end(), [&](std::size_t k) { return ReadDouble(g.Tokens[k]) != 0; });
+  }
+  return place != 3 || !NamesTheFirstTwoAtoms(g);
+}
+
+// "T", the flag letter MOPAC takes, in a DRC run's geometry.
+bool IsFlagLetter(const std::string& t) { return t == "T" || t == "t"; }
+
 // Why a line cannot be read, if it cannot. A value written as a name is a
 // symbolic parameter, defined after the geometry: read as 0 it would place
 // the atom wrongly. A name where a flag or a reference number stands, as in
-// another program's layout "C 1 CC", makes no atom line.
+// another program's layout "C 1 CC", makes no atom line; a flag letter after
+// a value is that value's flag.
 std::optional<MolFile::Refusal> Unreadable(const GeometryLine& g, const std::vector<std::size_t>& values) {
+  const auto isValue = [&](std::size_t k) { return std::find(values.begin(), values.end(), k) != values.end(); };
   for (std::size_t k = 1; k < g.Tokens.size(); ++k) {
     if (!IsName(g.Tokens[k])) continue;
-    const bool value = std::find(values.begin(), values.end(), k) != values.end();
-    return value ? MolFile::Refusal::SymbolicParameter : MolFile::Refusal::NotAnAtomLine;
+    if (isValue(k)) return MolFile::Refusal::SymbolicParameter;
+    if (!IsFlagLetter(g.Tokens[k]) || !isValue(k - 1)) return MolFile::Refusal::NotAnAtomLine;
   }
   return std::nullopt;
 }
@@ -175,15 +216,12 @@ bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int6
     if (!GivesThreeValues(g) || NamesAReference(g)) cartesian = false;
 
   for (const GeometryLine& g : lines) {
-    const std::size_t n = g.Tokens.size();
-    const std::size_t atomsSoFar = Atoms.Ids.size();
+    const std::size_t place = Atoms.Ids.size() + 1;
     // In a Z-matrix the first four atoms may be written short, their
-    // references implied or in columns 6 and 7; a later line without
-    // references places its atom at x, y, z.
-    const bool cartesianLine =
-        cartesian || (GivesThreeValues(g) && !NamesAReference(g) &&
-                      ((n == 10 && atomsSoFar >= 3) || atomsSoFar >= 4));
-    if (!cartesianLine && n != 10 && atomsSoFar > 3) continue;
+    // references implied or in columns 6 and 7; a later line that neither
+    // places its atom at x, y, z nor writes all three references is no atom.
+    const bool cartesianLine = cartesian || IsCartesianLine(g, place);
+    if (!cartesianLine && g.Tokens.size() != 10 && place > 4) continue;
     const std::vector<std::size_t> values = ValueColumns(g, cartesianLine);
     if (const auto refusal = Unreadable(g, values)) {
       refusedLine = g.Index;
@@ -236,27 +274,29 @@ void MopacGeometryReader::ReadZMatrix(const GeometryLine& g, const std::vector<s
   const std::int32_t id = AddAtom(Atoms, g.Index, ZMATRIX, tokens[0], ParseAtomLabel(tokens[0]));
   ++ZMatrixData.Count;
   ZMatrixData.ReferenceStyles[id] = 1;
-  const std::int32_t ordinal = ZMatrixData.Count;
+  const std::int32_t place = id + 1;
   const std::size_t references = FirstReferenceColumn(g);
   Keep(id, g, values, references, n - 1);
 
   const auto reference = [&](std::size_t k, std::int32_t implied) {
     if (references == n) return implied;
     const std::int32_t written = references + k < n ? ReferenceId(tokens[references + k]) : -1;
-    return written < 0 && ordinal <= 3 ? implied : written;
+    return written < 0 && place <= 3 ? implied : written;
   };
 
-  if (n < 3 || ordinal < 2) return;
+  // The second atom may write its distance without a flag: "O 0.97", a
+  // sparkle "+ 3.1".
+  if (place < 2 || n < (place == 2 ? 2u : 3u)) return;
   const std::int32_t bondTo = reference(0, id - 1);
   if (bondTo < 0) return;
   ZMatrixData.Bonds[id] = Entry(bondTo, tokens[1]);
 
-  if (n < 5 || ordinal < 3) return;
+  if (n < 5 || place < 3) return;
   const std::int32_t angleTo = reference(1, bondTo == id - 2 ? id - 1 : id - 2);
   if (angleTo < 0) return;
   ZMatrixData.Angles[id] = Entry(angleTo, tokens[3]);
 
-  if (n != 10 || ordinal < 4) return;
+  if (n != 10 || place < 4) return;
   const std::int32_t dihedralTo = ReferenceId(tokens[9]);
   if (dihedralTo < 0) return;
   ZMatrixData.Dihedrals[id] = Entry(dihedralTo, tokens[5]);
@@ -279,6 +319,7 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
   bool inGeometry = false;
   std::size_t row = 0;  // line number among the lines that are no comments
   std::vector<GeometryLine> geometry;
+  std::optional<std::int32_t> spin;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (IsCommentLine(lines[i])) continue;
     std::vector<std::string> tokens;
@@ -294,7 +335,7 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
         --titleLines;
       }
     }
-    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, Multiplicity);
+    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, spin);
     // An empty line ends the geometry once it has begun, and so does a line
     // of zeros, MOPAC's old end mark (a SADDLE job's second geometry follows
     // it); what follows (symmetry data, a second job) is not geometry.
@@ -314,4 +355,5 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
   MopacGeometryReader reader(AtomIds, CartesianData, ZMatrixData);
   // A line the reader cannot take would leave a wrong molecule: the file is refused.
   if (!reader.Read(geometry, RefusedLine, RefusedFor)) ClearGeometry();
+  Multiplicity = spin ? *spin : LowestMultiplicity(AtomIds, Charge);
 }

@@ -102,13 +102,14 @@ TEST(ZMatrixPlacement, AxisCasesOfTheThirdAtom) {
   MolGL model;
   model.Atoms = {MakeAtom(0, 6, 0, 2, 0), MakeAtom(1, 6, 0, 3, 0),   // on the y axis
                  MakeAtom(2, 6, 0, 0, 1), MakeAtom(3, 6, 0, 0, -1),  // on the z axis
-                 MakeAtom(4, 6, 1, 1, 0), MakeAtom(5, 6, 2, 3, 0)};  // off the axes
+                 MakeAtom(4, 6, 1, 1, 0), MakeAtom(5, 6, 2, 3, 0),   // off the axes
+                 MakeAtom(6, 6, 1, 2, 3), MakeAtom(7, 6, 2, 2, 3)};  // along x, off the axis
   DeclareAtom(file, 9, "H", 1, ZMATRIX);
-  const auto third = [&](std::int32_t a, std::int32_t b) {
+  const auto third = [&](std::int32_t a, std::int32_t b, ZMatrixFrame frame = ZMatrixFrame::Display) {
     SetZ(file.ZMatrixData.Bonds, 9, a, 1.0);
     SetZ(file.ZMatrixData.Angles, 9, b, 90.0);
     std::int32_t partner = -1;
-    const P p = ZMatrixToCartesian(file, 9, partner, model, AtomIndex(model.Atoms), ZMatrixFrame::Display);
+    const P p = ZMatrixToCartesian(file, 9, partner, model, AtomIndex(model.Atoms), frame);
     EXPECT_EQ(partner, a);
     return p;
   };
@@ -124,6 +125,12 @@ TEST(ZMatrixPlacement, AxisCasesOfTheThirdAtom) {
   EXPECT_EQ(p.y, 0.0);
   EXPECT_EQ(p.z, 0.0);
   EXPECT_EQ(p.w, 1.0);
+  // MOPAC's first atoms may be Cartesian ones away from the origin.
+  EXPECT_EQ(third(6, 7).y, 0.0);
+  p = third(6, 7, ZMatrixFrame::Mopac);
+  EXPECT_NEAR(p.x, 1.0, 1e-12);
+  EXPECT_NEAR(p.y, 3.0, 1e-12);
+  EXPECT_NEAR(p.z, 3.0, 1e-12);
 }
 
 TEST(ZMatrixPlacement, ForwardReferenceStandsAtTheOriginWithoutABond) {
@@ -136,6 +143,23 @@ TEST(ZMatrixPlacement, ForwardReferenceStandsAtTheOriginWithoutABond) {
   ExpectAt(model.Atoms[0], 1.5, 0, 0);
   ExpectAt(model.Atoms[1], 0, 0, 0);
   EXPECT_TRUE(model.Bonds.empty());
+
+  // MOPAC places a later Cartesian atom before the internal ones, a
+  // Gaussian input does not; a later internal atom stands at the origin in
+  // both, without a bond.
+  for (const std::int32_t type : {MOPAC_INPUT, GAUSSIAN_INPUT}) {
+    MolFile mixed;
+    mixed.FileType = type;
+    for (std::int32_t id = 0; id < 4; ++id) DeclareAtom(mixed, id, "H", 1, id == 2 ? CARTESIAN : ZMATRIX);
+    mixed.CartesianData.Positions[2] = {0, 2, 0, 1};
+    SetZ(mixed.ZMatrixData.Bonds, 0, 2, 1.0);
+    SetZ(mixed.ZMatrixData.Bonds, 1, 3, 1.5);
+    SetZ(mixed.ZMatrixData.Bonds, 3, 2, 0.5);
+    mixed.ToMolGL(model);
+    ExpectAt(model.Atoms[0], 1, type == MOPAC_INPUT ? 2 : 0, 0);
+    ExpectAt(model.Atoms[1], 1.5, 0, 0);
+    EXPECT_EQ(BondIds(model).size(), type == MOPAC_INPUT ? 2u : 1u) << type;
+  }
 }
 
 // Ids out of file order, and a repeated one: references find the first

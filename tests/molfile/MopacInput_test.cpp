@@ -142,11 +142,13 @@ TEST(MopacInput, GeometryEnds) {
   EXPECT_EQ(starHeader.AtomIds.AtomicNumbers.at(0), 6u);
 }
 
-// A geometry that names no reference atom is Cartesian, with or without
-// flags; in a Z-matrix a later line without references is a Cartesian atom.
-// MOPAC places its first three atoms whatever their references say: the
-// second along x from the first, the third bonded to the second unless its
-// line names the first, the angle at the other one.
+// A line that gives x, y, z and names no reference is a Cartesian atom
+// wherever it stands, bare, with flags, with MOPAC's "T" flag or with
+// references written 0 or left out; atom 1 at the origin stays the
+// Z-matrix's first atom. MOPAC places its first three internal atoms
+// whatever their references say: the second along x from the first, the
+// third bonded to the second unless its line names the first, the angle at
+// the other one. Entries follow the atom's place, Cartesian atoms counted.
 TEST(MopacInput, Geometries) {
   const std::pair<const char*, const char*> cases[] = {
       {"C 0 +1 0 +1 0 +1 0 0 0\nO -.5 +0 1.5 +1 2.5 -1 0 0 0 0.25\nTv 9 1 0 1 0 1", "C6@0,0,0 C8@-0.5,1.5,2.5"},
@@ -156,9 +158,22 @@ TEST(MopacInput, Geometries) {
       // Short first atoms imply their references: still a Z-matrix.
       {"O\nH 0.96 1\nH 0.96 1 104.5 1", "Z8 Z1>0 Z1>1,0"},
       {"O 0 0 0 0 0 0 0 0 0\nH 0.96 1 0 0 0 0 1 0 0", "Z8 Z1>0"},
-      {"O\nH 1 1 0 0 0 0 0 0 0\nH 1 1 90 1 0 0 0 0 0", "Z8 Z1>0 Z1>1,0"},  // references written 0
-      {"O\nH 1 1 0.0 0 0.0 0\nH 1 1 90 1 1.5 1", "Z8 Z1>0 Z1>1,0"},        // or left out
+      {"O\nH 1 1 0 0 0 0 0 0 0\nH 1 1 90 1 0 0 0 0 0", "Z8 C1@1,0,0 C1@1,90,0"},  // references written 0
+      {"O\nH 1 1 0.0 0 0.0 0\nH 1 1 90 1 1.5 1", "Z8 C1@1,0,0 C1@1,90,1.5"},      // or left out
       {"O\nH 1 1 0 0 0 0 1 0 0\nH 1 1 90 1 0 0 1 0 0", "Z8 Z1>0 Z1>0,1"},  // the first named
+      // A geometry MOPAC wrote from a PDB file: one internal atom.
+      {"C(ATOM  1) 1.0 +1 2.0 +1 3.0 +1\nC 2.5 +1 2.0 +1 3.0 +1\nC 3.0 +1 3.4 +1 3.0 +1\nC 4.0 +1 3.4 +1 4.0 +1\n"
+       "H(HETATM 5) 1.10 +1 116.4 +1 -1.08 +1 3 2 4",
+       "C6@1,2,3 C6@2.5,2,3 C6@3,3.4,3 C6@4,3.4,4 Z1>2,1,3"},
+      {"N 0.0 0 0.0 0 0.0 0\nC 1.514051 1 0.0 0 0.0 0\nC 1.974677 1 1.484235 1 0.0 0\nO 1.2 1 120 1 180 1 3 2 1",
+       "Z7 C6@1.514051,0,0 C6@1.974677,1.484235,0 Z8>2,1,0"},
+      {"O\nH 0.96 1\nH 0.96 1 104.5 1\nNa 2.0 1 1.5 1 0.5 1", "Z8 Z1>0 Z1>1,0 C11@2,1.5,0.5"},
+      {"N 0.5 0.5 0.5\nH 0.97 1\nO -1 0 0\nS 1 2 3", "C7@0.5,0.5,0.5 Z1>0 C8@-1,0,0 C16@1,2,3"},  // bare x, y, z
+      // The third atom's two references where z and its flag stand; z 0.
+      {"C\nC 1.3 1\nH 1.08 1 123.6 1 2 1", "Z6 Z6>0 Z1>1,0"},
+      {"C\nC 1.3 1\nH 1.2 1 0.5 1 0 1", "Z6 Z6>0 C1@1.2,0.5,0"},
+      {"O\nH 0.97\nH 0.97 1 104.5 1", "Z8 Z1>0 Z1>1,0"},  // a distance alone
+      {"C 0.0 T 0.0 0 0.0 0 0 0 0\nO 1.2 T 0.0 0 0.0 0 1 0 0\nH 1.1 1 120 t 0.0 0 1 2 0", "Z6 Z8>0 Z1>0,1"},
       {"Ba\nF 2 1 0 0 0 0 1 0 0\nF 2 0 180 0 0 0 1 2", "Z56 Z9>0 Z9>0,1"},  // two references
       {"O\n* comment\nH 0.96 1\n0\nO\nH 0.97 1", "Z8 Z1>0"},  // a line "0" ends the geometry
   };
@@ -175,6 +190,8 @@ TEST(MopacInput, ValuesWrittenAsNamesAreRefused) {
   EXPECT_EQ(Mopac("PM7\nt\nc\nO 0 0 0\nH 1 0 -d1\n").RefusedLine, 4);
   const MolFile other = Mopac("PM7\nt\nc\nC\nC 1 CC\n");  // a name where a flag stands: no atom line
   EXPECT_EQ(std::pair(other.RefusedLine, other.RefusedFor), std::pair(std::int64_t{4}, MolFile::Refusal::NotAnAtomLine));
+  const MolFile t = Mopac("PM7\nt\nc\nC\nC 1.3 T\nH 1.1 1 120 1 0.0 0 T 1 0\n");  // "T" a flag only after a value
+  EXPECT_EQ(std::pair(t.RefusedLine, t.RefusedFor), std::pair(std::int64_t{5}, MolFile::Refusal::NotAnAtomLine));
 }
 
 // Reference columns that name no atom (0, negative, beyond 32 bits) leave
@@ -188,8 +205,8 @@ TEST(MopacInput, ReferencesThatNameNoAtom) {
       "C 1.5 1 110 1 120 1 99999999999 -5 3\n"
       "C 1.5 1 110 1 120 1 2 -99999999999999999999 3\n");
   const ZMatrix& z = f.ZMatrixData;
-  ASSERT_EQ(z.Count, 5);
-  ExpectEntry(z.Bonds, 1, 0, "1.3");  // the second atom's is the first atom
+  ASSERT_EQ(z.Count, 4);
+  EXPECT_EQ(f.AtomIds.Kinds.at(1), CARTESIAN);  // written in full
   ExpectEntry(z.Bonds, 2, 0, "1.08");
   ExpectEntry(z.Angles, 2, 1, "123.6");
   EXPECT_FALSE(z.Bonds.contains(3));
