@@ -127,10 +127,9 @@ TEST(ZMatrixPlacement, AxisCasesOfTheThirdAtom) {
   EXPECT_EQ(p.w, 1.0);
   // MOPAC's first atoms may be Cartesian ones away from the origin.
   EXPECT_EQ(third(6, 7).y, 0.0);
-  p = third(6, 7, ZMatrixFrame::Mopac);
-  EXPECT_NEAR(p.x, 1.0, 1e-12);
-  EXPECT_NEAR(p.y, 3.0, 1e-12);
-  EXPECT_NEAR(p.z, 3.0, 1e-12);
+  Atom mopac;
+  mopac.BasePosition = mopac.Position = third(6, 7, ZMatrixFrame::Mopac);
+  ExpectAt(mopac, 1, 3, 3);
 }
 
 TEST(ZMatrixPlacement, ForwardReferenceStandsAtTheOriginWithoutABond) {
@@ -147,15 +146,15 @@ TEST(ZMatrixPlacement, ForwardReferenceStandsAtTheOriginWithoutABond) {
   // MOPAC places a later Cartesian atom before the internal ones, a
   // Gaussian input does not; a later internal atom stands at the origin in
   // both, without a bond.
+  DeclareAtom(file, 2, "H", 1, CARTESIAN);
+  DeclareAtom(file, 3, "H", 1, ZMATRIX);
+  file.CartesianData.Positions[2] = {0, 2, 0, 1};
+  SetZ(file.ZMatrixData.Bonds, 0, 2, 1.0);
+  SetZ(file.ZMatrixData.Bonds, 1, 3, 1.5);
+  SetZ(file.ZMatrixData.Bonds, 3, 2, 0.5);
   for (const std::int32_t type : {MOPAC_INPUT, GAUSSIAN_INPUT}) {
-    MolFile mixed;
-    mixed.FileType = type;
-    for (std::int32_t id = 0; id < 4; ++id) DeclareAtom(mixed, id, "H", 1, id == 2 ? CARTESIAN : ZMATRIX);
-    mixed.CartesianData.Positions[2] = {0, 2, 0, 1};
-    SetZ(mixed.ZMatrixData.Bonds, 0, 2, 1.0);
-    SetZ(mixed.ZMatrixData.Bonds, 1, 3, 1.5);
-    SetZ(mixed.ZMatrixData.Bonds, 3, 2, 0.5);
-    mixed.ToMolGL(model);
+    file.FileType = type;
+    file.ToMolGL(model);
     ExpectAt(model.Atoms[0], 1, type == MOPAC_INPUT ? 2 : 0, 0);
     ExpectAt(model.Atoms[1], 1.5, 0, 0);
     EXPECT_EQ(BondIds(model).size(), type == MOPAC_INPUT ? 2u : 1u) << type;

@@ -198,9 +198,7 @@ TEST(GaussianOutputFrequencies, BlockOfThree) {
 }
 
 // A linear molecule's 3N - 5 modes end in a block of one. Gaussian heads it
-// with one column group; xtb's imitation keeps the three of its full blocks,
-// its rows carrying one group or more (zeros or unset values for the absent
-// modes).
+// with one column group, xtb's imitation with the three of its full blocks.
 TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
   const std::string co2 =
       "      1          6           0        0.000000    0.000000    0.000000\n"
@@ -223,37 +221,24 @@ TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
       " Red. masses --     12.8774\n"
       " Frc consts  --     45.0156\n"
       " IR Inten    --    551.2\n";
+  // Its rows carry one group or, under xtb's header, three (zeros for the
+  // absent modes).
   const std::string threeGroups = " Atom AN      X      Y      Z        X      Y      Z        X      Y      Z";
-  const std::string zeros = "     0.00   0.00   0.00";
-  const struct {
-    std::string header;
-    std::string rest;  // of each row
-  } forms[] = {{"  Atom  AN      X      Y      Z", ""},
-               {threeGroups, ""},
-               {threeGroups, zeros},
-               {threeGroups, zeros + zeros},
-               {threeGroups, "      NaN    NaN    NaN      Inf   -Inf    NaN"}};
-  for (const auto& form : forms) {
-    SCOPED_TRACE(form.header + form.rest);
+  const std::pair<std::string, std::string> forms[] = {
+      {"  Atom  AN      X      Y      Z", ""}, {threeGroups, ""}, {threeGroups, "  0.00 0.00 0.00  0.00 0.00 0.00"}};
+  for (const auto& [header, rest] : forms) {
+    SCOPED_TRACE(header + rest);
     std::string rows;
     for (const char* row : {"   1   6     0.00   0.00   0.88", "   2   8     0.00   0.00  -0.33",
                             "   3   8     0.00   0.00  -0.33"})
-      rows += row + form.rest + "\n";
-    const std::string text = Table(co2) + "\n" + kHeader4 + modes + form.header + "\n" + rows + "\n";
-    const NormalModes m = ParseText(GAUSSIAN_OUTPUT, text).ModeData;
+      rows += row + rest + "\n";
+    const NormalModes m = ParseText(GAUSSIAN_OUTPUT, Table(co2) + "\n" + kHeader4 + modes + header + "\n" + rows).ModeData;
     ExpectModes(m, 4, 0, 0);
-    EXPECT_EQ(m.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3, 4}));
     EXPECT_EQ(m.Symmetries, (std::vector<std::string>{"PIU", "PIU", "SGG", "SGU"}));
     EXPECT_EQ(m.Frequencies.back(), static_cast<float>(2435.8648));
-    for (const NormalModes::Displacement& d : m.Displacements) {
-      EXPECT_EQ(d.AtomNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
-      EXPECT_EQ(d.AtomicNumbers, (std::vector<std::uint32_t>{6, 8, 8}));
-      ASSERT_EQ(d.Vectors.size(), 3u);  // the rows of one mode go to that mode only
-    }
-    const Position<double>& last = m.Displacements[3].Vectors[0];
-    EXPECT_EQ(std::tuple(last.x, last.y, last.z), std::tuple(0.0, 0.0, 0.88));
-    EXPECT_EQ(m.Displacements[3].Vectors[2].z, -0.33);
-    EXPECT_EQ(m.Displacements[2].Vectors[1].z, 0.71);
+    for (const NormalModes::Displacement& d : m.Displacements) EXPECT_EQ(d.Vectors.size(), 3u);
+    EXPECT_EQ(m.Displacements.back().Vectors.at(0).z, 0.88);
+    EXPECT_EQ(m.Displacements[2].Vectors.at(1).z, 0.71);  // the rows of one mode go to that mode only
   }
 }
 

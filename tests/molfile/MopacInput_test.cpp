@@ -143,12 +143,10 @@ TEST(MopacInput, GeometryEnds) {
 }
 
 // A line that gives x, y, z and names no reference is a Cartesian atom
-// wherever it stands, bare, with flags, with MOPAC's "T" flag or with
-// references written 0 or left out; atom 1 at the origin stays the
-// Z-matrix's first atom. MOPAC places its first three internal atoms
-// whatever their references say: the second along x from the first, the
-// third bonded to the second unless its line names the first, the angle at
-// the other one. Entries follow the atom's place, Cartesian atoms counted.
+// wherever it stands (atom 1 at the origin stays the Z-matrix's first).
+// MOPAC places its first internal atoms whatever their references say: the
+// second along x from the first, the third bonded to the second unless its
+// line names the first.
 TEST(MopacInput, Geometries) {
   const std::pair<const char*, const char*> cases[] = {
       {"C 0 +1 0 +1 0 +1 0 0 0\nO -.5 +0 1.5 +1 2.5 -1 0 0 0 0.25\nTv 9 1 0 1 0 1", "C6@0,0,0 C8@-0.5,1.5,2.5"},
