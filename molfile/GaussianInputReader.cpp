@@ -318,13 +318,6 @@ std::string_view VariableName(std::string_view text) {
   return !text.empty() && text[0] == '-' ? text.substr(1) : text;
 }
 
-std::string Capitals(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return folded;
-}
-
 // The values of the names the blocks define, the first definition of a name
 // counting. Gaussian reads its input without regard to letter case, so a
 // name written otherwise than defined still finds its value.

@@ -32,9 +32,7 @@ void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& cha
   static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET",
                                             "SEXTET",  "SEPTET",  "OCTET",   "NONET"};
   for (const std::string& token : tokens) {
-    std::string word = token;
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    const std::string word = Capitals(token);
     if (word.starts_with("CHARGE=")) charge = ReadInt(std::string_view(word).substr(7));
     for (std::int32_t m = 1; m <= 9; ++m)
       if (word == kSpinStates[m - 1]) multiplicity = m;

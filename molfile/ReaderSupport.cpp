@@ -44,6 +44,13 @@ std::vector<std::pair<std::size_t, std::size_t>> TokenSpans(const std::string& l
   return spans;
 }
 
+std::string Capitals(std::string_view text) {
+  std::string capitals(text);
+  for (char& c : capitals)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return capitals;
+}
+
 bool IsDigits(std::string_view t) { return !t.empty() && std::all_of(t.begin(), t.end(), IsDigit); }
 
 bool IsWholeNumber(std::string_view t) {

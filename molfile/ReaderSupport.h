@@ -27,6 +27,10 @@ void SetPosition(Cartesian& cartesian, std::int32_t id, const std::string& x, co
 // returned as they are.
 std::string WithLeadingZero(const std::string& text);
 
+// The text with its small ASCII letters made capitals: keywords and names
+// that the programs read without regard to case.
+std::string Capitals(std::string_view text);
+
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 // One digit or more and nothing else.
