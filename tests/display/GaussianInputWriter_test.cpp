@@ -112,16 +112,21 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   EXPECT_EQ(Lines(mixed.Lines.begin() + 4, mixed.Lines.end() - 2),
             (Lines{"1 2", "O  0.00000000000  0.00000000000  0.00000000000", "H  1.00000000000  0.00000000000  0.00000000000",
                    "H  1.00000000000  1.00000000000  0.00000000000", "Cl  1.00000000000  -2.00000000000  0.50000000000"}));
-  // Without a spin keyword, MOPAC's lowest spin for the electrons: the
-  // atomic numbers less the charge, none for a dummy atom, a sparkle (a
-  // dummy atom in Gaussian's input) or a translation vector.
+  // Cartesian atoms first, wherever they lie: a third atom built on them, an
+  // internal atom that names a later one.
+  mixed = ParseText(MOPAC_INPUT, "PM7\nt\nc\nC 1 1 2 1 3 1\nC 2 1 2 1 3 1\nH 1.0 1 90 1\nO 1.5 1 90 1 0 1 5 2 1\nN 2 0 2 0 5 0\n");
+  mixed.ToGaussianInput();
+  EXPECT_EQ(Lines(mixed.Lines.begin() + 7, mixed.Lines.end() - 3),
+            (Lines{"H  2.00000000000  3.00000000000  3.00000000000", "O  0.50000000000  2.00000000000  5.00000000000"}));
+  // Without a spin keyword, the lowest spin for the atomic numbers less the
+  // charge; dummy atoms, sparkles and translation vectors count none.
   const std::string hydroxyl = "c\nO\nH 0.96 1\n",
                     methyl = "t\nc\nC\nXX 1 1\nH 1.1 1 90 1\nH 1.1 1 90 1 120 1 1 2 3\nH 1.1 1 90 1 240 1 1 2 3\n";
   const std::pair<std::string, const char*> cases[] = {
       {"pm7 charge=-2 triplet\nt\n" + hydroxyl, "-2 3"}, {"PM7 +\nCHARGE=+1 SEXTET\nt\n" + hydroxyl, "1 6"},
       {"PM7\nCHARGE=1 TRIPLET\n" + hydroxyl, "0 2"}, {"PM7 CHARGE=1\n" + methyl + "H 1.1 1 180 1 0 1 1 2 3\n", "1 2"},
       {"PM7\n" + methyl, "0 2"}, {"PM7\nt\nc\nCl\n+ 3.1\nTv 9 1 0 1 0 1\n", "0 2"},
-      {"PM7 CHARGE=1 SEPTET\nt\nc\nMn\n", "1 7"}, {"PM7 octet\nt\nc\nEu\n", "0 8"}, {"PM7 NONET\nt\nc\nGd\n", "0 9"}};
+      {"PM7 CHARGE=1 NONET\nt\nc\nGd\n", "1 9"}};
   for (const auto& [text, chargeLine] : cases) {
     MolFile file = ParseText(MOPAC_INPUT, text);
     file.ToGaussianInput();

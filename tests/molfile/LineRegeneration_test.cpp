@@ -200,7 +200,6 @@ TEST(UpdateAtomLine, WhatTheTablesDoNotHoldStays) {
       {"C\nC 1 1.5\nC 1 1.5 2 109.5\nC 1 1.2 2 109.5 3 120.0 1", "C 1 1.5 2 109.5 3 120.0 1"},
       {"C1\nC2 C1 1.5\nC3 C1 1.5 C2 109.5\nH4,C1,1.0,C2,109.5,C3,120.0,\t-1", "H4 C1 1.5 C2 109.5 C3 120.0,\t-1"},
       {"O 1\nF 1 2.55 2", "F 1 1.5 2"},
-      {"O\nF 1 2.55\nF,2,2.55,1,60.0,3", "F 2 1.5 1 60.0 ,3"},
   };
   for (const EditCase& c : cases) ExpectSaved(GAUSSIAN_INPUT, "#p opt\n\nt\n\n0 1\n", c);
 }
