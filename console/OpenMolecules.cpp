@@ -39,6 +39,9 @@ QString RefusedTextMessage(const MolFile& file, const QString& opening) {
       return QStringLiteral("%1%2 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\n%3").arg(opening, number, line);
     case MolFile::Refusal::NotAnAtomLine:
       return QStringLiteral("%1%2 行目は MOPAC の原子の行ではありません:\n%3").arg(opening, number, line);
+    case MolFile::Refusal::UnplacedAtom:
+      return QStringLiteral("%1%2 行目の原子には x, y, z も 3 つの参照原子もなく、置く場所が決まりません:\n%3")
+          .arg(opening, number, line);
     case MolFile::Refusal::UndefinedName:
       break;
   }

@@ -51,6 +51,12 @@ std::uint32_t ParseAtomLabel(const std::string& label) {
   return LookUpLabel(label, number, run) ? number : 0;
 }
 
+std::uint32_t MopacAtomicNumber(const std::string& label) {
+  const bool oneLetter = !label.empty() && (label.size() == 1 || !IsLabelLetter(static_cast<unsigned char>(label[1])));
+  const char symbol = label.empty() ? '\0' : ToUpper(static_cast<unsigned char>(label[0]));
+  return oneLetter && (symbol == 'D' || symbol == 'T') ? 1 : ParseAtomLabel(label);
+}
+
 std::uint32_t NormalizeAtomLabel(const std::string& label) {
   if (label.size() == 1 || (!label.empty() && IsDigit(static_cast<unsigned char>(label[0]))))
     return AtomicNumberFromLabel(label);

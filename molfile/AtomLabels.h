@@ -10,6 +10,9 @@
 std::uint32_t AtomicNumberFromLabel(const std::string& label);
 // As AtomicNumberFromLabel without the one-letter fallback ("Bq" -> 0).
 std::uint32_t ParseAtomLabel(const std::string& label);
+// ParseAtomLabel with MOPAC's isotopes of hydrogen: the symbol D (deuterium)
+// or T (tritium), in either case, is hydrogen.
+std::uint32_t MopacAtomicNumber(const std::string& label);
 // Force-field names: only the first two characters count, and an upper-case
 // second letter after an upper-case first one is dropped ("CA" -> C).
 std::uint32_t NormalizeAtomLabel(const std::string& label);

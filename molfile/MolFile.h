@@ -129,6 +129,7 @@ class MolFile {
   enum class Refusal : std::uint8_t {
     SymbolicParameter,  // a value written as a name, defined after the geometry
     NotAnAtomLine,      // a name where a flag or a reference number stands
+    UnplacedAtom,       // a MOPAC atom with neither x, y, z nor three reference atoms
     UndefinedName,      // a Z-matrix value named by no variable or constant
   };
   std::int64_t RefusedLine = -1;

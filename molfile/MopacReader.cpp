@@ -7,6 +7,7 @@
 // stands.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -107,8 +108,16 @@ GeometryLine SplitGeometryLine(std::uint32_t index, const std::string& line) {
   return g;
 }
 
-bool IsAtomLine(const GeometryLine& g) {
-  return !g.Tokens.empty() && g.Tokens[0] != "Tv" && g.Tokens[0] != "0";
+bool IsAtomLine(const GeometryLine& g) { return !g.Tokens.empty() && g.Tokens[0] != "Tv"; }
+
+// Older decks write atoms 2 and 3 short: the distance, its flag and the atom
+// it is bonded to, the angle columns left blank ("H 0.961 1 1"). The third
+// and fourth tokens are whole numbers, the fourth an earlier atom.
+bool IsShortBondLine(const GeometryLine& g, std::size_t place) {
+  const std::vector<std::string>& t = g.Tokens;
+  if ((place != 2 && place != 3) || t.size() != 4 || !IsWholeNumber(t[2]) || !IsWholeNumber(t[3])) return false;
+  const std::int64_t reference = ReadInt64(t[3]);
+  return reference >= 1 && reference < static_cast<std::int64_t>(place);
 }
 
 // Label and three values, bare (4 tokens) or each with its flag (7), or
@@ -125,11 +134,13 @@ bool NamesAReference(const GeometryLine& g) {
   return false;
 }
 
-// Where a Z-matrix line's references begin: at the eighth token, or at the
+// Where the `place`-th atom's Z-matrix line has its references: at the
+// eighth token, at the fourth in the short form of atoms 2 and 3, or at the
 // sixth in the seven-token form of the first atoms, which writes two whole
 // numbers in place of the dihedral and its flag; `n` when it writes none.
-std::size_t FirstReferenceColumn(const GeometryLine& g) {
+std::size_t FirstReferenceColumn(const GeometryLine& g, std::size_t place) {
   const std::vector<std::string>& t = g.Tokens;
+  if (IsShortBondLine(g, place)) return 3;
   if (t.size() == 7 && IsWholeNumber(t[5]) && IsWholeNumber(t[6])) return 5;
   return std::min<std::size_t>(t.size(), 7);
 }
@@ -155,10 +166,10 @@ class MopacGeometryReader {
 
 // Where the values stand: after the label, each followed by its flag when
 // the line has flags, before the references.
-std::vector<std::size_t> ValueColumns(const GeometryLine& g, bool cartesian) {
+std::vector<std::size_t> ValueColumns(const GeometryLine& g, std::size_t place, bool cartesian) {
   const std::size_t n = g.Tokens.size();
   if (cartesian && n == 4) return {1, 2, 3};
-  const std::size_t end = cartesian ? std::min<std::size_t>(n, 7) : FirstReferenceColumn(g);
+  const std::size_t end = cartesian ? std::min<std::size_t>(n, 7) : FirstReferenceColumn(g, place);
   std::vector<std::size_t> columns;
   for (std::size_t k : {1u, 3u, 5u})
     if (k < end) columns.push_back(k);
@@ -169,7 +180,7 @@ std::vector<std::size_t> ValueColumns(const GeometryLine& g, bool cartesian) {
 // where a Cartesian line writes z and its flag.
 bool NamesTheFirstTwoAtoms(const GeometryLine& g) {
   const std::vector<std::string>& t = g.Tokens;
-  if (t.size() != 7 || FirstReferenceColumn(g) != 5) return false;
+  if (t.size() != 7 || FirstReferenceColumn(g, 3) != 5) return false;
   const std::int64_t a = ReadInt64(t[5]), b = ReadInt64(t[6]);
   return std::min(a, b) == 1 && std::max(a, b) == 2;
 }
@@ -181,9 +192,9 @@ bool NamesTheFirstTwoAtoms(const GeometryLine& g) {
 // which MOPAC puts there as well; the third atom's seven-token form is an
 // internal one.
 bool IsCartesianLine(const GeometryLine& g, std::size_t place) {
-  if (!GivesThreeValues(g) || NamesAReference(g)) return false;
+  if (!GivesThreeValues(g) || NamesAReference(g) || IsShortBondLine(g, place)) return false;
   if (place == 1) {
-    const std::vector<std::size_t> values = ValueColumns(g, true);
+    const std::vector<std::size_t> values = ValueColumns(g, place, true);
     return std::any_of(values.begin(), values.end(), [&](std::size_t k) { return ReadDouble(g.Tokens[k]) != 0; });
   }
   return place != 3 || !NamesTheFirstTwoAtoms(g);
@@ -209,19 +220,24 @@ std::optional<MolFile::Refusal> Unreadable(const GeometryLine& g, const std::vec
 
 bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int64_t& refusedLine,
                                MolFile::Refusal& why) {
+  // Until a line is refused, the k-th line is the k-th atom.
   bool cartesian = true;
-  for (const GeometryLine& g : lines)
-    if (!GivesThreeValues(g) || NamesAReference(g)) cartesian = false;
+  for (std::size_t k = 0; k < lines.size(); ++k)
+    if (!GivesThreeValues(lines[k]) || NamesAReference(lines[k]) || IsShortBondLine(lines[k], k + 1))
+      cartesian = false;
 
   for (const GeometryLine& g : lines) {
     const std::size_t place = Atoms.Ids.size() + 1;
     // In a Z-matrix the first four atoms may be written short, their
-    // references implied or in columns 6 and 7; a later line that neither
-    // places its atom at x, y, z nor writes all three references is no atom.
+    // references implied or in columns 4, 6 and 7; a later line that neither
+    // places its atom at x, y, z nor writes all three references cannot be
+    // placed, and leaving the atom out would show another molecule.
     const bool cartesianLine = cartesian || IsCartesianLine(g, place);
-    if (!cartesianLine && g.Tokens.size() != 10 && place > 4) continue;
-    const std::vector<std::size_t> values = ValueColumns(g, cartesianLine);
-    if (const auto refusal = Unreadable(g, values)) {
+    std::optional<MolFile::Refusal> refusal;
+    if (!cartesianLine && g.Tokens.size() != 10 && place > 4) refusal = MolFile::Refusal::UnplacedAtom;
+    const std::vector<std::size_t> values = ValueColumns(g, place, cartesianLine);
+    if (!refusal) refusal = Unreadable(g, values);
+    if (refusal) {
       refusedLine = g.Index;
       why = *refusal;
       return false;
@@ -249,7 +265,7 @@ void MopacGeometryReader::Keep(std::int32_t id, const GeometryLine& g, const std
 
 void MopacGeometryReader::ReadCartesian(const GeometryLine& g, const std::vector<std::size_t>& values) {
   const std::vector<std::string>& t = g.Tokens;
-  const std::int32_t id = AddAtom(Atoms, g.Index, CARTESIAN, t[0], ParseAtomLabel(t[0]));
+  const std::int32_t id = AddAtom(Atoms, g.Index, CARTESIAN, t[0], MopacAtomicNumber(t[0]));
   SetPosition(CartesianData, id, WithLeadingZero(t[values[0]]), WithLeadingZero(t[values[1]]),
               WithLeadingZero(t[values[2]]));
   // Reference columns (all 0) and charges after z's flag stay as written.
@@ -269,11 +285,11 @@ void MopacGeometryReader::ReadCartesian(const GeometryLine& g, const std::vector
 void MopacGeometryReader::ReadZMatrix(const GeometryLine& g, const std::vector<std::size_t>& values) {
   const std::vector<std::string>& tokens = g.Tokens;
   const std::size_t n = tokens.size();
-  const std::int32_t id = AddAtom(Atoms, g.Index, ZMATRIX, tokens[0], ParseAtomLabel(tokens[0]));
+  const std::int32_t id = AddAtom(Atoms, g.Index, ZMATRIX, tokens[0], MopacAtomicNumber(tokens[0]));
   ++ZMatrixData.Count;
   ZMatrixData.ReferenceStyles[id] = 1;
   const std::int32_t place = id + 1;
-  const std::size_t references = FirstReferenceColumn(g);
+  const std::size_t references = FirstReferenceColumn(g, static_cast<std::size_t>(place));
   Keep(id, g, values, references, n - 1);
 
   const auto reference = [&](std::size_t k, std::int32_t implied) {
@@ -303,10 +319,13 @@ void MopacGeometryReader::ReadZMatrix(const GeometryLine& g, const std::vector<s
 // MOPAC passes over a line beginning with "*" wherever it stands.
 bool IsCommentLine(const std::string& line) { return !line.empty() && line[0] == '*'; }
 
-// "0", or a whole atom line of zeros: "0  0.0 0  0.0 0  0.0 0  0 0 0".
+// MOPAC ends the geometry at an atom whose label is a number that rounds to
+// atomic number 0: "0", a line of zeros, a k-point list's "0.43301".
 bool IsEndMark(const std::vector<std::string>& tokens) {
-  return !tokens.empty() && tokens[0] == "0" &&
-         std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) { return ReadDouble(t) == 0; });
+  if (tokens.empty()) return false;
+  std::size_t used = 0;
+  const double number = ReadDouble(tokens[0], &used);
+  return used == tokens[0].size() && std::fabs(number) < 0.5;
 }
 
 }  // namespace

@@ -166,6 +166,8 @@ TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
   ExpectRoundTrip(GAUSSIAN_INPUT, kGaussianNumbered);
   ExpectRoundTrip(MOPAC_INPUT, kMopac);
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
+  // An older deck's short atoms stay a Z-matrix when atom 1 is written in full.
+  ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.961 1 1\nH 0.961 1 103.5 1 1 2\n");
 }
 
 // The atom lines, the edited one last; that line as saved.

@@ -10,13 +10,11 @@
 
 #include "molfile/MolFile.h"
 
-inline void RegenerateAllAtomLines(MolFile& file) {
-  for (const std::int32_t id : file.AtomIds.Ids) {
-    if (file.FileType == MOPAC_INPUT)
-      file.UpdateMopacAtomLine(static_cast<std::uint32_t>(id));
-    else
-      file.UpdateAtomLine(static_cast<std::uint32_t>(id));
-  }
+inline void RegenerateAtomLine(MolFile& file, std::int32_t id) {
+  if (file.FileType == MOPAC_INPUT)
+    file.UpdateMopacAtomLine(static_cast<std::uint32_t>(id));
+  else
+    file.UpdateAtomLine(static_cast<std::uint32_t>(id));
 }
 
 // Gaussian lines carry the entries' texts; MOPAC lines are written from the
@@ -39,11 +37,14 @@ inline void ExpectSameEntries(const std::map<std::int32_t, ZMatrix::Pair>& befor
   }
 }
 
-// Parses `before`'s text again after regenerating every atom line and expects
-// the same atoms, entries and (to the eleven decimals written) positions.
-inline void ExpectRegeneratedLinesReadBack(const MolFile& before) {
+// Parses `before`'s text again after regenerating the line of atom `only`,
+// as an edit does, or of every atom (-1), and expects the same atoms, entries
+// and (to the eleven decimals written) positions.
+inline void ExpectRegeneratedLineReadsBack(const MolFile& before, std::int32_t only) {
+  SCOPED_TRACE("regenerated atom " + std::to_string(only));
   MolFile after = before;
-  RegenerateAllAtomLines(after);
+  for (const std::int32_t id : before.AtomIds.Ids)
+    if (only < 0 || id == only) RegenerateAtomLine(after, id);
   after.Parse();
   const bool sameTexts = before.FileType != MOPAC_INPUT;
   EXPECT_EQ(after.AtomIds.Ids, before.AtomIds.Ids);
@@ -62,4 +63,9 @@ inline void ExpectRegeneratedLinesReadBack(const MolFile& before) {
     EXPECT_NEAR(q.y, p.y, 1e-11);
     EXPECT_NEAR(q.z, p.z, 1e-11);
   }
+}
+
+inline void ExpectRegeneratedLinesReadBack(const MolFile& before) {
+  ExpectRegeneratedLineReadsBack(before, -1);
+  for (const std::int32_t id : before.AtomIds.Ids) ExpectRegeneratedLineReadsBack(before, id);
 }
