@@ -81,14 +81,14 @@ bool IsChargeLine(const std::vector<std::string>& tokens) {
          std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) { return IsWholeNumber(t); });
 }
 
-// A line "Variables:" or "Constants:" that opens that block of names; the
-// first letter may be small and the colon left out.
-bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view capitalised) {
+// A line "Variables:" or "Constants:" that opens that block of names, in
+// any letter case (`keyword` is given in capitals) and with or without the
+// colon.
+bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view keyword) {
   if (tokens.size() != 1) return false;
   std::string_view t = tokens[0];
   if (t.ends_with(':')) t.remove_suffix(1);
-  return t.size() == capitalised.size() && t.substr(1) == capitalised.substr(1) &&
-         (t[0] == capitalised[0] || t[0] == capitalised[0] - 'A' + 'a');
+  return Capitals(t) == keyword;
 }
 
 class GaussianInputReader {
@@ -157,7 +157,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InVariables = !InConstants && FirstUndefinedName().first >= 0;
       InConstants = InVariables;
       blank = false;
-    } else if (IsBlockKeyword(tokens, "Constants")) {
+    } else if (IsBlockKeyword(tokens, "CONSTANTS")) {
       InConstants = true;
     } else if (StartsVariableName(tokens[0][0])) {
       ReadVariableLine(i, text);
@@ -171,10 +171,10 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = true;
       blank = false;
-    } else if (IsBlockKeyword(tokens, "Variables") || IsBlockKeyword(tokens, "Constants")) {
+    } else if (IsBlockKeyword(tokens, "VARIABLES") || IsBlockKeyword(tokens, "CONSTANTS")) {
       InMolecule = false;
       InVariables = true;
-      InConstants = tokens[0][0] == 'C' || tokens[0][0] == 'c';
+      InConstants = IsBlockKeyword(tokens, "CONSTANTS");
     } else {
       ReadAtomLine(i, line, tokens);
     }

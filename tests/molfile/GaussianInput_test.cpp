@@ -174,19 +174,18 @@ TEST(GaussianInput, LineClassification) {
       "H 0.0 0.0 1.0\n"
       "C 9 1.5 2 3.0\n"  // five tokens with a positive reference: a Z-matrix line
       "N -.5 1 2\n"
+      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n"  // x is a decimal number: Cartesian
       "VARIABLES:\n"
-      "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // x is a decimal number: Cartesian
-  ASSERT_EQ(f.AtomIds.Ids.size(), 6u);
+      "P 1.0 2.0 3.0\n");
+  // The keyword in capitals ends the molecule: P is a name, not an atom.
+  ASSERT_EQ(f.AtomIds.Ids.size(), 5u);
   EXPECT_EQ(f.AtomIds.Kinds.at(2), ZMATRIX);
   ExpectEntry(f.ZMatrixData.Bonds, 2, -1, "1.5", 1.5, false);
   ExpectEntry(f.ZMatrixData.Angles, 2, 1, "3.0", 3.0, false);
   EXPECT_EQ(f.ZMatrixData.ReferenceStyles.at(2), 1);
   EXPECT_EQ(f.AtomIds.Kinds.at(3), CARTESIAN);
   EXPECT_EQ(f.CartesianData.Positions.at(3).x, -0.5);
-  // The keyword is case-sensitive: in capitals it is an atom of no element.
-  EXPECT_EQ(f.AtomIds.Labels.at(4), "VARIABLES:");
-  EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
-  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
+  EXPECT_EQ(f.AtomIds.Kinds.at(4), CARTESIAN);
 }
 
 // A freeze code (0 or less) or a decimal x makes a Cartesian line, positive
@@ -223,6 +222,7 @@ TEST(GaussianInput, VariablesThenConstants) {
   for (const char* blocks : {"\nR 1.09\n\nT 109.471221\n", "\n\nR 1.09\nT=109.471221\n",  // an empty variables block
                              "Variables:\nR 1.09\nConstants:\nT 109.471221\n",
                              "constants\nR 1.09\nt 109.471221\n",  // names in either case
+                             "VARIABLES:\nR 1.09\nCONSTANTS\nT 109.471221\n",  // keywords too
                              "\nR 1.09\nT 109.471221\n\nC 0\n6-31G(d)\n****\n"}) {  // then a basis set
     const MolFile f = Gaussian(methane + blocks);
     EXPECT_EQ(f.ZMatrixData.Variables.size(), 2u) << blocks;
