@@ -128,6 +128,10 @@ class GaussianInputReader {
   bool InVariables = false;
   bool InConstants = false;
   bool AfterBlank = false;
+  // An entry of the molecule names a value. Gaussian reads variables only for
+  // names the molecule uses: without one, the block after its blank line is
+  // the next section (a basis set, modredundant lines).
+  bool NamesAValue = false;
   // Where the line being read ends before its comment ("!").
   std::size_t TextEnd = 0;
   // How many of the line's tokens its atom label spans.
@@ -169,7 +173,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
   if (InMolecule) {
     if (blank) {
       InMolecule = false;
-      InVariables = true;
+      InVariables = NamesAValue;
       blank = false;
     } else if (IsBlockKeyword(tokens, "VARIABLES") || IsBlockKeyword(tokens, "CONSTANTS")) {
       InMolecule = false;
@@ -299,6 +303,7 @@ ZMatrix::Pair GaussianInputReader::Entry(std::int32_t id, const std::string& ref
     entry.Value = ReadDouble(entry.Text);
   } else {
     entry.IsVariable = true;  // valued by ResolveVariables
+    NamesAValue = true;
   }
   return entry;
 }

@@ -233,6 +233,17 @@ TEST(GaussianInput, VariablesThenConstants) {
     EXPECT_EQ(std::tuple(f.RefusedLine, f.RefusedName, f.AtomIds.Ids.size()),
               std::tuple(std::int64_t{7}, std::string("T"), std::size_t{0})) << blocks;
   }
+  // After the blank line that ends a molecule naming no value comes the next
+  // section, not variables; a keyword still opens them.
+  for (const auto& [text, variables] : {std::pair{"C\nH 1 1.09\n\nC H 0\n6-31G(d)\n****\n", 0u},
+                                        {"O 0 0 0\nH 0 0 1\n\nB 1 2 F\n", 0u},
+                                        {"C\nH 1 1.09\nH 1 1.09 2 109.5\n\nsc=qconv=tight\n", 0u},
+                                        {"O 0 0 0\nH 1 R\n\nR 0.96\n", 1u},
+                                        {"He 0 0 0\nVariables:\nR 1.0\n", 1u}}) {
+    const MolFile f = Gaussian(std::string("#p\n\nt\n\n0 1\n") + text);
+    EXPECT_EQ(f.ZMatrixData.Variables.size(), variables) << text;
+    EXPECT_EQ(f.RefusedLine, -1) << text;
+  }
 }
 
 // A basis-set section after the molecule: its element lists may look like a
