@@ -87,8 +87,10 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
     if (reference >= 0 && reference < id) entry->second.Reference = reference;
   } else if (hasEntry && valueColumn) {
     if (IsNumberText(text)) {
+      // A number typed over a name replaces it: no variable sets it again.
       entry->second.Value = ReadDouble(text);
       entry->second.Text = NumberTaken(text);
+      entry->second.IsVariable = false;
     }
   }
   RegenerateLine(static_cast<std::uint32_t>(id), true);

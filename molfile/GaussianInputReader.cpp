@@ -81,14 +81,14 @@ bool IsChargeLine(const std::vector<std::string>& tokens) {
          std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) { return IsWholeNumber(t); });
 }
 
-// A line "Variables:" or "Constants:" that opens that block of names; the
-// first letter may be small and the colon left out.
-bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view capitalised) {
+// A line "Variables:" or "Constants:" that opens that block of names, in
+// any letter case (`keyword` is given in capitals) and with or without the
+// colon.
+bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view keyword) {
   if (tokens.size() != 1) return false;
   std::string_view t = tokens[0];
   if (t.ends_with(':')) t.remove_suffix(1);
-  return t.size() == capitalised.size() && t.substr(1) == capitalised.substr(1) &&
-         (t[0] == capitalised[0] || t[0] == capitalised[0] - 'A' + 'a');
+  return Capitals(t) == keyword;
 }
 
 class GaussianInputReader {
@@ -128,6 +128,10 @@ class GaussianInputReader {
   bool InVariables = false;
   bool InConstants = false;
   bool AfterBlank = false;
+  // An entry of the molecule names a value. Gaussian reads variables only for
+  // names the molecule uses: without one, the block after its blank line is
+  // the next section (a basis set, modredundant lines).
+  bool NamesAValue = false;
   // Where the line being read ends before its comment ("!").
   std::size_t TextEnd = 0;
   // How many of the line's tokens its atom label spans.
@@ -157,7 +161,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InVariables = !InConstants && FirstUndefinedName().first >= 0;
       InConstants = InVariables;
       blank = false;
-    } else if (IsBlockKeyword(tokens, "Constants")) {
+    } else if (IsBlockKeyword(tokens, "CONSTANTS")) {
       InConstants = true;
     } else if (StartsVariableName(tokens[0][0])) {
       ReadVariableLine(i, text);
@@ -169,12 +173,12 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
   if (InMolecule) {
     if (blank) {
       InMolecule = false;
-      InVariables = true;
+      InVariables = NamesAValue;
       blank = false;
-    } else if (IsBlockKeyword(tokens, "Variables") || IsBlockKeyword(tokens, "Constants")) {
+    } else if (IsBlockKeyword(tokens, "VARIABLES") || IsBlockKeyword(tokens, "CONSTANTS")) {
       InMolecule = false;
       InVariables = true;
-      InConstants = tokens[0][0] == 'C' || tokens[0][0] == 'c';
+      InConstants = IsBlockKeyword(tokens, "CONSTANTS");
     } else {
       ReadAtomLine(i, line, tokens);
     }
@@ -299,6 +303,7 @@ ZMatrix::Pair GaussianInputReader::Entry(std::int32_t id, const std::string& ref
     entry.Value = ReadDouble(entry.Text);
   } else {
     entry.IsVariable = true;  // valued by ResolveVariables
+    NamesAValue = true;
   }
   return entry;
 }

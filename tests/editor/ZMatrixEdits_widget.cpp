@@ -7,6 +7,7 @@
 #include "console/UnitMolecules.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/StringGrid.h"
+#include "tests/molfile/RoundTrip.h"
 
 namespace {
 
@@ -68,6 +69,13 @@ TEST_F(ZMatrixEdits, ValueCellsTakeNumbersOnly) {
   EXPECT_DOUBLE_EQ(Stored().Bonds.at(1).Value, 1.1);
   EXPECT_NEAR(Distance(1, 0), 1.1, 1e-9);
   EXPECT_EQ(SelectedFile().Lines.at(6), "O2 C1 1.10 ");
+  // The number now stands in place of R: a variable's edit leaves it, and
+  // the saved file reads back as the molecule shown.
+  TypeIntoCell(Variables(), 1, 2, QStringLiteral("100"));
+  EXPECT_NEAR(Distance(1, 0), 1.1, 1e-9);
+  const MolFile saved = SaveAndReload();
+  for (const auto entries : {&ZMatrix::Bonds, &ZMatrix::Angles, &ZMatrix::Dihedrals})
+    ExpectSameEntries(Stored().*entries, saved.ZMatrixData.*entries, true);
   const std::vector<std::pair<QString, std::pair<std::string, double>>> typed = {
       {"R", {"1.10", 1.1}},         {"-", {"1.10", 1.1}},           {"-.5", {"1.10", 1.1}},
       {".5", {".5", 0.5}},          {"-0.5", {"-0.5", -0.5}},       {"1.5.2", {"1.5", 1.5}},

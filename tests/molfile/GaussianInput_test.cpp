@@ -174,19 +174,14 @@ TEST(GaussianInput, LineClassification) {
       "H 0.0 0.0 1.0\n"
       "C 9 1.5 2 3.0\n"  // five tokens with a positive reference: a Z-matrix line
       "N -.5 1 2\n"
-      "VARIABLES:\n"
       "S 1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0\n");  // x is a decimal number: Cartesian
-  ASSERT_EQ(f.AtomIds.Ids.size(), 6u);
+  ASSERT_EQ(f.AtomIds.Ids.size(), 5u);
   EXPECT_EQ(f.AtomIds.Kinds.at(2), ZMATRIX);
   ExpectEntry(f.ZMatrixData.Bonds, 2, -1, "1.5", 1.5, false);
   ExpectEntry(f.ZMatrixData.Angles, 2, 1, "3.0", 3.0, false);
   EXPECT_EQ(f.ZMatrixData.ReferenceStyles.at(2), 1);
   EXPECT_EQ(f.AtomIds.Kinds.at(3), CARTESIAN);
   EXPECT_EQ(f.CartesianData.Positions.at(3).x, -0.5);
-  // The keyword is case-sensitive: in capitals it is an atom of no element.
-  EXPECT_EQ(f.AtomIds.Labels.at(4), "VARIABLES:");
-  EXPECT_EQ(f.AtomIds.Kinds.at(4), ZMATRIX);
-  EXPECT_EQ(f.AtomIds.AtomicNumbers.at(4), 0u);
 }
 
 // A freeze code (0 or less) or a decimal x makes a Cartesian line, positive
@@ -223,6 +218,7 @@ TEST(GaussianInput, VariablesThenConstants) {
   for (const char* blocks : {"\nR 1.09\n\nT 109.471221\n", "\n\nR 1.09\nT=109.471221\n",  // an empty variables block
                              "Variables:\nR 1.09\nConstants:\nT 109.471221\n",
                              "constants\nR 1.09\nt 109.471221\n",  // names in either case
+                             "VARIABLES:\nR 1.09\nCONSTANTS\nT 109.471221\n",  // keywords too
                              "\nR 1.09\nT 109.471221\n\nC 0\n6-31G(d)\n****\n"}) {  // then a basis set
     const MolFile f = Gaussian(methane + blocks);
     EXPECT_EQ(f.ZMatrixData.Variables.size(), 2u) << blocks;
@@ -233,6 +229,12 @@ TEST(GaussianInput, VariablesThenConstants) {
     EXPECT_EQ(std::tuple(f.RefusedLine, f.RefusedName, f.AtomIds.Ids.size()),
               std::tuple(std::int64_t{7}, std::string("T"), std::size_t{0})) << blocks;
   }
+  // After a molecule that names no value, a blank line opens the next
+  // section, not variables; a keyword still opens them.
+  for (const auto& [text, variables] : {std::pair{"C\nH 1 1.09\n\nC H 0\n6-31G(d)\n", 0u},
+                                        {"O 0 0 0\nH 0 0 1\n\nB 1 2 F\n", 0u}, {"O 0 0 0\nH 1 R\n\nR 0.96\n", 1u},
+                                        {"He 0 0 0\nVariables:\nR 1.0\n", 1u}})
+    EXPECT_EQ(Gaussian(std::string("#p\n\nt\n\n0 1\n") + text).ZMatrixData.Variables.size(), variables) << text;
 }
 
 // A basis-set section after the molecule: its element lists may look like a
