@@ -95,7 +95,7 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
   } else if (column == 2 && output) {
     grid->SetCell(2, row, QString::fromStdString(Cp932ToUtf8(atoms.Labels[id])));
   } else if (column == 2) {
-    const std::uint32_t number = AtomicNumberFromLabel(text);
+    const std::uint32_t number = TypedAtomicNumber(EditedMolFile.FileType, text, AtomicNumberFromLabel);
     atoms.AtomicNumbers[id] = number;
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
     // A TINKER label stays the serial number, by which connections name

@@ -1,5 +1,7 @@
 #include "CellText.h"
 
+#include "molfile/AtomLabels.h"
+#include "molfile/MolFile.h"
 #include "platform/Numbers.h"
 #include "platform/TextCodec.h"
 
@@ -26,4 +28,9 @@ std::string NumberTaken(const std::string& text) {
 int AtomIdOfCell(const QString& cell) {
   const std::int32_t number = ReadInt(cell.toStdString());
   return number > 0 ? number - 1 : -1;
+}
+
+std::uint32_t TypedAtomicNumber(std::int32_t fileType, const std::string& label,
+                                std::uint32_t (*rule)(const std::string&)) {
+  return fileType == MOPAC_INPUT ? MopacAtomicNumber(label) : rule(label);
 }

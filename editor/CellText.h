@@ -1,6 +1,7 @@
 // What the editor's cell edits make of a typed text.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include <QString>
@@ -28,3 +29,9 @@ constexpr int LabelFirst = 45, LabelLast = 122;
 // The 0-based atom id that a row's "atom" cell (id + 1) names; -1 when it
 // names none.
 int AtomIdOfCell(const QString& cell);
+
+// The atomic number of a label typed into a grid: by the grid's own `rule`,
+// or for a MOPAC input (`fileType`) by MOPAC's, so that the file read again
+// agrees (D is hydrogen there).
+std::uint32_t TypedAtomicNumber(std::int32_t fileType, const std::string& label,
+                                std::uint32_t (*rule)(const std::string&));

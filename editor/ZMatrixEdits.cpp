@@ -76,7 +76,7 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
   if (column == 1) {
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", atoms.AtomicNumbers[id])));
   } else if (column == 2) {
-    const std::uint32_t number = ParseAtomLabel(text);
+    const std::uint32_t number = TypedAtomicNumber(EditedMolFile.FileType, text, ParseAtomLabel);
     atoms.AtomicNumbers[id] = number;
     atoms.Labels[id] = text;
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
