@@ -94,25 +94,46 @@ TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
   EXPECT_EQ(every.AtomIds.LineIndexes.at(0), 6u);
 }
 
-TEST(GaussianOutputGeometry, StandardAndInputOrientationTablesOnly) {
-  EXPECT_TRUE(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Z-Matrix orientation:")).AtomIds.Ids.empty());
+// A Z-matrix job run without symmetry heads its tables "Z-Matrix orientation:"
+// (a G03 IRC with CR LF line ends); they stand in as input orientations do.
+TEST(GaussianOutputGeometry, StandardOrientationsWinOverTheOthers) {
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
-  // A later input orientation does not replace the standard one.
-  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows) + Table(kWaterRows, "Input orientation:")).CartesianData.Count, 3);
+  const std::string zmatrix = "Z-Matrix orientation:";
+  std::string crlf;
+  for (const char c : Table(kWaterRows, zmatrix) + Table(kMovedRows, zmatrix)) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  const MolFile last = ParseText(GAUSSIAN_OUTPUT, crlf);
+  ASSERT_EQ(last.CartesianData.Count, 3);
+  EXPECT_EQ(last.CartesianData.Positions.at(2).x, 1.0);
+  EXPECT_EQ(last.AtomIds.AtomicNumbers.at(0), 8u);
+  EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT_ANIMATION, crlf).CartesianData.Count, 6);
+  // A standard table, before or after them, is the only one read.
+  const std::string standardAmong[] = {Table(kWaterRows) + Table(kMovedRows, "Input orientation:"),
+                                       Table(kWaterRows) + Table(kMovedRows, zmatrix),
+                                       Table(kMovedRows, zmatrix) + Table(kWaterRows) + Table(kMovedRows, zmatrix)};
+  for (const std::string& text : standardAmong)
+    for (const std::int32_t type : {GAUSSIAN_OUTPUT, GAUSSIAN_OUTPUT_ANIMATION}) {
+      const MolFile f = ParseText(type, text);
+      ASSERT_EQ(f.CartesianData.Count, 3);
+      EXPECT_EQ(f.CartesianData.Positions.at(2).x, 0.0);
+    }
 }
 
-// Without standard tables the input ones stand in. The charge is the whole
-// molecule's, stated last before the table kept.
+// Without standard tables the input ones stand in, whichever of the two
+// headings they have. The charge is the whole molecule's, stated last before
+// the table kept.
 TEST(GaussianOutputGeometry, InputOrientationsAndTheCharge) {
   const std::string input = "Input orientation:";
   const MolFile f = ParseText(GAUSSIAN_OUTPUT, " Charge = 0 Multiplicity = 1\n" + Table(kWaterRows, input) +
                                                   " Charge = -1 Multiplicity = 2 in supermolecule\n"
                                                   " Charge = 0 Multiplicity = 1 in fragment 1.\n" +
-                                                  Table(kMovedRows, input) + " Charge = -2 Multiplicity = 1\n" +
-                                                  Table(kWaterRows, "Z-Matrix orientation:"));
+                                                  Table(kMovedRows, "Z-Matrix orientation:") +
+                                                  " Charge = -2 Multiplicity = 1\n");
   EXPECT_EQ(f.CartesianData.Positions.at(0).x, 1.0);
   EXPECT_EQ(std::pair(f.Charge, f.Multiplicity), std::pair(-1, 2));
-  const std::string both = Table(kWaterRows, input) + Table(kMovedRows, input);
+  const std::string both = Table(kWaterRows, input) + Table(kMovedRows, "Z-Matrix orientation:");
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT_ANIMATION, both).CartesianData.Count, 6);
 }
 
