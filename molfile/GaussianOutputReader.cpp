@@ -131,8 +131,15 @@ std::string_view ShortFirstToken(const std::string& line, std::array<char, kLong
 // One displacement row into the records of the block being read, its first
 // column group to the block's first mode. A row wider than its header belongs
 // to no block; groups past the block's modes are what a last block of fewer
-// modes prints under a full header (xtb: zeros), and are passed over.
+// modes prints under a full header (xtb: zeros), and are passed over. A line
+// that does not begin with the atom's number and its atomic number ends the
+// block: other programs writing this layout may follow the last rows with
+// text and no blank line (" Normal termination of Gaussian 98.").
 void AppendDisplacementRow(NormalModes& data, const Tokens& tokens) {
+  if (tokens.size() < 2 || !IsDigits(tokens[0]) || !IsDigits(tokens[1])) {
+    data.HeaderColumns = 0;
+    return;
+  }
   const std::size_t columns = DisplacementColumns(tokens.size());
   if (columns == 0 || columns > data.HeaderColumns || data.Displacements.size() < data.BlockModes) return;
   const std::uint32_t atomNumber = ReadUnsigned(tokens[0]);

@@ -243,7 +243,8 @@ TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
       " Frc consts  --     45.0156\n"
       " IR Inten    --    551.2\n";
   // Its rows carry one group or, under xtb's header, three (zeros for the
-  // absent modes).
+  // absent modes). Other programs writing this layout may end with a line of
+  // five tokens and no blank line.
   const std::string threeGroups = " Atom AN      X      Y      Z        X      Y      Z        X      Y      Z";
   const std::pair<std::string, std::string> forms[] = {
       {"  Atom  AN      X      Y      Z", ""}, {threeGroups, ""}, {threeGroups, "  0.00 0.00 0.00  0.00 0.00 0.00"}};
@@ -253,6 +254,7 @@ TEST(GaussianOutputFrequencies, BlockOfOneEndsALinearMolecule) {
     for (const char* row : {"   1   6     0.00   0.00   0.88", "   2   8     0.00   0.00  -0.33",
                             "   3   8     0.00   0.00  -0.33"})
       rows += row + rest + "\n";
+    rows += " Normal termination of Gaussian 98.\n";
     const NormalModes m = ParseText(GAUSSIAN_OUTPUT, Table(co2) + "\n" + kHeader4 + modes + header + "\n" + rows).ModeData;
     ExpectModes(m, 4, 0, 0);
     EXPECT_EQ(m.Symmetries, (std::vector<std::string>{"PIU", "PIU", "SGG", "SGU"}));
@@ -371,12 +373,18 @@ TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
   EXPECT_EQ(f.ModeData.Displacements[0].AtomNumbers[0], 2u);
 }
 
-// A line of blanks ends the section: the thermochemistry after it adds no rows.
-TEST(GaussianOutputFrequencies, ALineOfBlanksEndsTheSection) {
+// A line of blanks ends the section (thermochemistry follows it), and any
+// line that is no row ends the block, a line that starts like one included:
+// no row after them is read.
+TEST(GaussianOutputFrequencies, LinesThatEndTheRows) {
   const std::string job = WaterJob();
-  const MolFile f =
-      ParseText(GAUSSIAN_OUTPUT, job.substr(0, job.size() - 1) + " \n Thermal correction to Energy= 0.024\n");
-  EXPECT_EQ(f.ModeData.Displacements.back().Vectors.size(), 3u);
+  const std::string row = "     4   1     0.10   0.20   0.30     0.0 0.0 0.0     0.0 0.0 0.0\n";
+  for (const char* end : {" \n Thermal correction to Energy= 0.024\n", " Thermochemistry\n", "     4  H  0.1 0.2 0.3\n",
+                          "    +4   1     0.10   0.20   0.30\n"}) {
+    SCOPED_TRACE(end);
+    const MolFile f = ParseText(GAUSSIAN_OUTPUT, job.substr(0, job.size() - 1) + end + row);
+    for (const NormalModes::Displacement& d : f.ModeData.Displacements) EXPECT_EQ(d.Vectors.size(), 3u);
+  }
 }
 
 TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
@@ -398,15 +406,6 @@ TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
   // Two of them go on from the last: "2 1" is a row cut after its atomic number.
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n 4 5\n").ModeData.ModeNumbers.size(), 5u);
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, cut + "\n     2   1\n").ModeData.ModeNumbers.size(), 3u);
-}
-
-TEST(GaussianOutputFrequencies, WithoutAnEmptyLineLaterRowsAreRead) {
-  const std::string text = WaterJob();
-  const std::string noBlank = text.substr(0, text.size() - 1) +
-                              " Thermochemistry\n     4   1     0.10   0.20   0.30     0.0 0.0 0.0     0.0 0.0 0.0\n";
-  const MolFile f = ParseText(GAUSSIAN_OUTPUT, noBlank);
-  ASSERT_EQ(f.ModeData.Displacements[0].Vectors.size(), 4u);
-  EXPECT_EQ(f.ModeData.Displacements[0].Vectors[3].z, 0.3);
 }
 
 TEST(GaussianOutputFrequencies, Precision) {
