@@ -1,5 +1,6 @@
 #include "SpectrumReader.h"
 
+#include <algorithm>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -92,14 +93,19 @@ bool IsCompressed(std::string_view token) {
   return false;
 }
 
+// The labels whose values the reader takes as numbers.
+constexpr std::string_view kNumberLabels[] = {"##FIRSTX=",  "##LASTX=",   "##NPOINTS=",
+                                              "##DELTAX=", "##XFACTOR=", "##YFACTOR="};
+
 class JcampReader {
  public:
   explicit JcampReader(SpectrumReading& reading) : reading_(reading) {}
 
-  void Line(const std::vector<std::string>& tokens) {
+  // `text` is the line that gave `tokens`, without its comment.
+  void Line(std::string_view text, const std::vector<std::string>& tokens) {
     if (tokens.empty()) return;
     if (dataMode_) AddDataLine(tokens);
-    ApplyLabel(tokens);
+    ApplyLabel(text, tokens);
     // The increment comes from "##DELTAX=" or, once the range and the count
     // are known, from them; a range may start or end at 0, and a count below
     // two gives no increment.
@@ -107,9 +113,13 @@ class JcampReader {
       deltaX_ = (*lastX_ - *firstX_) / static_cast<float>(nPoints_ - 1);
   }
 
-  // Part of a compressed spectrum would be a wrong spectrum: none is kept.
+  // Part of a compressed spectrum, or one placed by a value misread, would be
+  // a wrong spectrum: none is kept.
   void Finish() {
-    if (compressed_) {
+    if (!reading_.Label.empty()) {
+      reading_.Points.clear();
+      reading_.Gap = SpectrumGap::ValueNotANumber;
+    } else if (compressed_) {
       reading_.Points.clear();
       reading_.Gap = SpectrumGap::CompressedData;
     } else if (reading_.Points.empty() && !otherTable_.empty()) {
@@ -139,7 +149,7 @@ class JcampReader {
 
   // A label may carry its value in the same token ("##FIRSTX=450.0") or in
   // the next one ("##FIRSTX= 450.0").
-  void ApplyLabel(const std::vector<std::string>& tokens) {
+  void ApplyLabel(std::string_view text, const std::vector<std::string>& tokens) {
     const std::string& first = tokens[0];
     const std::size_t equals = first.find('=');
     if (!first.starts_with("##") || equals == std::string::npos) return;
@@ -154,20 +164,35 @@ class JcampReader {
       if (otherTable_.empty()) otherTable_ = value.empty() ? label : value;
     } else if (label == "##END=") {
       dataMode_ = false;
-    } else if (value.empty()) {
-      return;
+    } else if (!value.empty() && std::ranges::find(kNumberLabels, label) != std::end(kNumberLabels)) {
+      ApplyNumber(label, text.substr(text.find('=') + 1));
+    }
+  }
+
+  // The value is the whole rest of the line, not its first token: a decimal
+  // comma ("399,212341") splits it into two numbers, and the first of them is
+  // a wrong value that nothing would show.
+  void ApplyNumber(std::string_view label, std::string_view value) {
+    value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
+    value.remove_suffix(value.size() - (value.find_last_not_of(" \t") + 1));
+    std::size_t used = 0;
+    const double number = ReadDouble(value, &used);
+    if (used != value.size()) {
+      if (reading_.Label.empty()) {
+        reading_.Label = label;
+        reading_.Value = value;
+      }
     } else if (label == "##FIRSTX=") {
-      firstX_ = ReadFloat(value);
+      firstX_ = ToSingle(number);
     } else if (label == "##LASTX=") {
-      lastX_ = ReadFloat(value);
+      lastX_ = ToSingle(number);
     } else if (label == "##NPOINTS=") {
       nPoints_ = ReadInt(value);
     } else if (label == "##DELTAX=") {
-      deltaX_ = ReadFloat(value);
-    } else if (label == "##XFACTOR=" || label == "##YFACTOR=") {
+      deltaX_ = ToSingle(number);
+    } else if (number != 0.0) {
       // A factor that reads as 0 is no factor: it would put every value at 0.
-      if (const double factor = ReadDouble(value); factor != 0.0)
-        (label == "##XFACTOR=" ? xFactor_ : yFactor_) = factor;
+      (label == "##XFACTOR=" ? xFactor_ : yFactor_) = number;
     }
   }
 
@@ -194,8 +219,9 @@ SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format) {
       ReadTwoColumnLine(tokens, reading.Points);
     } else {
       // A JCAMP-DX comment runs from "$$" to the line's end.
-      Tokenize(line.substr(0, line.find("$$")), tokens);
-      jcamp.Line(tokens);
+      const std::string uncommented = line.substr(0, line.find("$$"));
+      Tokenize(uncommented, tokens);
+      jcamp.Line(uncommented, tokens);
     }
   });
   if (format == SpectrumFormat::Jcamp) jcamp.Finish();

@@ -67,10 +67,12 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
   struct Case {
     const char* what;
     SpectrumFormat format;
-    const char* text;
+    std::string_view text;
     Points points;
     SpectrumGap gap = None;
     std::string table = {};
+    std::string label = {};
+    std::string value = {};
   };
   const Case cases[] = {
       {"x factor scales the data's x, not the increment", kJcamp,
@@ -87,6 +89,17 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
       {"no data", kJcamp, "##TITLE= empty\n##END=\n", {}, NoData},
       {"export headers", SpectrumFormat::TwoColumns,
        "#Wave\t\t#Intensity\nNPOINTS\t3988\n1000\t0.5\n-.5 +2\n.5 x\n- 1\n", {{1000, 0.5}, {-0.5, 2}}},
+      {"decimal commas", kJcamp,
+       "##FIRSTX=399,212341\n##LASTX=4000,0\n##NPOINTS=1868\n##YFACTOR=1,000000E-009\n##XYDATA=(X++(Y..Y))\n"
+       "399,212341 1000 2000\n",
+       {}, ValueNotANumber, "", "##FIRSTX=", "399,212341"},
+      {"the first value that is not one number", kJcamp,
+       "##XFACTOR=1\n##DELTAX= 2 cm-1 \n##YFACTOR= 1,0\n##XYDATA=\n10 1 2\n", {}, ValueNotANumber, "",
+       "##DELTAX=", "2 cm-1"},
+      {"whole numbers with blanks around, and labels the reader does not use", kJcamp,
+       "##FIRSTX= 0 \r\n##LASTX=\t10\t\r\n##NPOINTS= 11.000000000\r\n##FIRSTY=1,5\n##firstx=3,5\n"
+       "##XYDATA=\n0 1 2\n",
+       {{0, 1}, {1, 2}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -94,6 +107,8 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
     ExpectPoints(reading.Points, c.points);
     EXPECT_EQ(reading.Gap, c.gap);
     EXPECT_EQ(reading.Table, c.table);
+    EXPECT_EQ(reading.Label, c.label);
+    EXPECT_EQ(reading.Value, c.value);
   }
 }
 
@@ -134,7 +149,7 @@ TEST(JcampSpectrum, TextFilterReadsOnlyTwoTokenLines) {
 }
 
 TEST(SpectrumFile, MissingFileReadsNothing) {
-  SpectrumReading reading{{{1, 1}}, SpectrumGap::None, {}};
+  SpectrumReading reading{{{1, 1}}, SpectrumGap::None, {}, {}, {}};
   EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, reading));
   EXPECT_TRUE(reading.Points.empty());
 }
