@@ -210,6 +210,12 @@ class JcampReader {
 
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format) {
   SpectrumReading reading;
+  // An instrument's binary file (.spc, .wxd) read as text gives points made
+  // up from its bytes.
+  if (text.find('\0') != std::string_view::npos) {
+    reading.Gap = SpectrumGap::BinaryFile;
+    return reading;
+  }
   JcampReader jcamp(reading);
   std::vector<std::string> tokens;
   ForEachLine(text, [&](const std::string& line) {

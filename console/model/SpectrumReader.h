@@ -22,6 +22,7 @@ enum class SpectrumGap {
   CompressedData,   // JCAMP-DX data written as SQZ, DIF or DUP
   OtherTable,       // only JCAMP-DX tables of a form not read, such as (XY..XY)
   ValueNotANumber,  // a JCAMP-DX label the reader uses whose value is not one number
+  BinaryFile,       // NUL bytes: an instrument's own file, not text
 };
 
 struct SpectrumReading {
@@ -35,11 +36,12 @@ struct SpectrumReading {
 };
 
 // Never fails: lines that do not fit are skipped. Compressed data gives no
-// points at all rather than a part of the spectrum, and neither does a value
-// of ##FIRSTX=, ##LASTX=, ##DELTAX=, ##NPOINTS=, ##XFACTOR= or ##YFACTOR=
-// that does not read whole as one number (a decimal comma would give a wrong
-// spectrum). JCAMP-DX data values are multiplied by ##XFACTOR= and ##YFACTOR=.
-// A value a float cannot hold comes out infinite; drawing skips those.
+// points at all rather than a part of the spectrum, and neither does a file
+// with a NUL byte or a value of ##FIRSTX=, ##LASTX=, ##DELTAX=, ##NPOINTS=,
+// ##XFACTOR= or ##YFACTOR= that does not read whole as one number (a decimal
+// comma would give a wrong spectrum). JCAMP-DX data values are multiplied by
+// ##XFACTOR= and ##YFACTOR=. A value a float cannot hold comes out infinite;
+// drawing skips those.
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format);
 
 // False, with `reading` left empty, when the file cannot be read.

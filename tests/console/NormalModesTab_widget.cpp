@@ -245,7 +245,8 @@ TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
   // Data the reader does not decode draws nothing, and the user is told why.
   const std::pair<std::string, QString> unread[] = {
       {"##XYDATA=(X++(Y..Y))\n599.9D15824699M60816J3307342\n", "(SQZ, DIF, DUP)"},
-      {"##FIRSTX= 399,212341\n##XYDATA=(X++(Y..Y))\n399 1 2\n", "##FIRSTX= の値 399,212341 が"}};
+      {"##FIRSTX= 399,212341\n##XYDATA=(X++(Y..Y))\n399 1 2\n", "##FIRSTX= の値 399,212341 が"},
+      {std::string("1 2\n\0", 5), "(NUL バイトを含む)"}};
   for (const auto& [text, why] : unread) {
     const QString path = WriteFile("unread.jdx", text);
     dialogs.ChooseFile(path, 2);

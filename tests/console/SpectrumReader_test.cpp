@@ -63,6 +63,7 @@ TEST(JcampSpectrum, FusedLabelsAreRecognised) {
 // made up, and the gap says why there are none.
 TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
   using enum SpectrumGap;
+  using namespace std::string_view_literals;
   const SpectrumFormat kJcamp = SpectrumFormat::Jcamp;
   struct Case {
     const char* what;
@@ -100,6 +101,8 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
        "##FIRSTX= 0 \r\n##LASTX=\t10\t\r\n##NPOINTS= 11.000000000\r\n##FIRSTY=1,5\n##firstx=3,5\n"
        "##XYDATA=\n0 1 2\n",
        {{0, 1}, {1, 2}}},
+      {"NUL bytes, text", SpectrumFormat::TwoColumns, "1000 0.5\n\0\x01\n"sv, {}, BinaryFile},
+      {"NUL bytes, JCAMP-DX", kJcamp, "##XYDATA=\n1 2\n\0"sv, {}, BinaryFile},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
