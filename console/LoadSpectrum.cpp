@@ -20,7 +20,7 @@ QString UnreadSpectrumText(const QString& name, const SpectrumReading& reading) 
     case SpectrumGap::OtherTable:
       return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Table) +
              QStringLiteral(" の表なので読み込めません。読み込めるのは (X++(Y..Y)) の表です。");
-    case SpectrumGap::ValueNotANumber:
+    case SpectrumGap::NotANumber:
       return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Label) + QStringLiteral(" の値 ") +
              QString::fromUtf8(Cp932ToUtf8(reading.Value)) +
              QStringLiteral(" が一つの数として読めないので読み込めません。読み込めるのは小数点をピリオド (.) で書いた数です。");

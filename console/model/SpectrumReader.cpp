@@ -30,6 +30,20 @@ bool StartsAsNumber(std::string_view token) {
   return used > 0;
 }
 
+// What follows the first '=' of a label line, blanks around it left out.
+std::string_view LabelValue(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t", line.find('=') + 1);
+  if (first == std::string_view::npos) return {};
+  return line.substr(first, line.find_last_not_of(" \t") + 1 - first);
+}
+
+// "399,212341", a value written with a decimal comma, is not one number.
+bool IsOneNumber(std::string_view text) {
+  std::size_t used = 0;
+  ReadDouble(text, &used);
+  return used > 0 && used == text.size();
+}
+
 // Calls `line` for every line of `text`: LF ends a line, CR bytes are
 // dropped, and a last line without a line end counts as well.
 template <class LineHandler>
@@ -113,12 +127,12 @@ class JcampReader {
       deltaX_ = (*lastX_ - *firstX_) / static_cast<float>(nPoints_ - 1);
   }
 
-  // Part of a compressed spectrum, or one placed by a value misread, would be
+  // Part of a compressed spectrum, or one placed by a misread value, would be
   // a wrong spectrum: none is kept.
   void Finish() {
     if (!reading_.Label.empty()) {
       reading_.Points.clear();
-      reading_.Gap = SpectrumGap::ValueNotANumber;
+      reading_.Gap = SpectrumGap::NotANumber;
     } else if (compressed_) {
       reading_.Points.clear();
       reading_.Gap = SpectrumGap::CompressedData;
@@ -148,7 +162,9 @@ class JcampReader {
   }
 
   // A label may carry its value in the same token ("##FIRSTX=450.0") or in
-  // the next one ("##FIRSTX= 450.0").
+  // the next one ("##FIRSTX= 450.0"). A number's value is the rest of the
+  // line, which must be that token alone: a decimal comma splits the value
+  // into tokens, and the first would be read without a word.
   void ApplyLabel(std::string_view text, const std::vector<std::string>& tokens) {
     const std::string& first = tokens[0];
     const std::size_t equals = first.find('=');
@@ -164,35 +180,26 @@ class JcampReader {
       if (otherTable_.empty()) otherTable_ = value.empty() ? label : value;
     } else if (label == "##END=") {
       dataMode_ = false;
-    } else if (!value.empty() && std::ranges::find(kNumberLabels, label) != std::end(kNumberLabels)) {
-      ApplyNumber(label, text.substr(text.find('=') + 1));
-    }
-  }
-
-  // The value is the whole rest of the line, not its first token: a decimal
-  // comma ("399,212341") splits it into two numbers, and the first of them is
-  // a wrong value that nothing would show.
-  void ApplyNumber(std::string_view label, std::string_view value) {
-    value.remove_prefix(std::min(value.find_first_not_of(" \t"), value.size()));
-    value.remove_suffix(value.size() - (value.find_last_not_of(" \t") + 1));
-    std::size_t used = 0;
-    const double number = ReadDouble(value, &used);
-    if (used != value.size()) {
+    } else if (value.empty()) {
+      return;
+    } else if (std::ranges::find(kNumberLabels, label) != std::end(kNumberLabels) &&
+               !IsOneNumber(LabelValue(text))) {
       if (reading_.Label.empty()) {
         reading_.Label = label;
-        reading_.Value = value;
+        reading_.Value = LabelValue(text);
       }
     } else if (label == "##FIRSTX=") {
-      firstX_ = ToSingle(number);
+      firstX_ = ReadFloat(value);
     } else if (label == "##LASTX=") {
-      lastX_ = ToSingle(number);
+      lastX_ = ReadFloat(value);
     } else if (label == "##NPOINTS=") {
       nPoints_ = ReadInt(value);
     } else if (label == "##DELTAX=") {
-      deltaX_ = ToSingle(number);
-    } else if (number != 0.0) {
+      deltaX_ = ReadFloat(value);
+    } else if (label == "##XFACTOR=" || label == "##YFACTOR=") {
       // A factor that reads as 0 is no factor: it would put every value at 0.
-      (label == "##XFACTOR=" ? xFactor_ : yFactor_) = number;
+      if (const double factor = ReadDouble(value); factor != 0.0)
+        (label == "##XFACTOR=" ? xFactor_ : yFactor_) = factor;
     }
   }
 

@@ -18,30 +18,29 @@ enum class SpectrumFormat { TwoColumns = 1, Jcamp = 2 };
 // Why a file gave no points, so that the user can be told.
 enum class SpectrumGap {
   None,
-  NoData,           // nothing in it reads as a point
-  CompressedData,   // JCAMP-DX data written as SQZ, DIF or DUP
-  OtherTable,       // only JCAMP-DX tables of a form not read, such as (XY..XY)
-  ValueNotANumber,  // a JCAMP-DX label the reader uses whose value is not one number
-  BinaryFile,       // NUL bytes: an instrument's own file, not text
+  NoData,          // nothing in it reads as a point
+  CompressedData,  // JCAMP-DX data written as SQZ, DIF or DUP
+  OtherTable,      // only JCAMP-DX tables of a form not read, such as (XY..XY)
+  NotANumber,      // a JCAMP-DX label that the reader uses has a value that is not one number
+  BinaryFile,      // NUL bytes: an instrument's own file, not text
 };
 
 struct SpectrumReading {
   std::vector<SpectrumPoint> Points;  // in file order; empty unless Gap is None
   SpectrumGap Gap = SpectrumGap::None;
   std::string Table;  // with OtherTable: the first such table's form as written
-  // With ValueNotANumber: the first such label ("##FIRSTX=") and its value as
+  // With NotANumber: the first such label ("##FIRSTX=") and its value as
   // written, blanks around it left out ("399,212341").
   std::string Label;
   std::string Value;
 };
 
-// Never fails: lines that do not fit are skipped. Compressed data gives no
-// points at all rather than a part of the spectrum, and neither does a file
-// with a NUL byte or a value of ##FIRSTX=, ##LASTX=, ##DELTAX=, ##NPOINTS=,
-// ##XFACTOR= or ##YFACTOR= that does not read whole as one number (a decimal
-// comma would give a wrong spectrum). JCAMP-DX data values are multiplied by
-// ##XFACTOR= and ##YFACTOR=. A value a float cannot hold comes out infinite;
-// drawing skips those.
+// Never fails: lines that do not fit are skipped, and compressed data gives
+// no points at all rather than a part of the spectrum. JCAMP-DX data values
+// are multiplied by ##XFACTOR= and ##YFACTOR=. A value a float cannot hold
+// comes out infinite; drawing skips those. A file with a NUL byte, or with
+// a value of ##FIRSTX=, ##LASTX=, ##DELTAX=, ##NPOINTS=, ##XFACTOR= or
+// ##YFACTOR= that is not one number, gives no points either.
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format);
 
 // False, with `reading` left empty, when the file cannot be read.
