@@ -1,7 +1,8 @@
 // Reads a Gaussian output: the atoms of the "Standard orientation:" tables
 // (of the "Input orientation:" or "Z-Matrix orientation:" ones where there
-// are none), the job's charge and multiplicity, and the frequency section. Line by line with a few flags;
-// lines that match no rule are skipped, and the reader never fails.
+// are none), the job's charge and multiplicity, and the frequency section.
+// Line by line with a few flags; lines that match no rule are skipped, and
+// the reader never fails.
 #include <algorithm>
 #include <array>
 #include <cstdint>
