@@ -1,6 +1,7 @@
 // A measured spectrum drawn over the stick spectrum, on the chart's right axis.
 #include "UnitMolecules.h"
 #include "console/model/SpectrumReader.h"
+#include "platform/TextCodec.h"
 #include "platform/ui/Chart.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/FileNameText.h"
@@ -19,6 +20,12 @@ QString UnreadSpectrumText(const QString& name, const SpectrumReading& reading) 
     case SpectrumGap::OtherTable:
       return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Table) +
              QStringLiteral(" の表なので読み込めません。読み込めるのは (X++(Y..Y)) の表です。");
+    case SpectrumGap::NotANumber:
+      return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Label) + QStringLiteral(" の値 ") +
+             QString::fromUtf8(Cp932ToUtf8(reading.Value)) +
+             QStringLiteral(" が一つの数として読めないので読み込めません。読み込めるのは小数点をピリオド (.) で書いた数です。");
+    case SpectrumGap::BinaryFile:
+      return name + QStringLiteral("はテキストのファイルではない (NUL バイトを含む) ので読み込めません。読み込めるのはテキストで書かれたスペクトルです。");
   }
   return {};
 }

@@ -1,7 +1,8 @@
 // Reads a Gaussian output: the atoms of the "Standard orientation:" tables
-// (of the "Input orientation:" ones where there are none), the job's charge
-// and multiplicity, and the frequency section. Line by line with a few flags;
-// lines that match no rule are skipped, and the reader never fails.
+// (of the "Input orientation:" or "Z-Matrix orientation:" ones where there
+// are none), the job's charge and multiplicity, and the frequency section.
+// Line by line with a few flags; lines that match no rule are skipped, and
+// the reader never fails.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -107,7 +108,7 @@ void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tok
 // The line's first token as Tokenize makes it, found without splitting the
 // line; empty when it is longer than any marker word. Output lines open with
 // long runs of blanks, passed over eight at a time.
-constexpr std::size_t kLongestMarker = 8;  // "Harmonic", "Standard"
+constexpr std::size_t kLongestMarker = 8;  // "Harmonic", "Standard", "Z-Matrix"
 
 std::string_view ShortFirstToken(const std::string& line, std::array<char, kLongestMarker>& buffer) {
   std::size_t i = 0;
@@ -131,8 +132,15 @@ std::string_view ShortFirstToken(const std::string& line, std::array<char, kLong
 // One displacement row into the records of the block being read, its first
 // column group to the block's first mode. A row wider than its header belongs
 // to no block; groups past the block's modes are what a last block of fewer
-// modes prints under a full header (xtb: zeros), and are passed over.
+// modes prints under a full header (xtb: zeros), and are passed over. A line
+// that does not begin with the atom's number and its atomic number ends the
+// block: other programs writing this layout may follow the last rows with
+// text and no blank line (" Normal termination of Gaussian 98.").
 void AppendDisplacementRow(NormalModes& data, const Tokens& tokens) {
+  if (tokens.size() < 2 || !IsDigits(tokens[0]) || !IsDigits(tokens[1])) {
+    data.HeaderColumns = 0;
+    return;
+  }
   const std::size_t columns = DisplacementColumns(tokens.size());
   if (columns == 0 || columns > data.HeaderColumns || data.Displacements.size() < data.BlockModes) return;
   const std::uint32_t atomNumber = ReadUnsigned(tokens[0]);
@@ -225,7 +233,8 @@ void MolFile::ReadGaussianFrequencies(NormalModes& modes, const std::vector<std:
 }
 
 // A geometry table as the chain below reads it (rows of 5 tokens where the
-// "Type" column is missing; "Input orientation:" tables look the same):
+// "Type" column is missing; "Input orientation:" and "Z-Matrix orientation:"
+// tables look the same):
 //                          Standard orientation:
 //  ---------------------------------------------------------------------
 //  Center     Atomic      Atomic             Coordinates (Angstroms)
@@ -243,8 +252,10 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
   bool InFreqHeader = false, InFreqSection = false;
   bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
   bool afterModeNumbers = false;
-  // A job run without symmetry prints input orientations only; they stand in
-  // for the standard ones when the file has none.
+  // A job run without symmetry prints input orientations only, headed
+  // "Z-Matrix orientation:" where its input is a Z-matrix; they stand in for
+  // the standard ones when the file has none. Both headings give the input's
+  // frame, so their tables count as one kind: the last of either is kept.
   OrientationTables standard, input;
   OrientationTables* heading = &standard;  // the heading of the table being framed
   OrientationTables* table = &standard;    // the table whose rows are read
@@ -270,7 +281,9 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
                          NumberSeen || InRows;
     if (!waiting) {
       const std::string_view first = ShortFirstToken(line, firstToken);
-      if (first != "Harmonic" && first != "Standard" && first != "Input" && first != "Charge") continue;
+      if (first != "Harmonic" && first != "Standard" && first != "Input" && first != "Z-Matrix" &&
+          first != "Charge")
+        continue;
     }
     tokens.clear();
     Tokenize(line, tokens);
@@ -311,7 +324,8 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
         BeginsWith(tokens, {"Standard", "Orientation:"})) {
       OrientSeen = true;
       heading = &standard;
-    } else if (!standard.read && BeginsWith(tokens, {"Input", "orientation:"})) {
+    } else if (!standard.read && (BeginsWith(tokens, {"Input", "orientation:"}) ||
+                                  BeginsWith(tokens, {"Z-Matrix", "orientation:"}))) {
       // Once a standard table is read no input table can be kept: the rest
       // are passed over unread.
       OrientSeen = true;

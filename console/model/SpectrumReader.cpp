@@ -1,5 +1,6 @@
 #include "SpectrumReader.h"
 
+#include <algorithm>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -27,6 +28,20 @@ bool StartsAsNumber(std::string_view token) {
   std::size_t used = 0;
   ReadDouble(token, &used);
   return used > 0;
+}
+
+// What follows the first '=' of a label line, blanks around it left out.
+std::string_view LabelValue(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t", line.find('=') + 1);
+  if (first == std::string_view::npos) return {};
+  return line.substr(first, line.find_last_not_of(" \t") + 1 - first);
+}
+
+// "399,212341", a value written with a decimal comma, is not one number.
+bool IsOneNumber(std::string_view text) {
+  std::size_t used = 0;
+  ReadDouble(text, &used);
+  return used > 0 && used == text.size();
 }
 
 // Calls `line` for every line of `text`: LF ends a line, CR bytes are
@@ -92,14 +107,19 @@ bool IsCompressed(std::string_view token) {
   return false;
 }
 
+// The labels whose values the reader takes as numbers.
+constexpr std::string_view kNumberLabels[] = {"##FIRSTX=",  "##LASTX=",   "##NPOINTS=",
+                                              "##DELTAX=", "##XFACTOR=", "##YFACTOR="};
+
 class JcampReader {
  public:
   explicit JcampReader(SpectrumReading& reading) : reading_(reading) {}
 
-  void Line(const std::vector<std::string>& tokens) {
+  // `text` is the line that gave `tokens`, without its comment.
+  void Line(std::string_view text, const std::vector<std::string>& tokens) {
     if (tokens.empty()) return;
     if (dataMode_) AddDataLine(tokens);
-    ApplyLabel(tokens);
+    ApplyLabel(text, tokens);
     // The increment comes from "##DELTAX=" or, once the range and the count
     // are known, from them; a range may start or end at 0, and a count below
     // two gives no increment.
@@ -107,9 +127,13 @@ class JcampReader {
       deltaX_ = (*lastX_ - *firstX_) / static_cast<float>(nPoints_ - 1);
   }
 
-  // Part of a compressed spectrum would be a wrong spectrum: none is kept.
+  // Part of a compressed spectrum, or one placed by a misread value, would be
+  // a wrong spectrum: none is kept.
   void Finish() {
-    if (compressed_) {
+    if (!reading_.Label.empty()) {
+      reading_.Points.clear();
+      reading_.Gap = SpectrumGap::NotANumber;
+    } else if (compressed_) {
       reading_.Points.clear();
       reading_.Gap = SpectrumGap::CompressedData;
     } else if (reading_.Points.empty() && !otherTable_.empty()) {
@@ -138,8 +162,10 @@ class JcampReader {
   }
 
   // A label may carry its value in the same token ("##FIRSTX=450.0") or in
-  // the next one ("##FIRSTX= 450.0").
-  void ApplyLabel(const std::vector<std::string>& tokens) {
+  // the next one ("##FIRSTX= 450.0"). A number's value is the rest of the
+  // line, which must be that token alone: a decimal comma splits the value
+  // into tokens, and the first would be read without a word.
+  void ApplyLabel(std::string_view text, const std::vector<std::string>& tokens) {
     const std::string& first = tokens[0];
     const std::size_t equals = first.find('=');
     if (!first.starts_with("##") || equals == std::string::npos) return;
@@ -156,6 +182,12 @@ class JcampReader {
       dataMode_ = false;
     } else if (value.empty()) {
       return;
+    } else if (std::ranges::find(kNumberLabels, label) != std::end(kNumberLabels) &&
+               !IsOneNumber(LabelValue(text))) {
+      if (reading_.Label.empty()) {
+        reading_.Label = label;
+        reading_.Value = LabelValue(text);
+      }
     } else if (label == "##FIRSTX=") {
       firstX_ = ReadFloat(value);
     } else if (label == "##LASTX=") {
@@ -185,6 +217,12 @@ class JcampReader {
 
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format) {
   SpectrumReading reading;
+  // An instrument's binary file (.spc, .wxd) read as text gives points made
+  // up from its bytes.
+  if (text.find('\0') != std::string_view::npos) {
+    reading.Gap = SpectrumGap::BinaryFile;
+    return reading;
+  }
   JcampReader jcamp(reading);
   std::vector<std::string> tokens;
   ForEachLine(text, [&](const std::string& line) {
@@ -194,8 +232,9 @@ SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format) {
       ReadTwoColumnLine(tokens, reading.Points);
     } else {
       // A JCAMP-DX comment runs from "$$" to the line's end.
-      Tokenize(line.substr(0, line.find("$$")), tokens);
-      jcamp.Line(tokens);
+      const std::string uncommented = line.substr(0, line.find("$$"));
+      Tokenize(uncommented, tokens);
+      jcamp.Line(uncommented, tokens);
     }
   });
   if (format == SpectrumFormat::Jcamp) jcamp.Finish();

@@ -251,4 +251,7 @@ TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].Text.startsWith(path) && messages[0].Text.contains("(SQZ, DIF, DUP)"))
       << messages[0].Text.toStdString();
+  dialogs.ChooseFile(WriteFile("comma.jdx", "##FIRSTX= 399,212341\n##XYDATA=(X++(Y..Y))\n399 1 2\n"), 2);
+  Form().PoupItemLoadSpectrum->trigger();
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).back().Text.contains("##FIRSTX= の値 399,212341 が"));
 }

@@ -63,14 +63,16 @@ TEST(JcampSpectrum, FusedLabelsAreRecognised) {
 // made up, and the gap says why there are none.
 TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
   using enum SpectrumGap;
+  using namespace std::string_view_literals;
   const SpectrumFormat kJcamp = SpectrumFormat::Jcamp;
   struct Case {
     const char* what;
     SpectrumFormat format;
-    const char* text;
+    std::string_view text;
     Points points;
     SpectrumGap gap = None;
     std::string table = {};
+    std::string labelAndValue = {};
   };
   const Case cases[] = {
       {"x factor scales the data's x, not the increment", kJcamp,
@@ -87,6 +89,12 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
       {"no data", kJcamp, "##TITLE= empty\n##END=\n", {}, NoData},
       {"export headers", SpectrumFormat::TwoColumns,
        "#Wave\t\t#Intensity\nNPOINTS\t3988\n1000\t0.5\n-.5 +2\n.5 x\n- 1\n", {{1000, 0.5}, {-0.5, 2}}},
+      {"decimal commas", kJcamp, "##NPOINTS=3\n##FIRSTX= 399,212341 \n##YFACTOR=1,000000E-009\n##XYDATA=\n399 1 2\n", {},
+       NotANumber, "", "##FIRSTX=399,212341"},
+      {"whole numbers, and labels not used", kJcamp, "##FIRSTX= 0 \r\n##LASTX=\t10\t\r\n##NPOINTS= 11.000000000\r\n"
+       "##FIRSTY=1,5\n##firstx=3,5\n##XYDATA=\n0 1 2\n", {{0, 1}, {1, 2}}},
+      {"NUL bytes, text", SpectrumFormat::TwoColumns, "1000 0.5\n\0"sv, {}, BinaryFile},
+      {"NUL bytes, JCAMP-DX", kJcamp, "##XYDATA=\n1 2\n\0"sv, {}, BinaryFile},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -94,6 +102,7 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
     ExpectPoints(reading.Points, c.points);
     EXPECT_EQ(reading.Gap, c.gap);
     EXPECT_EQ(reading.Table, c.table);
+    EXPECT_EQ(reading.Label + reading.Value, c.labelAndValue);
   }
 }
 
@@ -134,7 +143,7 @@ TEST(JcampSpectrum, TextFilterReadsOnlyTwoTokenLines) {
 }
 
 TEST(SpectrumFile, MissingFileReadsNothing) {
-  SpectrumReading reading{{{1, 1}}, SpectrumGap::None, {}};
+  SpectrumReading reading{{{1, 1}}, SpectrumGap::None, {}, {}, {}};
   EXPECT_FALSE(LoadSpectrumFile("/nonexistent/spectrum.txt", SpectrumFormat::TwoColumns, reading));
   EXPECT_TRUE(reading.Points.empty());
 }
