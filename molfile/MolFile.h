@@ -92,8 +92,9 @@ struct NormalModes {
   std::vector<Displacement> Displacements;
   // Parse state of the output reader: the modes of the block being read (its
   // mode numbers), and the column groups of its displacement header, 0 until
-  // the header is read. The two differ where a last block of fewer modes
-  // keeps the full blocks' header.
+  // the header is read and again once a line that is no row ends the rows.
+  // The two differ where a last block of fewer modes keeps the full blocks'
+  // header.
   std::size_t BlockModes = 0;
   std::size_t HeaderColumns = 0;
 
