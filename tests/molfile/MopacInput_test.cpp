@@ -176,7 +176,6 @@ TEST(MopacInput, Geometries) {
       // Older decks' atoms 2 and 3: distance, flag and the atom bonded to.
       {"O\nH    0.961 1                  1\nH    0.961 1  103.5  1        1  2", "Z8 Z1>0 Z1>0,1"},
       {"C\nH 1.077 1 1\nH 1.866 1 30.0 1 2 1\nH 1.077 1 120.0 1 180.0 1 1 2 3", "Z6 Z1>0 Z1>1,0 Z1>0,1,2"},
-      {"O 0.0 0 0.0 0 0.0 0 0 0 0\nH 0.961 1 1\nH 0.961 1 103.5 1 1 2", "Z8 Z1>0 Z1>0,1"},
       {"O\nH 0.96 1 1\nH 0.96 1 1", "Z8 Z1>0 Z1>0"},
       {"O\nH 0.96 1 2\nH 1.09 0.35 0.0", "Z8 C1@0.96,1,2 C1@1.09,0.35,0"},  // no earlier atom; real values
       // Deuterium and tritium are hydrogen; Dy is not.
