@@ -175,10 +175,11 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = NamesAValue;
       blank = false;
-    } else if (IsBlockKeyword(tokens, "VARIABLES") || IsBlockKeyword(tokens, "CONSTANTS")) {
+    } else if (const bool constants = IsBlockKeyword(tokens, "CONSTANTS");
+               constants || IsBlockKeyword(tokens, "VARIABLES")) {
       InMolecule = false;
       InVariables = true;
-      InConstants = IsBlockKeyword(tokens, "CONSTANTS");
+      InConstants = constants;
     } else {
       ReadAtomLine(i, line, tokens);
     }

@@ -233,11 +233,9 @@ bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int6
     // places its atom at x, y, z nor writes all three references cannot be
     // placed, and leaving the atom out would show another molecule.
     const bool cartesianLine = cartesian || IsCartesianLine(g, place);
-    std::optional<MolFile::Refusal> refusal;
-    if (!cartesianLine && g.Tokens.size() != 10 && place > 4) refusal = MolFile::Refusal::UnplacedAtom;
+    const bool unplaced = !cartesianLine && g.Tokens.size() != 10 && place > 4;
     const std::vector<std::size_t> values = ValueColumns(g, place, cartesianLine);
-    if (!refusal) refusal = Unreadable(g, values);
-    if (refusal) {
+    if (const auto refusal = unplaced ? MolFile::Refusal::UnplacedAtom : Unreadable(g, values)) {
       refusedLine = g.Index;
       why = *refusal;
       return false;

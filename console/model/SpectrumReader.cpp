@@ -182,11 +182,11 @@ class JcampReader {
       dataMode_ = false;
     } else if (value.empty()) {
       return;
-    } else if (std::ranges::find(kNumberLabels, label) != std::end(kNumberLabels) &&
-               !IsOneNumber(LabelValue(text))) {
+    } else if (const std::string_view whole = LabelValue(text);
+               std::ranges::find(kNumberLabels, label) != std::end(kNumberLabels) && !IsOneNumber(whole)) {
       if (reading_.Label.empty()) {
         reading_.Label = label;
-        reading_.Value = LabelValue(text);
+        reading_.Value = whole;
       }
     } else if (label == "##FIRSTX=") {
       firstX_ = ReadFloat(value);
