@@ -42,6 +42,9 @@ QString RefusedTextMessage(const MolFile& file, const QString& opening) {
     case MolFile::Refusal::UnplacedAtom:
       return QStringLiteral("%1%2 行目の原子には x, y, z も 3 つの参照原子もなく、置く場所が決まりません:\n%3")
           .arg(opening, number, line);
+    case MolFile::Refusal::IncludedMolecule:
+      return QStringLiteral("%1%2 行目は分子を別のファイルから読み込む行です。そのファイルは読みません:\n%3")
+          .arg(opening, number, line);
     case MolFile::Refusal::UndefinedName:
       break;
   }

@@ -100,6 +100,8 @@ class GaussianInputReader {
   // The first entry, in atom order, whose name no block defines: its atom's
   // id and the name. Id -1 when every name is defined.
   std::pair<std::int32_t, std::string> FirstUndefinedName() const;
+  // The first "@file" line of the molecule, or -1.
+  std::int64_t IncludeLine = -1;
 
  private:
   void ReadAtomLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
@@ -180,6 +182,9 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = true;
       InConstants = constants;
+    } else if (tokens[0][0] == '@') {
+      // Gaussian reads the atoms from the named file, which is not read here.
+      if (IncludeLine < 0) IncludeLine = i;
     } else {
       ReadAtomLine(i, line, tokens);
     }
@@ -379,12 +384,19 @@ void MolFile::ReadGaussianInput(const std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i)
     reader.ReadLine(static_cast<std::uint32_t>(i), lines[i]);
   ZMatrixData.ResolveVariables();
-  // Gaussian stops on a name that no block defines; read as 0 it would
-  // place the atom wrongly, so the file is refused.
+  // An included molecule is not read at all; Gaussian stops on a name that
+  // no block defines, and read as 0 it would place the atom wrongly. Either
+  // refuses the file.
   const auto [id, name] = reader.FirstUndefinedName();
-  if (id < 0) return;
-  RefusedLine = AtomIds.LineIndexes.at(static_cast<std::uint32_t>(id));
-  RefusedFor = Refusal::UndefinedName;
-  RefusedName = name;
+  if (reader.IncludeLine >= 0) {
+    RefusedLine = reader.IncludeLine;
+    RefusedFor = Refusal::IncludedMolecule;
+  } else if (id >= 0) {
+    RefusedLine = AtomIds.LineIndexes.at(static_cast<std::uint32_t>(id));
+    RefusedFor = Refusal::UndefinedName;
+    RefusedName = name;
+  } else {
+    return;
+  }
   ClearGeometry();
 }

@@ -132,6 +132,7 @@ class MolFile {
     NotAnAtomLine,      // a name where a flag or a reference number stands
     UnplacedAtom,       // a MOPAC atom with neither x, y, z nor three reference atoms
     UndefinedName,      // a Z-matrix value named by no variable or constant
+    IncludedMolecule,   // a Gaussian "@file" line: the molecule stands in another file
   };
   std::int64_t RefusedLine = -1;
   Refusal RefusedFor = Refusal::SymbolicParameter;

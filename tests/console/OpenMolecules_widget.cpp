@@ -39,6 +39,7 @@ TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
   const QString sym = WriteFile("sym.mop", "PM7\nt\nc\nO\nH r1 1\n\nr1 0.96\n");
   const QString other = WriteFile("50%2.mop", "PM7\nt\nc\nC\nC 1 CC\n\nCC 1.33\n");  // a "%2" in a name stays
   const QString undefined = WriteFile("z.gjf", "#p\n\nt\n\n0 1\nO\nH 1 R\nH 1 R 2 A\n\nR 0.96\n");
+  const QString included = WriteFile("sq.gjf", "#p\n\nt\n\n0 2\n@SQ.xyz/N\n\n");
   const QString unplaced = WriteFile("ch4.mop", "PM7\nt\nc\nC\nH 1.1 1\nH 1.1 1 109 1\nH 1.1 1 109 1 120 1 1 2 3\nH 1.1 1 109 1\n");
   const std::tuple<QString, int, QString> refused[] = {
       {out, 2, out + QStringLiteral("には Gaussian Output として読める原子がありません。")},
@@ -47,7 +48,8 @@ TEST_F(OpenMolecules, TheFilterNotTheExtensionGivesTheFileType) {
       {sym, 4, sym + QStringLiteral(" は開けません。5 行目の値が名前 (MOPAC の記号パラメータ) で書かれています:\nH r1 1")},
       {other, 4, other + QStringLiteral(" は開けません。5 行目は MOPAC の原子の行ではありません:\nC 1 CC")},
       {undefined, 1, undefined + QStringLiteral(" は開けません。8 行目の名前 A は変数にも定数にも定義されていません:\nH 1 R 2 A")},
-      {unplaced, 4, unplaced + QStringLiteral(" は開けません。8 行目の原子には x, y, z も 3 つの参照原子もなく、置く場所が決まりません:\nH 1.1 1 109 1")}};
+      {unplaced, 4, unplaced + QStringLiteral(" は開けません。8 行目の原子には x, y, z も 3 つの参照原子もなく、置く場所が決まりません:\nH 1.1 1 109 1")},
+      {included, 1, included + QStringLiteral(" は開けません。6 行目は分子を別のファイルから読み込む行です。そのファイルは読みません:\n@SQ.xyz/N")}};
   for (const auto& [path, filter, text] : refused) {
     dialogs.Calls.clear();
     OpenThroughDialog(path, filter);

@@ -237,6 +237,18 @@ TEST(GaussianInput, VariablesThenConstants) {
     EXPECT_EQ(Gaussian(std::string("#p\n\nt\n\n0 1\n") + text).ZMatrixData.Variables.size(), variables) << text;
 }
 
+// An "@file" line of the molecule takes the atoms from a file that is not
+// read: the file is refused at that line. Elsewhere it is the next section's.
+TEST(GaussianInput, IncludedMoleculeIsRefused) {
+  for (const auto& [molecule, line, atoms] : {std::tuple{"@SQ.xyz\n", std::int64_t{5}, 0u},
+                                             {"C 0 0 0\n @frag.xyz/N\nO 0 0 1.2\n", 6, 0u},
+                                             {"O 0 0 0\nH 0 0 1\n\n@basis.gbs/N\n", -1, 2u}}) {
+    const MolFile f = Gaussian(std::string("#p gen\n\nt\n\n0 2\n") + molecule);
+    EXPECT_EQ(std::tuple(f.RefusedLine, f.AtomIds.Ids.size()), std::tuple(line, std::size_t{atoms})) << molecule;
+    if (line >= 0) EXPECT_EQ(f.RefusedFor, MolFile::Refusal::IncludedMolecule);
+  }
+}
+
 // A basis-set section after the molecule: its element lists may look like a
 // charge line, and still no second molecule opens.
 TEST(GaussianInput, OneMoleculeSectionPerJob) {
