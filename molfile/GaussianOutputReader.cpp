@@ -1,6 +1,7 @@
-// Reads a Gaussian output: the atoms of the "Standard orientation:" tables
-// (of the "Input orientation:" or "Z-Matrix orientation:" ones where there
-// are none), the job's charge and multiplicity, and the frequency section.
+// Reads a Gaussian output: the atoms of its last orientation table (for an
+// animation, of every "Standard orientation:" table, or of every "Input
+// orientation:" or "Z-Matrix orientation:" one where there are none), the
+// job's charge and multiplicity, and the frequency section.
 // Line by line with a few flags; lines that match no rule are skipped, and
 // the reader never fails.
 #include <algorithm>
@@ -252,11 +253,16 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
   bool InFreqHeader = false, InFreqSection = false;
   bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
   bool afterModeNumbers = false;
-  // A job run without symmetry prints input orientations only, headed
-  // "Z-Matrix orientation:" where its input is a Z-matrix; they stand in for
-  // the standard ones when the file has none. Both headings give the input's
-  // frame, so their tables count as one kind: the last of either is kept.
+  // One molecule is the last table printed, whatever its heading, so every
+  // table fills `standard`: each step prints its input table before its
+  // standard one, and a job that turns symmetry off part way ("Returning to
+  // input orientation because symmetry turned off.") prints input tables only
+  // from there on. An animation's frames are the standard tables; a job run
+  // without symmetry prints input ones only, headed "Z-Matrix orientation:"
+  // where its input is a Z-matrix, and they stand in where the file has no
+  // standard one.
   OrientationTables standard, input;
+  OrientationTables& inputTables = fileType == GAUSSIAN_OUTPUT_ANIMATION ? input : standard;
   OrientationTables* heading = &standard;  // the heading of the table being framed
   OrientationTables* table = &standard;    // the table whose rows are read
   ChargeLine stated;                       // the last one so far
@@ -324,12 +330,9 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
         BeginsWith(tokens, {"Standard", "Orientation:"})) {
       OrientSeen = true;
       heading = &standard;
-    } else if (!standard.read && (BeginsWith(tokens, {"Input", "orientation:"}) ||
-                                  BeginsWith(tokens, {"Z-Matrix", "orientation:"}))) {
-      // Once a standard table is read no input table can be kept: the rest
-      // are passed over unread.
+    } else if (BeginsWith(tokens, {"Input", "orientation:"}) || BeginsWith(tokens, {"Z-Matrix", "orientation:"})) {
       OrientSeen = true;
-      heading = &input;
+      heading = &inputTables;
     }
     ReadChargeLine(tokens, stated);
   }

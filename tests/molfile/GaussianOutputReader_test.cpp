@@ -96,12 +96,19 @@ TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
   EXPECT_EQ(every.AtomIds.LineIndexes.at(0), 6u);
 }
 
-TEST(GaussianOutputGeometry, StandardOrientationsWinOverInputOnes) {
+// One molecule is the last table, whatever its heading: a job that turns
+// symmetry off part way prints input tables only from there on, and each step
+// prints its input table before its standard one. An animation keeps the
+// standard tables.
+TEST(GaussianOutputGeometry, TheLastTableOrTheStandardFrames) {
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
-  // Input orientations, under either heading, before or after it do not replace it.
-  const std::string text = Table(kMovedRows, "Z-Matrix orientation:") + Table(kWaterRows) + Table(kMovedRows, "Input orientation:");
-  for (const std::int32_t type : {GAUSSIAN_OUTPUT, GAUSSIAN_OUTPUT_ANIMATION})
-    EXPECT_EQ(AtomSummary(ParseText(type, text)), AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows))));
+  const std::string water = AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows)));
+  for (const std::string heading : {"Input orientation:", "Z-Matrix orientation:"}) {
+    const std::string text = Table(kMovedRows, heading) + Table(kWaterRows) + Table(kMovedRows, heading);
+    EXPECT_EQ(AtomSummary(ParseText(GAUSSIAN_OUTPUT, text)), AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kMovedRows))));
+    EXPECT_EQ(AtomSummary(ParseText(GAUSSIAN_OUTPUT_ANIMATION, text)), water);
+    EXPECT_EQ(AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kMovedRows, heading) + Table(kWaterRows))), water);
+  }
 }
 
 // Without standard tables the input ones, also headed "Z-Matrix orientation:",
