@@ -97,11 +97,19 @@ void ReadValueRow(const Tokens& tokens, Words label, std::vector<float>& values)
 }
 
 // One row of a geometry table: center number, atomic number, [atomic type,]
-// x, y, z. Rows of any other width are not atoms.
+// x, y, z. Rows of any other width are not atoms. A "Z-Matrix orientation:"
+// table lists dummy atoms among the atoms, with atomic number -1; they are
+// counted in `dummies` and left out, and the atoms after them numbered as the
+// frequency section numbers them, over the real atoms only.
 void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tokens& tokens,
-                            Identifier& atoms) {
+                            Identifier& atoms, std::uint32_t& dummies) {
   if (tokens.size() != 5 && tokens.size() != 6) return;
-  const std::int32_t id = AddAtom(atoms, index, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[1]));
+  if (tokens[1] == "-1") {
+    ++dummies;
+    return;
+  }
+  const std::string label = dummies == 0 ? tokens[0] : std::to_string(ReadInt64(tokens[0]) - dummies);
+  const std::int32_t id = AddAtom(atoms, index, CARTESIAN, label, AtomicNumberFromLabel(tokens[1]));
   const std::size_t x = tokens.size() - 3;
   SetPosition(cartesian, id, tokens[x], tokens[x + 1], tokens[x + 2]);
 }
@@ -177,6 +185,7 @@ struct OrientationTables {
   Cartesian cartesian;
   bool read = false;  // a table opened its rows
   ChargeLine charge;
+  std::uint32_t dummies = 0;  // in the table being read
 
   void Clear() {
     atoms = {};
@@ -314,7 +323,8 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     // never read as the rule that opens them.
     const bool rule = IsRuleLine(tokens);
     if (InRows && rule) InRows = false;
-    if (InRows) ParseOutputOrientation(table->cartesian, static_cast<std::uint32_t>(i), tokens, table->atoms);
+    if (InRows)
+      ParseOutputOrientation(table->cartesian, static_cast<std::uint32_t>(i), tokens, table->atoms, table->dummies);
     if (NumberSeen && rule) {
       InRows = true;
       NumberSeen = false;
@@ -322,6 +332,7 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
       if (fileType != GAUSSIAN_OUTPUT_ANIMATION) table->Clear();
       table->read = true;
       table->charge = stated;
+      table->dummies = 0;
     }
     if (CenterSeen && BeginsWith(tokens, {"Number", "Number"})) NumberSeen = true, CenterSeen = false;
     if (RuleSeen && BeginsWith(tokens, {"Center", "Atomic"})) CenterSeen = true, RuleSeen = false;

@@ -111,6 +111,23 @@ TEST(GaussianOutputGeometry, TheLastTableOrTheStandardFrames) {
   }
 }
 
+// Z-matrix orientations list dummy atoms, atomic number -1, among the atoms;
+// the frequency section numbers the real atoms only, and the modes find
+// their atoms by that number.
+TEST(GaussianOutputGeometry, DummyRowsAreNoAtoms) {
+  const std::string rows = "  1  -1  0  0.0  0.0  0.0\n  2  6  0  0.0  0.0  0.0\n  3  -1  0  0.0  0.0  1.0\n"
+                           "  4  8  0  0.0  0.0  1.2\n  5  1  0  0.0  0.9 -0.5\n  6  1  0  0.0 -0.9 -0.5\n";
+  for (const std::string heading : {"Z-Matrix orientation:", "Standard orientation:"})
+    for (const std::int32_t type : {GAUSSIAN_OUTPUT, GAUSSIAN_OUTPUT_ANIMATION}) {
+      const MolFile f = ParseText(type, Table(rows, heading) + Table(rows, heading));
+      const std::string molecule = "C6@0,0,0 C8@0,0,1.2 C1@0,0.9,-0.5 C1@0,-0.9,-0.5";
+      EXPECT_EQ(AtomSummary(f), type == GAUSSIAN_OUTPUT ? molecule : molecule + " " + molecule);
+      std::string labels;
+      for (const auto& [id, label] : f.AtomIds.Labels) labels += label;
+      EXPECT_EQ(labels, type == GAUSSIAN_OUTPUT ? "1234" : "12341234");
+    }
+}
+
 // Without standard tables the input ones, also headed "Z-Matrix orientation:",
 // stand in. The charge is the whole molecule's, stated last before the table kept.
 TEST(GaussianOutputGeometry, InputOrientationsAndTheCharge) {
