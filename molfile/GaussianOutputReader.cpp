@@ -171,11 +171,21 @@ struct ChargeLine {
 };
 
 // " Charge = -1 Multiplicity = 2", alone or "in supermolecule"; the lines of
-// fragments and of ONIOM layers that may follow it do not count.
+// fragments and of ONIOM layers that may follow it do not count. Each number
+// has a field of three after its "=", so "-11" or "12" touches it
+// (" Charge =-11 Multiplicity =12"): that token reads as the "=" and the number.
 void ReadChargeLine(const Tokens& tokens, ChargeLine& stated) {
-  if (!BeginsWith(tokens, {"Charge", "="}) || !WordsAt(tokens, 3, {"Multiplicity", "="})) return;
-  if (tokens.size() != 6 && !(tokens.size() == 8 && EndsWith(tokens, {"in", "supermolecule"}))) return;
-  stated = {ReadInt(tokens[2]), ReadInt(tokens[5])};
+  if (tokens.empty() || tokens[0] != "Charge") return;
+  Tokens words;
+  for (const std::string& token : tokens) {
+    const bool glued = token.size() > 1 && token[0] == '=' &&
+                       (words.back() == "Charge" || words.back() == "Multiplicity");
+    if (glued) words.push_back("=");
+    words.push_back(glued ? token.substr(1) : token);
+  }
+  if (!BeginsWith(words, {"Charge", "="}) || !WordsAt(words, 3, {"Multiplicity", "="})) return;
+  if (words.size() != 6 && !(words.size() == 8 && EndsWith(words, {"in", "supermolecule"}))) return;
+  stated = {ReadInt(words[2]), ReadInt(words[5])};
 }
 
 // The atoms of the tables under one heading, and the charge stated before

@@ -139,6 +139,13 @@ TEST(GaussianOutputGeometry, InputOrientationsAndTheCharge) {
                                                   " Charge = -2 Multiplicity = 1\n");
   EXPECT_EQ(f.CartesianData.Positions.at(0).x, 1.0);
   EXPECT_EQ(std::pair(f.Charge, f.Multiplicity), std::pair(-1, 2));
+  // A number as wide as its field touches its "=".
+  const std::pair<std::string, std::pair<int, int>> lines[] = {{" Charge = -2 Multiplicity =19", {-2, 19}},
+      {" Charge =-11 Multiplicity =12 in supermolecule", {-11, 12}}, {" Charge =-11 Multiplicity =12 in fragment 1.", {0, 1}}};
+  for (const auto& [line, stated] : lines) {
+    const MolFile g = ParseText(GAUSSIAN_OUTPUT, line + "\n" + Table(kWaterRows, input));
+    EXPECT_EQ(std::pair(g.Charge, g.Multiplicity), stated) << line;
+  }
   const std::string both = Table(kWaterRows, input) + Table(kMovedRows, "Z-Matrix orientation:");
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT_ANIMATION, std::regex_replace(both, std::regex("\n"), "\r\n")).CartesianData.Count, 6);
 }
