@@ -1,6 +1,7 @@
-// Reads a Gaussian output: the atoms of the "Standard orientation:" tables
-// (of the "Input orientation:" or "Z-Matrix orientation:" ones where there
-// are none), the job's charge and multiplicity, and the frequency section.
+// Reads a Gaussian output: the atoms of its last orientation table (for an
+// animation, of every "Standard orientation:" table, or of every "Input
+// orientation:" or "Z-Matrix orientation:" one where there are none), the
+// job's charge and multiplicity, and the frequency section.
 // Line by line with a few flags; lines that match no rule are skipped, and
 // the reader never fails.
 #include <algorithm>
@@ -96,11 +97,19 @@ void ReadValueRow(const Tokens& tokens, Words label, std::vector<float>& values)
 }
 
 // One row of a geometry table: center number, atomic number, [atomic type,]
-// x, y, z. Rows of any other width are not atoms.
+// x, y, z. Rows of any other width are not atoms. A "Z-Matrix orientation:"
+// table lists dummy atoms among the atoms, with atomic number -1; they are
+// counted in `dummies` and left out, and the atoms after them numbered as the
+// frequency section numbers them, over the real atoms only.
 void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tokens& tokens,
-                            Identifier& atoms) {
+                            Identifier& atoms, std::uint32_t& dummies) {
   if (tokens.size() != 5 && tokens.size() != 6) return;
-  const std::int32_t id = AddAtom(atoms, index, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[1]));
+  if (tokens[1] == "-1") {
+    ++dummies;
+    return;
+  }
+  const std::string label = dummies == 0 ? tokens[0] : std::to_string(ReadInt64(tokens[0]) - dummies);
+  const std::int32_t id = AddAtom(atoms, index, CARTESIAN, label, AtomicNumberFromLabel(tokens[1]));
   const std::size_t x = tokens.size() - 3;
   SetPosition(cartesian, id, tokens[x], tokens[x + 1], tokens[x + 2]);
 }
@@ -162,11 +171,21 @@ struct ChargeLine {
 };
 
 // " Charge = -1 Multiplicity = 2", alone or "in supermolecule"; the lines of
-// fragments and of ONIOM layers that may follow it do not count.
+// fragments and of ONIOM layers that may follow it do not count. Each number
+// has a field of three after its "=", so "-11" or "12" touches it
+// (" Charge =-11 Multiplicity =12"): that token reads as the "=" and the number.
 void ReadChargeLine(const Tokens& tokens, ChargeLine& stated) {
-  if (!BeginsWith(tokens, {"Charge", "="}) || !WordsAt(tokens, 3, {"Multiplicity", "="})) return;
-  if (tokens.size() != 6 && !(tokens.size() == 8 && EndsWith(tokens, {"in", "supermolecule"}))) return;
-  stated = {ReadInt(tokens[2]), ReadInt(tokens[5])};
+  if (tokens.empty() || tokens[0] != "Charge") return;
+  Tokens words;
+  for (const std::string& token : tokens) {
+    const bool glued = token.size() > 1 && token[0] == '=' &&
+                       (words.back() == "Charge" || words.back() == "Multiplicity");
+    if (glued) words.push_back("=");
+    words.push_back(glued ? token.substr(1) : token);
+  }
+  if (!BeginsWith(words, {"Charge", "="}) || !WordsAt(words, 3, {"Multiplicity", "="})) return;
+  if (words.size() != 6 && !(words.size() == 8 && EndsWith(words, {"in", "supermolecule"}))) return;
+  stated = {ReadInt(words[2]), ReadInt(words[5])};
 }
 
 // The atoms of the tables under one heading, and the charge stated before
@@ -176,6 +195,7 @@ struct OrientationTables {
   Cartesian cartesian;
   bool read = false;  // a table opened its rows
   ChargeLine charge;
+  std::uint32_t dummies = 0;  // in the table being read
 
   void Clear() {
     atoms = {};
@@ -252,11 +272,16 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
   bool InFreqHeader = false, InFreqSection = false;
   bool OrientSeen = false, RuleSeen = false, CenterSeen = false, NumberSeen = false, InRows = false;
   bool afterModeNumbers = false;
-  // A job run without symmetry prints input orientations only, headed
-  // "Z-Matrix orientation:" where its input is a Z-matrix; they stand in for
-  // the standard ones when the file has none. Both headings give the input's
-  // frame, so their tables count as one kind: the last of either is kept.
+  // One molecule is the last table printed, whatever its heading, so every
+  // table fills `standard`: each step prints its input table before its
+  // standard one, and a job that turns symmetry off part way ("Returning to
+  // input orientation because symmetry turned off.") prints input tables only
+  // from there on. An animation's frames are the standard tables; a job run
+  // without symmetry prints input ones only, headed "Z-Matrix orientation:"
+  // where its input is a Z-matrix, and they stand in where the file has no
+  // standard one.
   OrientationTables standard, input;
+  OrientationTables& inputTables = fileType == GAUSSIAN_OUTPUT_ANIMATION ? input : standard;
   OrientationTables* heading = &standard;  // the heading of the table being framed
   OrientationTables* table = &standard;    // the table whose rows are read
   ChargeLine stated;                       // the last one so far
@@ -308,7 +333,8 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     // never read as the rule that opens them.
     const bool rule = IsRuleLine(tokens);
     if (InRows && rule) InRows = false;
-    if (InRows) ParseOutputOrientation(table->cartesian, static_cast<std::uint32_t>(i), tokens, table->atoms);
+    if (InRows)
+      ParseOutputOrientation(table->cartesian, static_cast<std::uint32_t>(i), tokens, table->atoms, table->dummies);
     if (NumberSeen && rule) {
       InRows = true;
       NumberSeen = false;
@@ -316,6 +342,7 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
       if (fileType != GAUSSIAN_OUTPUT_ANIMATION) table->Clear();
       table->read = true;
       table->charge = stated;
+      table->dummies = 0;
     }
     if (CenterSeen && BeginsWith(tokens, {"Number", "Number"})) NumberSeen = true, CenterSeen = false;
     if (RuleSeen && BeginsWith(tokens, {"Center", "Atomic"})) CenterSeen = true, RuleSeen = false;
@@ -324,12 +351,9 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
         BeginsWith(tokens, {"Standard", "Orientation:"})) {
       OrientSeen = true;
       heading = &standard;
-    } else if (!standard.read && (BeginsWith(tokens, {"Input", "orientation:"}) ||
-                                  BeginsWith(tokens, {"Z-Matrix", "orientation:"}))) {
-      // Once a standard table is read no input table can be kept: the rest
-      // are passed over unread.
+    } else if (BeginsWith(tokens, {"Input", "orientation:"}) || BeginsWith(tokens, {"Z-Matrix", "orientation:"})) {
       OrientSeen = true;
-      heading = &input;
+      heading = &inputTables;
     }
     ReadChargeLine(tokens, stated);
   }

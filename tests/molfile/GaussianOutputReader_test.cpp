@@ -96,12 +96,36 @@ TEST(GaussianOutputGeometry, LastTableOrEveryTable) {
   EXPECT_EQ(every.AtomIds.LineIndexes.at(0), 6u);
 }
 
-TEST(GaussianOutputGeometry, StandardOrientationsWinOverInputOnes) {
+// One molecule is the last table, whatever its heading: a job that turns
+// symmetry off part way prints input tables only from there on, and each step
+// prints its input table before its standard one. An animation keeps the
+// standard tables.
+TEST(GaussianOutputGeometry, TheLastTableOrTheStandardFrames) {
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows, "Standard Orientation:")).AtomIds.Ids.size(), 3u);
-  // Input orientations, under either heading, before or after it do not replace it.
-  const std::string text = Table(kMovedRows, "Z-Matrix orientation:") + Table(kWaterRows) + Table(kMovedRows, "Input orientation:");
-  for (const std::int32_t type : {GAUSSIAN_OUTPUT, GAUSSIAN_OUTPUT_ANIMATION})
-    EXPECT_EQ(AtomSummary(ParseText(type, text)), AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows))));
+  const std::string water = AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kWaterRows)));
+  for (const std::string heading : {"Input orientation:", "Z-Matrix orientation:"}) {
+    const std::string text = Table(kMovedRows, heading) + Table(kWaterRows) + Table(kMovedRows, heading);
+    EXPECT_EQ(AtomSummary(ParseText(GAUSSIAN_OUTPUT, text)), AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kMovedRows))));
+    EXPECT_EQ(AtomSummary(ParseText(GAUSSIAN_OUTPUT_ANIMATION, text)), water);
+    EXPECT_EQ(AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(kMovedRows, heading) + Table(kWaterRows))), water);
+  }
+}
+
+// Z-matrix orientations list dummy atoms, atomic number -1, among the atoms;
+// the frequency section numbers the real atoms only, and the modes find
+// their atoms by that number.
+TEST(GaussianOutputGeometry, DummyRowsAreNoAtoms) {
+  const std::string rows = "  1  -1  0  0.0  0.0  0.0\n  2  6  0  0.0  0.0  0.0\n  3  -1  0  0.0  0.0  1.0\n"
+                           "  4  8  0  0.0  0.0  1.2\n  5  1  0  0.0  0.9 -0.5\n  6  1  0  0.0 -0.9 -0.5\n";
+  for (const std::string heading : {"Z-Matrix orientation:", "Standard orientation:"})
+    for (const std::int32_t type : {GAUSSIAN_OUTPUT, GAUSSIAN_OUTPUT_ANIMATION}) {
+      const MolFile f = ParseText(type, Table(rows, heading) + Table(rows, heading));
+      const std::string molecule = "C6@0,0,0 C8@0,0,1.2 C1@0,0.9,-0.5 C1@0,-0.9,-0.5";
+      EXPECT_EQ(AtomSummary(f), type == GAUSSIAN_OUTPUT ? molecule : molecule + " " + molecule);
+      std::string labels;
+      for (const auto& [id, label] : f.AtomIds.Labels) labels += label;
+      EXPECT_EQ(labels, type == GAUSSIAN_OUTPUT ? "1234" : "12341234");
+    }
 }
 
 // Without standard tables the input ones, also headed "Z-Matrix orientation:",
@@ -115,6 +139,13 @@ TEST(GaussianOutputGeometry, InputOrientationsAndTheCharge) {
                                                   " Charge = -2 Multiplicity = 1\n");
   EXPECT_EQ(f.CartesianData.Positions.at(0).x, 1.0);
   EXPECT_EQ(std::pair(f.Charge, f.Multiplicity), std::pair(-1, 2));
+  // A number as wide as its field touches its "=".
+  const std::pair<std::string, std::pair<int, int>> lines[] = {{" Charge = -2 Multiplicity =19", {-2, 19}},
+      {" Charge =-11 Multiplicity =12 in supermolecule", {-11, 12}}, {" Charge =-11 Multiplicity =12 in fragment 1.", {0, 1}}};
+  for (const auto& [line, stated] : lines) {
+    const MolFile g = ParseText(GAUSSIAN_OUTPUT, line + "\n" + Table(kWaterRows, input));
+    EXPECT_EQ(std::pair(g.Charge, g.Multiplicity), stated) << line;
+  }
   const std::string both = Table(kWaterRows, input) + Table(kMovedRows, "Z-Matrix orientation:");
   EXPECT_EQ(ParseText(GAUSSIAN_OUTPUT_ANIMATION, std::regex_replace(both, std::regex("\n"), "\r\n")).CartesianData.Count, 6);
 }
