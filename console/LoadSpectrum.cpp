@@ -18,7 +18,7 @@ QString UnreadSpectrumText(const QString& name, const SpectrumReading& reading) 
     case SpectrumGap::CompressedData:
       return name + QStringLiteral("のスペクトルは圧縮されたデータ (SQZ, DIF, DUP) なので読み込めません。");
     case SpectrumGap::OtherTable:
-      return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Table) +
+      return name + QStringLiteral("のスペクトルは ") + QString::fromUtf8(Cp932ToUtf8(reading.Table)) +
              QStringLiteral(" の表なので読み込めません。読み込めるのは (X++(Y..Y)) の表です。");
     case SpectrumGap::NotANumber:
       return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Label) + QStringLiteral(" の値 ") +

@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include "molfile/MolFile.h"
 #include "molfile/ReaderSupport.h"
@@ -35,6 +36,20 @@ std::string_view LabelValue(std::string_view line) {
   const std::size_t first = line.find_first_not_of(" \t", line.find('=') + 1);
   if (first == std::string_view::npos) return {};
   return line.substr(first, line.find_last_not_of(" \t") + 1 - first);
+}
+
+// A peak table or an NTUPLES block, named by its label line as written
+// ("##PEAK TABLE=(XY..XY)"); empty for any other line. Blanks in a label's
+// name do not count, so "##PEAKTABLE=" opens a peak table as well.
+std::string UnreadTableName(std::string_view text) {
+  const std::size_t start = text.find("##"), equals = text.find('=');
+  if (start == std::string_view::npos || equals == std::string_view::npos || equals < start) return {};
+  const std::string_view label = text.substr(start, equals + 1 - start);
+  std::string name;
+  for (char c : label)
+    if (c != ' ' && c != '\t') name += c;
+  if (name != "##PEAKTABLE=" && name != "##NTUPLES=") return {};
+  return std::string(label).append(LabelValue(text));
 }
 
 // "399,212341", a value written with a decimal comma, is not one number.
@@ -117,14 +132,14 @@ class JcampReader {
 
   // `text` is the line that gave `tokens`, without its comment.
   void Line(std::string_view text, const std::vector<std::string>& tokens) {
-    if (tokens.empty()) return;
+    if (tokens.empty() || done_) return;
     if (dataMode_) AddDataLine(tokens);
     ApplyLabel(text, tokens);
     // The increment comes from "##DELTAX=" or, once the range and the count
     // are known, from them; a range may start or end at 0, and a count below
     // two gives no increment.
-    if (deltaX_ == 0.0f && firstX_ && lastX_ && nPoints_ >= 2)
-      deltaX_ = (*lastX_ - *firstX_) / static_cast<float>(nPoints_ - 1);
+    if (labels_.DeltaX == 0.0f && labels_.FirstX && labels_.LastX && labels_.NPoints >= 2)
+      labels_.DeltaX = (*labels_.LastX - *labels_.FirstX) / static_cast<float>(labels_.NPoints - 1);
   }
 
   // Part of a compressed spectrum, or one placed by a misread value, would be
@@ -152,12 +167,12 @@ class JcampReader {
     const std::vector<std::string> values = SplitAtSigns(tokens);
     if (values.size() < 2 || !StartsAsNumber(values[0])) return;
     // The increment is in real units already; the values written are not.
-    float x = ToSingle(ReadDouble(values[0]) * xFactor_);
+    float x = ToSingle(ReadDouble(values[0]) * labels_.XFactor);
     for (std::size_t i = 1; i < values.size(); ++i) {
       // A value the file leaves out ("?") is no point, but takes its place.
       if (StartsAsNumber(values[i]))
-        reading_.Points.push_back({x, ToSingle(ReadDouble(values[i]) * yFactor_)});
-      x += deltaX_;
+        reading_.Points.push_back({x, ToSingle(ReadDouble(values[i]) * labels_.YFactor)});
+      x += labels_.DeltaX;
     }
   }
 
@@ -167,19 +182,27 @@ class JcampReader {
   // into tokens, and the first would be read without a word.
   void ApplyLabel(std::string_view text, const std::vector<std::string>& tokens) {
     const std::string& first = tokens[0];
+    if (!first.starts_with("##")) return;
+    if (std::string table = UnreadTableName(text); !table.empty()) {
+      if (otherTable_.empty()) otherTable_ = std::move(table);
+      return;
+    }
     const std::size_t equals = first.find('=');
-    if (!first.starts_with("##") || equals == std::string::npos) return;
+    if (equals == std::string::npos) return;
     const std::string_view label = std::string_view(first).substr(0, equals + 1);
     std::string_view value = std::string_view(first).substr(equals + 1);
     if (value.empty() && tokens.size() > 1) value = tokens[1];
 
     if (label == "##XYDATA=" && (value.empty() || value == "(X++(Y..Y))")) {
       dataMode_ = true;  // the one table form that this reader decodes
+      tableFound_ = true;
     } else if (label == "##XYDATA=" || label == "##XYPOINTS=") {
       dataMode_ = false;
       if (otherTable_.empty()) otherTable_ = value.empty() ? label : value;
     } else if (label == "##END=") {
       dataMode_ = false;
+    } else if (label == "##TITLE=") {
+      StartBlock();
     } else if (value.empty()) {
       return;
     } else if (const std::string_view whole = LabelValue(text);
@@ -189,25 +212,50 @@ class JcampReader {
         reading_.Value = whole;
       }
     } else if (label == "##FIRSTX=") {
-      firstX_ = ReadFloat(value);
+      labels_.FirstX = ReadFloat(value);
     } else if (label == "##LASTX=") {
-      lastX_ = ReadFloat(value);
+      labels_.LastX = ReadFloat(value);
     } else if (label == "##NPOINTS=") {
-      nPoints_ = ReadInt(value);
+      labels_.NPoints = ReadInt(value);
     } else if (label == "##DELTAX=") {
-      deltaX_ = ReadFloat(value);
+      labels_.DeltaX = ReadFloat(value);
     } else if (label == "##XFACTOR=" || label == "##YFACTOR=") {
       // A factor that reads as 0 is no factor: it would put every value at 0.
       if (const double factor = ReadDouble(value); factor != 0.0)
-        (label == "##XFACTOR=" ? xFactor_ : yFactor_) = factor;
+        (label == "##XFACTOR=" ? labels_.XFactor : labels_.YFactor) = factor;
     }
   }
 
+  // A compound file holds one spectrum per block, each from its ##TITLE= to
+  // its ##END=, and a link block around them. The first (X++(Y..Y)) table is
+  // drawn with its own block's labels alone: those of the link block or of a
+  // peak table before it, and a misread value there, do not reach it, and
+  // reading ends where the next block begins. A file's first ##TITLE= opens
+  // no new block, so a file of one block reads with every label it holds.
+  void StartBlock() {
+    if (!std::exchange(titled_, true)) return;
+    if (tableFound_) {
+      done_ = true;
+      return;
+    }
+    labels_ = {};
+    reading_.Label.clear();
+    reading_.Value.clear();
+  }
+
+  // The labels that a block's data is read with.
+  struct Labels {
+    std::optional<float> FirstX, LastX;
+    float DeltaX = 0.0f;
+    int NPoints = 0;
+    double XFactor = 1.0, YFactor = 1.0;
+  };
+
   SpectrumReading& reading_;
-  std::optional<float> firstX_, lastX_;
-  float deltaX_ = 0.0f;
-  int nPoints_ = 0;
-  double xFactor_ = 1.0, yFactor_ = 1.0;
+  Labels labels_;
+  bool titled_ = false;
+  bool tableFound_ = false;  // an (X++(Y..Y)) table began: the spectrum drawn
+  bool done_ = false;        // the block after it began
   bool dataMode_ = false;
   bool compressed_ = false;
   std::string otherTable_;

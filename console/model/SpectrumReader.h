@@ -20,7 +20,7 @@ enum class SpectrumGap {
   None,
   NoData,          // nothing in it reads as a point
   CompressedData,  // JCAMP-DX data written as SQZ, DIF or DUP
-  OtherTable,      // only JCAMP-DX tables of a form not read, such as (XY..XY)
+  OtherTable,      // only JCAMP-DX tables of a form not read: (XY..XY), a peak table, NTUPLES
   NotANumber,      // a JCAMP-DX label that the reader uses has a value that is not one number
   BinaryFile,      // NUL bytes: an instrument's own file, not text
 };
@@ -28,7 +28,9 @@ enum class SpectrumGap {
 struct SpectrumReading {
   std::vector<SpectrumPoint> Points;  // in file order; empty unless Gap is None
   SpectrumGap Gap = SpectrumGap::None;
-  std::string Table;  // with OtherTable: the first such table's form as written
+  // With OtherTable: the first such table's form as written ("(XY..XY)"),
+  // or the label line that opens a peak table or an NTUPLES block.
+  std::string Table;
   // With NotANumber: the first such label ("##FIRSTX=") and its value as
   // written, blanks around it left out ("399,212341").
   std::string Label;
@@ -37,10 +39,12 @@ struct SpectrumReading {
 
 // Never fails: lines that do not fit are skipped, and compressed data gives
 // no points at all rather than a part of the spectrum. JCAMP-DX data values
-// are multiplied by ##XFACTOR= and ##YFACTOR=. A value a float cannot hold
-// comes out infinite; drawing skips those. A file with a NUL byte, or with
-// a value of ##FIRSTX=, ##LASTX=, ##DELTAX=, ##NPOINTS=, ##XFACTOR= or
-// ##YFACTOR= that is not one number, gives no points either.
+// are multiplied by ##XFACTOR= and ##YFACTOR=. Of a file of several blocks
+// only the first block's (X++(Y..Y)) table is read, with that block's own
+// labels. A value a float cannot hold comes out infinite; drawing skips
+// those. A file with a NUL byte, or with a value of ##FIRSTX=, ##LASTX=,
+// ##DELTAX=, ##NPOINTS=, ##XFACTOR= or ##YFACTOR= that is not one number (in
+// the block read), gives no points either.
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format);
 
 // False, with `reading` left empty, when the file cannot be read.

@@ -26,6 +26,15 @@ Points Jcamp(std::string_view text) { return ReadSpectrum(text, SpectrumFormat::
 const char* const kHeader =
     "##TITLE= test\n##FIRSTX= 400\n##LASTX= 4000\n##NPOINTS= 3601\n";
 
+std::string Block(std::string_view title, std::string_view body) {
+  return std::string("##TITLE= ").append(title).append("\n").append(body).append("##END=\n");
+}
+
+// A compound file: a link block with its own labels around the blocks.
+std::string Link(std::string_view labels, std::string_view blocks) {
+  return Block("compound", std::string("##DATA TYPE= LINK\n").append(labels).append(blocks));
+}
+
 }  // namespace
 
 TEST(TwoColumnSpectrum, OnlyTwoTokenLinesArePoints) {
@@ -74,6 +83,18 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
     std::string table = {};
     std::string labelAndValue = {};
   };
+  // The link block's increment and misread count, and the second spectrum
+  // with its own increment, are not the first spectrum's.
+  const std::string spectra =
+      Link("##BLOCKS= 2\n##DELTAX= 5\n##NPOINTS= 2,0\n",
+           Block("first", "##FIRSTX= 350\n##LASTX= 352\n##NPOINTS= 3\n##YFACTOR= 2\n##XYDATA= (X++(Y..Y))\n350 1 2 3\n") +
+               Block("second", "##DELTAX= -1\n##XYDATA= (X++(Y..Y))\n700 4 5 6\n"));
+  const std::string infrared =
+      Link("##BLOCKS= 2\n", Block("spectrum", "##DELTAX= 1\n##XYDATA= (X++(Y..Y))\n400 1 2\n") +
+                               Block("peaks", "##YFACTOR= 1,0\n##PEAK TABLE= (XY..XY)\n400, 1\n"));
+  const std::string peaks = Block("peaks", "##PEAK TABLE= (XY..XY) $$ from the spectrum\n450, 0.5\n");
+  const std::string ntuples = Block("nmr", "##NTUPLES=\tNMR SPECTRUM\n##PAGE= N=1\n"
+                                           "##DATA TABLE= (X++(R..R)), XYDATA\n1 2 3\n##END NTUPLES= NMR SPECTRUM\n");
   const Case cases[] = {
       {"x factor scales the data's x, not the increment", kJcamp,
        "##XFACTOR= 1.46728315937252\n##FIRSTX= 24038.5\n##LASTX= 0\n##NPOINTS= 16384\n"
@@ -94,6 +115,10 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
       {"whole numbers, and labels not used", kJcamp, "##FIRSTX= 0 \r\n##LASTX=\t10\t\r\n##NPOINTS= 11.000000000\r\n"
        "##FIRSTY=1,5\n##firstx=3,5\n##XYDATA=\n0 1 2\n", {{0, 1}, {1, 2}}},
       {"NUL bytes", kJcamp, "##XYDATA=\n1 2\n\0"sv, {}, BinaryFile},
+      {"compound file: the first spectrum, by its own labels", kJcamp, spectra, {{350, 2}, {351, 4}, {352, 6}}},
+      {"a peak table after the spectrum, its value misread", kJcamp, infrared, {{400, 1}, {401, 2}}},
+      {"only a peak table", kJcamp, peaks, {}, OtherTable, "##PEAK TABLE=(XY..XY)"},
+      {"only an NTUPLES block", kJcamp, ntuples, {}, OtherTable, "##NTUPLES=NMR SPECTRUM"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
