@@ -127,6 +127,22 @@ bool GivesThreeValues(const GeometryLine& g) {
   return n == 4 || n == 7 || n == 10;
 }
 
+// A number and nothing else.
+bool IsNumber(const std::string& t) {
+  std::size_t used = 0;
+  ReadDouble(t, &used);
+  return used != 0 && used == t.size();
+}
+
+// Label, x, its flag, y, its flag and z: MOPAC reads a line's numbers in
+// turn and takes the flag left out as 0. A geometry written so, naming no
+// reference, is a Cartesian one.
+bool LacksTheLastFlag(const GeometryLine& g) {
+  const std::vector<std::string>& t = g.Tokens;
+  return t.size() == 6 && IsNumber(t[1]) && IsWholeNumber(t[2]) && IsNumber(t[3]) && IsWholeNumber(t[4]) &&
+         IsNumber(t[5]);
+}
+
 // References stand from the eighth token on.
 bool NamesAReference(const GeometryLine& g) {
   for (std::size_t k = 7; k < g.Tokens.size(); ++k)
@@ -223,7 +239,8 @@ bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int6
   // Until a line is refused, the k-th line is the k-th atom.
   bool cartesian = true;
   for (std::size_t k = 0; k < lines.size(); ++k)
-    if (!GivesThreeValues(lines[k]) || NamesAReference(lines[k]) || IsShortBondLine(lines[k], k + 1))
+    if (!(GivesThreeValues(lines[k]) || LacksTheLastFlag(lines[k])) || NamesAReference(lines[k]) ||
+        IsShortBondLine(lines[k], k + 1))
       cartesian = false;
 
   for (const GeometryLine& g : lines) {
@@ -267,7 +284,10 @@ void MopacGeometryReader::ReadCartesian(const GeometryLine& g, const std::vector
   SetPosition(CartesianData, id, WithLeadingZero(t[values[0]]), WithLeadingZero(t[values[1]]),
               WithLeadingZero(t[values[2]]));
   // Reference columns (all 0) and charges after z's flag stay as written.
-  Keep(id, g, values, t.size() == 4 ? 0 : 7, t.size() == 4 ? 3 : 6);
+  const std::size_t flagsEnd = t.size() == 4 ? 0 : std::min<std::size_t>(t.size(), 7);
+  Keep(id, g, values, flagsEnd, t.size() == 4 ? 3 : flagsEnd - 1);
+  // z's flag left out is 0, and a regenerated line says so.
+  if (LacksTheLastFlag(g)) Atoms.Flags[id][2] = "0";
 }
 
 // Entries exist by the atom's place alone: a bond from the second atom on, an
