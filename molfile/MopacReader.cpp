@@ -26,15 +26,17 @@ std::size_t CountTokens(const std::vector<std::string>& tokens, const char* mark
   return n;
 }
 
-// "CHARGE=n" and a spin state among the tokens of a keyword line, in any
-// case, as MOPAC takes them; what the line does not name stays as it was.
+// "CHARGE=n", "MS=n.n" and a spin state among the tokens of a keyword line,
+// in any case, as MOPAC takes them; what the line does not name stays as it
+// was.
 void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& charge,
-                       std::optional<std::int32_t>& multiplicity) {
+                       std::optional<std::int32_t>& multiplicity, std::optional<double>& ms) {
   static const char* const kSpinStates[] = {"SINGLET", "DOUBLET", "TRIPLET", "QUARTET", "QUINTET",
                                             "SEXTET",  "SEPTET",  "OCTET",   "NONET"};
   for (const std::string& token : tokens) {
     const std::string word = Capitals(token);
     if (word.starts_with("CHARGE=")) charge = ReadInt(std::string_view(word).substr(7));
+    if (word.starts_with("MS=")) ms = ReadDouble(std::string_view(word).substr(3));
     for (std::int32_t m = 1; m <= 9; ++m)
       if (word == kSpinStates[m - 1]) multiplicity = m;
   }
@@ -44,9 +46,17 @@ void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& cha
 // allow: a singlet for an even count, a doublet for an odd one. The
 // electrons are the atomic numbers of the atoms less the charge; dummy atoms
 // and sparkles have none, as in the Gaussian input a conversion writes.
-std::int32_t LowestMultiplicity(const Identifier& atoms, std::int32_t charge) {
+// MS=n.n puts 2n.n more electrons in alpha than in beta: with UHF the state
+// itself, in a C.I. the lowest state it finds. It counts where the electrons
+// can give that excess: a whole number of their parity, no more than there
+// are (and a multiplicity that fits 32 bits).
+std::int32_t MultiplicityFor(const Identifier& atoms, std::int32_t charge, std::optional<double> ms) {
   std::int64_t electrons = -static_cast<std::int64_t>(charge);
   for (const auto& [id, atomicNumber] : atoms.AtomicNumbers) electrons += atomicNumber;
+  const double excess = ms ? 2 * *ms : -1;
+  if (excess >= 0 && excess <= static_cast<double>(electrons) && excess < INT32_MAX && excess == std::floor(excess) &&
+      (electrons - static_cast<std::int64_t>(excess)) % 2 == 0)
+    return static_cast<std::int32_t>(excess) + 1;
   return electrons % 2 == 0 ? 1 : 2;
 }
 
@@ -125,6 +135,22 @@ bool IsShortBondLine(const GeometryLine& g, std::size_t place) {
 bool GivesThreeValues(const GeometryLine& g) {
   const std::size_t n = g.Tokens.size();
   return n == 4 || n == 7 || n == 10;
+}
+
+// A number and nothing else.
+bool IsNumber(const std::string& t) {
+  std::size_t used = 0;
+  ReadDouble(t, &used);
+  return used != 0 && used == t.size();
+}
+
+// Label, x, its flag, y, its flag and z: MOPAC reads a line's numbers in
+// turn and takes the flag left out as 0. A geometry written so, naming no
+// reference, is a Cartesian one.
+bool LacksTheLastFlag(const GeometryLine& g) {
+  const std::vector<std::string>& t = g.Tokens;
+  return t.size() == 6 && IsNumber(t[1]) && IsWholeNumber(t[2]) && IsNumber(t[3]) && IsWholeNumber(t[4]) &&
+         IsNumber(t[5]);
 }
 
 // References stand from the eighth token on.
@@ -223,7 +249,8 @@ bool MopacGeometryReader::Read(const std::vector<GeometryLine>& lines, std::int6
   // Until a line is refused, the k-th line is the k-th atom.
   bool cartesian = true;
   for (std::size_t k = 0; k < lines.size(); ++k)
-    if (!GivesThreeValues(lines[k]) || NamesAReference(lines[k]) || IsShortBondLine(lines[k], k + 1))
+    if (!(GivesThreeValues(lines[k]) || LacksTheLastFlag(lines[k])) || NamesAReference(lines[k]) ||
+        IsShortBondLine(lines[k], k + 1))
       cartesian = false;
 
   for (const GeometryLine& g : lines) {
@@ -267,7 +294,10 @@ void MopacGeometryReader::ReadCartesian(const GeometryLine& g, const std::vector
   SetPosition(CartesianData, id, WithLeadingZero(t[values[0]]), WithLeadingZero(t[values[1]]),
               WithLeadingZero(t[values[2]]));
   // Reference columns (all 0) and charges after z's flag stay as written.
-  Keep(id, g, values, t.size() == 4 ? 0 : 7, t.size() == 4 ? 3 : 6);
+  const std::size_t flagsEnd = t.size() == 4 ? 0 : std::min<std::size_t>(t.size(), 7);
+  Keep(id, g, values, flagsEnd, t.size() == 4 ? 3 : flagsEnd - 1);
+  // z's flag left out is 0, and a regenerated line says so.
+  if (LacksTheLastFlag(g)) Atoms.Flags[id][2] = "0";
 }
 
 // Entries exist by the atom's place alone: a bond from the second atom on, an
@@ -335,6 +365,7 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
   std::size_t row = 0;  // line number among the lines that are no comments
   std::vector<GeometryLine> geometry;
   std::optional<std::int32_t> spin;
+  std::optional<double> ms;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (IsCommentLine(lines[i])) continue;
     std::vector<std::string> tokens;
@@ -350,7 +381,7 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
         --titleLines;
       }
     }
-    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, spin);
+    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, spin, ms);
     // An empty line ends the geometry once it has begun, and so does a line
     // of zeros, MOPAC's old end mark (a SADDLE job's second geometry follows
     // it); what follows (symmetry data, a second job) is not geometry.
@@ -370,5 +401,5 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
   MopacGeometryReader reader(AtomIds, CartesianData, ZMatrixData);
   // A line the reader cannot take would leave a wrong molecule: the file is refused.
   if (!reader.Read(geometry, RefusedLine, RefusedFor)) ClearGeometry();
-  Multiplicity = spin ? *spin : LowestMultiplicity(AtomIds, Charge);
+  Multiplicity = spin ? *spin : MultiplicityFor(AtomIds, Charge, ms);
 }

@@ -131,6 +131,12 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
       {"PM7\nCHARGE=1 TRIPLET\n" + hydroxyl, "0 2"}, {"PM7 CHARGE=1\n" + methyl + "H 1.1 1 180 1 0 1 1 2 3\n", "1 2"},
       {"PM7\n" + methyl, "0 2"}, {"PM7\nt\nc\nCl\n+ 3.1\nTv 9 1 0 1 0 1\n", "0 2"},
       {"PM7 CHARGE=1 NONET\nt\nc\nGd\n", "1 9"},
+      // MS= names the spin where the electrons can give it: 2 MS of their
+      // parity, no more than there are; a spin keyword beside it still rules.
+      {"PM7 CHARGE=3 MS=1.5 OPEN(5,6) MECI\nt\nc\nFe\n", "3 4"}, {"PM7 +\nCharge=2 UHF ms=2.5\nt\nc\nMn\n", "2 6"},
+      {"PM7 CHARGE=-3 MS=2\nt\n" + hydroxyl, "-3 5"}, {"PM7 MS=1\nt\n" + hydroxyl, "0 2"},
+      {"PM7 MS=5.5 UHF\nt\n" + hydroxyl, "0 2"}, {"PM7 MS=1.5 DOUBLET\nt\n" + hydroxyl, "0 2"},
+      {"PM7\nMS=1.5\n" + hydroxyl, "0 2"},
       // Deuterium is hydrogen: CH3D has ten electrons.
       {"PM7\nt\nc\nC\nD 1.1 1 1\nH 1.1 1 90 1 2 1\nH 1.1 1 90 1 120 1 1 2 3\nH 1.1 1 90 1 240 1 1 2 3\n", "0 1"}};
   for (const auto& [text, chargeLine] : cases) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ParseText.h"
+#include "RoundTrip.h"
 
 namespace {
 
@@ -164,6 +165,12 @@ TEST(MopacInput, Geometries) {
        "C6@1,2,3 C6@2.5,2,3 C6@3,3,3 Z1>2,1,0"},
       {"O\nH 0.96 1\nH 0.96 1 104.5 1\nNa 2.0 1 1.5 1 0.5 1", "Z8 Z1>0 Z1>1,0 C11@2,1.5,0.5"},
       {"N 0.5 0.5 0.5\nH 0.97 1\nO -1 0 0\nS 1 2 3", "C7@0.5,0.5,0.5 Z1>0 C8@-1,0,0 C16@1,2,3"},  // bare x, y, z
+      // z's flag left out: a Cartesian geometry when no line names a
+      // reference; in a Z-matrix, or with a flag that is no whole number, as before.
+      {"N -8.901 1 4.127 1 -0.555\nC -9.437 1 3.396 1 -2.889\nO 1.5 1 2 1 3.5 0 0 0 0\nH -1 0 0\nH 2 1 2 1 2",
+       "C7@-8.901,4.127,-0.555 C6@-9.437,3.396,-2.889 C8@1.5,2,3.5 C1@-1,0,0 C1@2,2,2"},
+      {"O\nH 0.96 1\nH 0.96 1 104.5 1 0", "Z8 Z1>0 Z1>1,0"},
+      {"N 1 1 2 1 3\nC 2 1.5 2 1 3", "Z7 Z6>0"},
       // The third atom's two references where z and its flag stand; z 0.
       {"C\nC 1.3 1\nH 1.08 1 123.6 1 2 1", "Z6 Z6>0 Z1>1,0"},
       {"C\nC 1.3 1\nH 1.2 1 0.5 1 0 1", "Z6 Z6>0 C1@1.2,0.5,0"},
@@ -182,6 +189,15 @@ TEST(MopacInput, Geometries) {
   };
   for (const auto& [geometry, summary] : cases)
     EXPECT_EQ(AtomSummary(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n"), true), summary) << geometry;
+}
+
+// MOPAC takes a flag left out as 0: z stays fixed, and an edited line says so.
+TEST(MopacInput, CartesianLinesWithoutTheLastFlagReadBackWhenRegenerated) {
+  MolFile f = Mopac("PM7\nt\nc\nN -8.901 1 4.127 1 -0.555\nC -9.437 1 3.396 1 -2.889\nC -8 1 3 1 -2\n"
+                    "O -7.5 1 2 1 -1.5\nH -7 1 1 1 -1\n");
+  ExpectRegeneratedLinesReadBack(f);
+  f.UpdateMopacAtomLine(0);
+  EXPECT_EQ(f.Lines[3], "N  -8.901000000  1 4.127000000  1 -0.5550000000  0");
 }
 
 // Symbolic parameters are defined after the geometry; reading them as 0
