@@ -138,9 +138,9 @@ class MolFile {
   Refusal RefusedFor = Refusal::SymbolicParameter;
   std::string RefusedName;  // the undefined name
   // The charge and multiplicity a Gaussian output states before the geometry
-  // kept, or a MOPAC input's keywords (without a spin keyword, the lowest
-  // spin its electrons allow), for the conversion to Gaussian input; 0 and 1
-  // where none is stated.
+  // kept, or a MOPAC input's keywords (without a spin keyword, the spin
+  // MS= names, else the lowest spin its electrons allow), for the conversion
+  // to Gaussian input; 0 and 1 where none is stated.
   std::int32_t Charge = 0;
   std::int32_t Multiplicity = 1;
 
