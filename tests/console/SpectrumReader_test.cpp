@@ -30,11 +30,6 @@ std::string Block(std::string_view title, std::string_view body) {
   return std::string("##TITLE= ").append(title).append("\n").append(body).append("##END=\n");
 }
 
-// A compound file: a link block with its own labels around the blocks.
-std::string Link(std::string_view labels, std::string_view blocks) {
-  return Block("compound", std::string("##DATA TYPE= LINK\n").append(labels).append(blocks));
-}
-
 }  // namespace
 
 TEST(TwoColumnSpectrum, OnlyTwoTokenLinesArePoints) {
@@ -85,13 +80,12 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
   };
   // The link block's increment and misread count, and the second spectrum
   // with its own increment, are not the first spectrum's.
-  const std::string spectra =
-      Link("##BLOCKS= 2\n##DELTAX= 5\n##NPOINTS= 2,0\n",
-           Block("first", "##FIRSTX= 350\n##LASTX= 352\n##NPOINTS= 3\n##YFACTOR= 2\n##XYDATA= (X++(Y..Y))\n350 1 2 3\n") +
-               Block("second", "##DELTAX= -1\n##XYDATA= (X++(Y..Y))\n700 4 5 6\n"));
-  const std::string infrared =
-      Link("##BLOCKS= 2\n", Block("spectrum", "##DELTAX= 1\n##XYDATA= (X++(Y..Y))\n400 1 2\n") +
-                               Block("peaks", "##YFACTOR= 1,0\n##PEAK TABLE= (XY..XY)\n400, 1\n"));
+  const std::string link = "##DATA TYPE= LINK\n##BLOCKS= 2\n";
+  const std::string spectra = Block("compound", link + "##DELTAX= 5\n##NPOINTS= 2,0\n" +
+      Block("first", "##FIRSTX= 350\n##LASTX= 352\n##NPOINTS= 3\n##YFACTOR= 2\n##XYDATA= (X++(Y..Y))\n350 1 2 3\n") +
+      Block("second", "##DELTAX= -1\n##XYDATA= (X++(Y..Y))\n700 4 5 6\n"));
+  const std::string infrared = Block("compound", link + Block("spectrum", "##DELTAX= 1\n##XYDATA= (X++(Y..Y))\n400 1 2\n") +
+                                                     Block("peaks", "##YFACTOR= 1,0\n##PEAK TABLE= (XY..XY)\n400, 1\n"));
   const std::string peaks = Block("peaks", "##PEAK TABLE= (XY..XY) $$ from the spectrum\n450, 0.5\n");
   const std::string ntuples = Block("nmr", "##NTUPLES=\tNMR SPECTRUM\n##PAGE= N=1\n"
                                            "##DATA TABLE= (X++(R..R)), XYDATA\n1 2 3\n##END NTUPLES= NMR SPECTRUM\n");

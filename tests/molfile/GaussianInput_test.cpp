@@ -205,6 +205,9 @@ TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
       {"O 1\nF 1 2.55 2\nF,2,2.55,1,60.0,3\nH 1 1.0 2 90.0 3 180.0 2", "Z8 Z9 Z9 Z1"},
       {"C\nC 1 B1 L\nH 2 B2 1 A1 L\n\nB1 1.5\nB2 1.1\nA1 109.5", "Z6 Z6 Z1"},
       {"C 1 2 3\nC 1 2 3\nN 3 1 2", "C6@1,2,3 Z6 C7@3,1,2"},
+      // "@file" puts atoms from a file not read: the file is refused. After
+      // the molecule the line is the next section's.
+      {"C 0 0 0\n @frag.xyz/N\nO 0 0 1.2", ""}, {"O 0 0 0\n\n@basis.gbs/N", "C8@0,0,0"},
   };
   for (const auto& [atoms, summary] : cases)
     EXPECT_EQ(AtomSummary(Gaussian(std::string("#p opt\n\nt\n\n0 1\n") + atoms + "\n")), summary) << atoms;
@@ -235,18 +238,6 @@ TEST(GaussianInput, VariablesThenConstants) {
                                         {"O 0 0 0\nH 0 0 1\n\nB 1 2 F\n", 0u}, {"O 0 0 0\nH 1 R\n\nR 0.96\n", 1u},
                                         {"He 0 0 0\nVariables:\nR 1.0\n", 1u}})
     EXPECT_EQ(Gaussian(std::string("#p\n\nt\n\n0 1\n") + text).ZMatrixData.Variables.size(), variables) << text;
-}
-
-// An "@file" line of the molecule takes the atoms from a file that is not
-// read: the file is refused at that line. Elsewhere it is the next section's.
-TEST(GaussianInput, IncludedMoleculeIsRefused) {
-  for (const auto& [molecule, line, atoms] : {std::tuple{"@SQ.xyz\n", std::int64_t{5}, 0u},
-                                             {"C 0 0 0\n @frag.xyz/N\nO 0 0 1.2\n", 6, 0u},
-                                             {"O 0 0 0\nH 0 0 1\n\n@basis.gbs/N\n", -1, 2u}}) {
-    const MolFile f = Gaussian(std::string("#p gen\n\nt\n\n0 2\n") + molecule);
-    EXPECT_EQ(std::tuple(f.RefusedLine, f.AtomIds.Ids.size()), std::tuple(line, std::size_t{atoms})) << molecule;
-    if (line >= 0) EXPECT_EQ(f.RefusedFor, MolFile::Refusal::IncludedMolecule);
-  }
 }
 
 // A basis-set section after the molecule: its element lists may look like a

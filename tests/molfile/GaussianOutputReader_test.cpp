@@ -140,10 +140,9 @@ TEST(GaussianOutputGeometry, InputOrientationsAndTheCharge) {
   EXPECT_EQ(f.CartesianData.Positions.at(0).x, 1.0);
   EXPECT_EQ(std::pair(f.Charge, f.Multiplicity), std::pair(-1, 2));
   // A number as wide as its field touches its "=".
-  const std::pair<std::string, std::pair<int, int>> lines[] = {{" Charge = -2 Multiplicity =19", {-2, 19}},
-      {" Charge =-11 Multiplicity =12 in supermolecule", {-11, 12}}, {" Charge =-11 Multiplicity =12 in fragment 1.", {0, 1}}};
-  for (const auto& [line, stated] : lines) {
-    const MolFile g = ParseText(GAUSSIAN_OUTPUT, line + "\n" + Table(kWaterRows, input));
+  for (const auto& [line, stated] : {std::pair{" Charge = -2 Multiplicity =19\n", std::pair{-2, 19}},
+                                     {" Charge =-11 Multiplicity =12 in supermolecule\n", {-11, 12}}}) {
+    const MolFile g = ParseText(GAUSSIAN_OUTPUT, line + Table(kWaterRows, input));
     EXPECT_EQ(std::pair(g.Charge, g.Multiplicity), stated) << line;
   }
   const std::string both = Table(kWaterRows, input) + Table(kMovedRows, "Z-Matrix orientation:");

@@ -168,6 +168,7 @@ TEST(UpdateAtomLine, RegeneratedLinesReadBackTheSame) {
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.96 1\nH 0.96 1 104.5 1\nH 0.96 1 104.5 1 1 3\n");
   // An older deck's short atoms stay a Z-matrix when atom 1 is written in full.
   ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nO\nH 0.961 1 1\nH 0.961 1 103.5 1 1 2\n");
+  ExpectRoundTrip(MOPAC_INPUT, "PM7\nt\nc\nN -8.9 1 4.1 1 -0.5\nC -9.4 1 3.4 1 -2.9\nC -8 1 3 1 -2\nO -7 1 2 1 -1\nH -7 1 1 1 0\n");
 }
 
 // The atom lines, the edited one last; that line as saved.
@@ -218,6 +219,8 @@ TEST(UpdateMopacAtomLine, FlagsAndExtrasAsRead) {
       {"C 0.1 +0 0.2 +0 0.3 +0 -0.1212", "C  1.500000000  +0 0.2000000000  +0 0.3000000000  +0 -0.1212"},
       {"Ba\nF 2.0 1\nF  2.0  0  180  0  0  0  1  2", "F  1.500000000  0 180.0000000  0 0.000000000  0 1 2 0"},
       {"C 0.0 T 0.0 0 0.0 0 0 0 0\nO 1.2 T 0.0 0 0.0 0 1 0 0", "O  1.500000000  T 0.000000000  0 0.000000000  0 1 0 0"},
+      // z's flag left out is 0, as MOPAC takes it.
+      {"N -8.901 1 4.127 1 -0.555\nC -9.437 1 3.396 1 -2.889", "C  1.500000000  1 3.396000000  1 -2.889000000  0"},
   };
   for (const EditCase& c : cases) ExpectSaved(MOPAC_INPUT, "PM7\nt\nc\n", c);
 }

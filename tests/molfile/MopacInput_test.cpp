@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "ParseText.h"
-#include "RoundTrip.h"
 
 namespace {
 
@@ -189,15 +188,6 @@ TEST(MopacInput, Geometries) {
   };
   for (const auto& [geometry, summary] : cases)
     EXPECT_EQ(AtomSummary(Mopac(std::string("PM7\nt\nc\n") + geometry + "\n"), true), summary) << geometry;
-}
-
-// MOPAC takes a flag left out as 0: z stays fixed, and an edited line says so.
-TEST(MopacInput, CartesianLinesWithoutTheLastFlagReadBackWhenRegenerated) {
-  MolFile f = Mopac("PM7\nt\nc\nN -8.901 1 4.127 1 -0.555\nC -9.437 1 3.396 1 -2.889\nC -8 1 3 1 -2\n"
-                    "O -7.5 1 2 1 -1.5\nH -7 1 1 1 -1\n");
-  ExpectRegeneratedLinesReadBack(f);
-  f.UpdateMopacAtomLine(0);
-  EXPECT_EQ(f.Lines[3], "N  -8.901000000  1 4.127000000  1 -0.5550000000  0");
 }
 
 // Symbolic parameters are defined after the geometry; reading them as 0
