@@ -44,9 +44,7 @@ bool IsFrozenCartesianLine(const std::vector<std::string>& t) {
 // A number with a decimal point or an exponent, and nothing else. A
 // reference atom is a whole number or a label, so such a second token is x.
 bool IsDecimalNumber(const std::string& t) {
-  std::size_t used = 0;
-  ReadDouble(t, &used);
-  return used == t.size() && t.find_first_of(".eEdD") != std::string::npos;
+  return IsOneNumber(t) && t.find_first_of(".eEdD") != std::string::npos;
 }
 
 // A whole number above 0: a reference atom.

@@ -137,20 +137,13 @@ bool GivesThreeValues(const GeometryLine& g) {
   return n == 4 || n == 7 || n == 10;
 }
 
-// A number and nothing else.
-bool IsNumber(const std::string& t) {
-  std::size_t used = 0;
-  ReadDouble(t, &used);
-  return used != 0 && used == t.size();
-}
-
 // Label, x, its flag, y, its flag and z: MOPAC reads a line's numbers in
 // turn and takes the flag left out as 0. A geometry written so, naming no
 // reference, is a Cartesian one.
 bool LacksTheLastFlag(const GeometryLine& g) {
   const std::vector<std::string>& t = g.Tokens;
-  return t.size() == 6 && IsNumber(t[1]) && IsWholeNumber(t[2]) && IsNumber(t[3]) && IsWholeNumber(t[4]) &&
-         IsNumber(t[5]);
+  return t.size() == 6 && IsOneNumber(t[1]) && IsWholeNumber(t[2]) && IsOneNumber(t[3]) && IsWholeNumber(t[4]) &&
+         IsOneNumber(t[5]);
 }
 
 // References stand from the eighth token on.
@@ -296,8 +289,9 @@ void MopacGeometryReader::ReadCartesian(const GeometryLine& g, const std::vector
   // Reference columns (all 0) and charges after z's flag stay as written.
   const std::size_t flagsEnd = t.size() == 4 ? 0 : std::min<std::size_t>(t.size(), 7);
   Keep(id, g, values, flagsEnd, t.size() == 4 ? 3 : flagsEnd - 1);
-  // z's flag left out is 0, and a regenerated line says so.
-  if (LacksTheLastFlag(g)) Atoms.Flags[id][2] = "0";
+  // z's flag left out is 0, and a regenerated line says so. (Assigned as a
+  // string: GCC 12 warns, wrongly, of an overlapping copy for the literal.)
+  if (LacksTheLastFlag(g)) Atoms.Flags[id][2] = std::string("0");
 }
 
 // Entries exist by the atom's place alone: a bond from the second atom on, an

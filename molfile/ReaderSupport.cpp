@@ -57,6 +57,12 @@ bool IsWholeNumber(std::string_view t) {
   return IsDigits(!t.empty() && (t[0] == '-' || t[0] == '+') ? t.substr(1) : t);
 }
 
+bool IsOneNumber(std::string_view t) {
+  std::size_t used = 0;
+  ReadDouble(t, &used);
+  return used > 0 && used == t.size();
+}
+
 std::size_t LabelEnd(const std::string& line, const std::vector<std::pair<std::size_t, std::size_t>>& spans) {
   const auto [begin, end] = spans[0];
   const std::string_view label = std::string_view(line).substr(begin, end - begin);

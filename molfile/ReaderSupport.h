@@ -37,6 +37,8 @@ inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <
 bool IsDigits(std::string_view t);
 // [sign]digits: a reference atom, a flag, a freeze code.
 bool IsWholeNumber(std::string_view t);
+// A number read whole and nothing else: "399,212341" or "1.5x" is not one.
+bool IsOneNumber(std::string_view t);
 
 // Where each token of Tokenize stands in `line`: [first, second), dropped
 // bytes inside a token included.

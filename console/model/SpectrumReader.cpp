@@ -52,13 +52,6 @@ std::string UnreadTableName(std::string_view text) {
   return std::string(label).append(LabelValue(text));
 }
 
-// "399,212341", a value written with a decimal comma, is not one number.
-bool IsOneNumber(std::string_view text) {
-  std::size_t used = 0;
-  ReadDouble(text, &used);
-  return used > 0 && used == text.size();
-}
-
 // Calls `line` for every line of `text`: LF ends a line, CR bytes are
 // dropped, and a last line without a line end counts as well.
 template <class LineHandler>
