@@ -344,10 +344,7 @@ bool IsCommentLine(const std::string& line) { return !line.empty() && line[0] ==
 // MOPAC ends the geometry at an atom whose label is a number that rounds to
 // atomic number 0: "0", a line of zeros, a k-point list's "0.43301".
 bool IsEndMark(const std::vector<std::string>& tokens) {
-  if (tokens.empty()) return false;
-  std::size_t used = 0;
-  const double number = ReadDouble(tokens[0], &used);
-  return used == tokens[0].size() && std::fabs(number) < 0.5;
+  return !tokens.empty() && IsOneNumber(tokens[0]) && std::fabs(ReadDouble(tokens[0])) < 0.5;
 }
 
 }  // namespace
