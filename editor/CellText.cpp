@@ -32,5 +32,6 @@ int AtomIdOfCell(const QString& cell) {
 
 std::uint32_t TypedAtomicNumber(std::int32_t fileType, const std::string& label,
                                 std::uint32_t (*rule)(const std::string&)) {
-  return fileType == MOPAC_INPUT ? MopacAtomicNumber(label) : rule(label);
+  if (fileType == MOPAC_INPUT) return MopacAtomicNumber(label);
+  return fileType == GAUSSIAN_INPUT && IsGhostLabel(label) ? 0 : rule(label);
 }

@@ -32,6 +32,7 @@ int AtomIdOfCell(const QString& cell);
 
 // The atomic number of a label typed into a grid: by the grid's own `rule`,
 // or for a MOPAC input (`fileType`) by MOPAC's, so that the file read again
-// agrees (D is hydrogen there).
+// agrees (D is hydrogen there); in a Gaussian input a ghost "Bq" is the
+// dummy atom.
 std::uint32_t TypedAtomicNumber(std::int32_t fileType, const std::string& label,
                                 std::uint32_t (*rule)(const std::string&));

@@ -20,6 +20,12 @@ bool Find(const std::string& symbol, std::uint32_t& number) {
   return true;
 }
 
+std::size_t LetterRunLength(const std::string& label) {
+  std::size_t n = 0;
+  while (n < label.size() && IsLabelLetter(static_cast<unsigned char>(label[n]))) ++n;
+  return n;
+}
+
 // Steps shared by both label rules: a number, or the re-cased letter run
 // looked up as it stands. `run` receives the run for a fallback.
 bool LookUpLabel(const std::string& label, std::uint32_t& number, std::string& run) {
@@ -27,8 +33,7 @@ bool LookUpLabel(const std::string& label, std::uint32_t& number, std::string& r
     number = ReadUnsigned(label);
     return true;
   }
-  std::size_t n = 0;
-  while (n < label.size() && IsLabelLetter(static_cast<unsigned char>(label[n]))) ++n;
+  const std::size_t n = LetterRunLength(label);
   run = label.substr(0, n > 3 ? 2 : n);
   if (run.size() >= 2) run[1] = ToLower(static_cast<unsigned char>(run[1]));
   if (!run.empty()) run[0] = ToUpper(static_cast<unsigned char>(run[0]));
@@ -55,6 +60,11 @@ std::uint32_t MopacAtomicNumber(const std::string& label) {
   const bool oneLetter = !label.empty() && (label.size() == 1 || !IsLabelLetter(static_cast<unsigned char>(label[1])));
   const char symbol = label.empty() ? '\0' : ToUpper(static_cast<unsigned char>(label[0]));
   return oneLetter && (symbol == 'D' || symbol == 'T') ? 1 : ParseAtomLabel(label);
+}
+
+bool IsGhostLabel(const std::string& label) {
+  return LetterRunLength(label) == 2 && ToUpper(static_cast<unsigned char>(label[0])) == 'B' &&
+         ToLower(static_cast<unsigned char>(label[1])) == 'q';
 }
 
 std::uint32_t NormalizeAtomLabel(const std::string& label) {

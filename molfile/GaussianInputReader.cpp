@@ -234,11 +234,12 @@ std::int32_t GaussianInputReader::Add(std::uint32_t i, CoordinateKind kind,
 
 // A Cartesian atom: its label, a freeze code when x is token 2, and x, y
 // and z. The element of an ONIOM label ("H-HC--0.1") is its part before the
-// first "-", where the symbol's letters end anyway.
+// first "-", where the symbol's letters end anyway; a ghost "Bq" is no boron.
 void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i, const std::string& line,
                                                   std::vector<std::string>& tokens, std::size_t x) {
   for (std::string& token : tokens) token = WithLeadingZero(token);
-  const std::int32_t id = Add(i, CARTESIAN, tokens[0], AtomicNumberFromLabel(tokens[0]));
+  const std::uint32_t atomicNumber = IsGhostLabel(tokens[0]) ? 0 : AtomicNumberFromLabel(tokens[0]);
+  const std::int32_t id = Add(i, CARTESIAN, tokens[0], atomicNumber);
   SetPosition(CartesianData, id, tokens[x], tokens[x + 1], tokens[x + 2]);
   if (x == 2) Atoms.FreezeCodes[id] = tokens[1];
   KeepTail(id, line, x + 2);

@@ -72,6 +72,9 @@ TEST_F(CartesianEdits, LabelsSetTheAtomicNumberAndReachTheReferencesWrittenAsLab
   EXPECT_EQ(SelectedFile().AtomIds.AtomicNumbers.at(0), 8u);
   TypeIntoCell(Grid(), 2, 1, QStringLiteral("Xx"));
   EXPECT_EQ(SelectedFile().AtomIds.AtomicNumbers.at(0), 0u);
+  // A ghost centre is no boron, as the file read again says.
+  TypeIntoCell(Grid(), 2, 1, QStringLiteral("bq1"));
+  EXPECT_EQ(SelectedFile().AtomIds.AtomicNumbers.at(0), 0u);
   // The atomic number itself is set back.
   TypeIntoCell(Grid(), 1, 2, QStringLiteral("92"));
   EXPECT_EQ(Grid()->Cell(1, 2), QStringLiteral("8"));

@@ -26,6 +26,8 @@ TEST(AtomLabels, RuleTable) {
     EXPECT_EQ(ParseAtomLabel(row.label), row.parse);
     EXPECT_EQ(NormalizeAtomLabel(row.label), row.normalize);
   }
+  for (const char* ghost : {"Bq", "bq", "BQ", "bQ12", "Bq(Fragment=1)", "Bq-"}) EXPECT_TRUE(IsGhostLabel(ghost)) << ghost;
+  for (const char* other : {"B", "Bqx", "Bq_", "C-Bq", "1Bq", ""}) EXPECT_FALSE(IsGhostLabel(other)) << other;
 }
 
 TEST(AtomLabels, HostileLabels) {

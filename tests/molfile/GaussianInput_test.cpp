@@ -208,6 +208,9 @@ TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
       // "@file" puts atoms from a file not read: the file is refused. After
       // the molecule the line is the next section's.
       {"C 0 0 0\n @frag.xyz/N\nO 0 0 1.2", ""}, {"O 0 0 0\n\n@basis.gbs/N", "C8@0,0,0"},
+      // Ghost centres "Bq" are dummy atoms, not boron; an element's ghost
+      // keeps its element.
+      {"C 0 0 .666\nBq 1.0 0 0\nbQ1 -1 0 0\nC-Bq 0 0 1\nBqx 0 0 2", "C6@0,0,0.666 C0@1,0,0 C0@-1,0,0 C6@0,0,1 C5@0,0,2"},
   };
   for (const auto& [atoms, summary] : cases)
     EXPECT_EQ(AtomSummary(Gaussian(std::string("#p opt\n\nt\n\n0 1\n") + atoms + "\n")), summary) << atoms;
