@@ -98,13 +98,14 @@ void ReadValueRow(const Tokens& tokens, Words label, std::vector<float>& values)
 
 // One row of a geometry table: center number, atomic number, [atomic type,]
 // x, y, z. Rows of any other width are not atoms. A "Z-Matrix orientation:"
-// table lists dummy atoms among the atoms, with atomic number -1; they are
-// counted in `dummies` and left out, and the atoms after them numbered as the
-// frequency section numbers them, over the real atoms only.
+// table lists dummy atoms among the atoms, with atomic number -1, and a
+// periodic job its cell's translation vectors after them, with -2; such rows
+// are counted in `dummies` and left out, and the atoms after them numbered as
+// the frequency section numbers them, over the real atoms only.
 void ParseOutputOrientation(Cartesian& cartesian, std::uint32_t index, const Tokens& tokens,
                             Identifier& atoms, std::uint32_t& dummies) {
   if (tokens.size() != 5 && tokens.size() != 6) return;
-  if (tokens[1] == "-1") {
+  if (tokens[1] == "-1" || tokens[1] == "-2") {
     ++dummies;
     return;
   }

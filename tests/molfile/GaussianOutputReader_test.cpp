@@ -111,12 +111,14 @@ TEST(GaussianOutputGeometry, TheLastTableOrTheStandardFrames) {
   }
 }
 
-// Z-matrix orientations list dummy atoms, atomic number -1, among the atoms;
-// the frequency section numbers the real atoms only, and the modes find
-// their atoms by that number.
+// Z-matrix orientations list dummy atoms, atomic number -1, among the atoms,
+// and periodic jobs their translation vectors, -2, after them; the frequency
+// section numbers the real atoms only, and the modes find their atoms by
+// that number.
 TEST(GaussianOutputGeometry, DummyRowsAreNoAtoms) {
   const std::string rows = "  1  -1  0  0.0  0.0  0.0\n  2  6  0  0.0  0.0  0.0\n  3  -1  0  0.0  0.0  1.0\n"
-                           "  4  8  0  0.0  0.0  1.2\n  5  1  0  0.0  0.9 -0.5\n  6  1  0  0.0 -0.9 -0.5\n";
+                           "  4  8  0  0.0  0.0  1.2\n  5  1  0  0.0  0.9 -0.5\n  6  1  0  0.0 -0.9 -0.5\n"
+                           "  7  -2  0  10.0  0.0  0.0\n";
   for (const std::string heading : {"Z-Matrix orientation:", "Standard orientation:"})
     for (const std::int32_t type : {GAUSSIAN_OUTPUT, GAUSSIAN_OUTPUT_ANIMATION}) {
       const MolFile f = ParseText(type, Table(rows, heading) + Table(rows, heading));
