@@ -46,14 +46,15 @@ void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& cha
 // allow: a singlet for an even count, a doublet for an odd one. The
 // electrons are the atomic numbers of the atoms less the charge; dummy atoms
 // and sparkles have none, as in the Gaussian input a conversion writes.
-// MS=n.n puts 2n.n more electrons in alpha than in beta: with UHF the state
-// itself, in a C.I. the lowest state it finds. It counts where the electrons
-// can give that excess: a whole number of their parity, no more than there
-// are (and a multiplicity that fits 32 bits).
+// MS=n.n puts 2n.n more electrons in alpha than in beta (MS=-n.n in beta
+// than in alpha, the same spin): with UHF the state itself, in a C.I. the
+// lowest state it finds. It counts where the electrons can give that excess:
+// a whole number of their parity, no more than there are (and a
+// multiplicity that fits 32 bits).
 std::int32_t MultiplicityFor(const Identifier& atoms, std::int32_t charge, std::optional<double> ms) {
   std::int64_t electrons = -static_cast<std::int64_t>(charge);
   for (const auto& [id, atomicNumber] : atoms.AtomicNumbers) electrons += atomicNumber;
-  const double excess = ms ? 2 * *ms : -1;
+  const double excess = ms ? 2 * std::fabs(*ms) : -1;
   if (excess >= 0 && excess <= static_cast<double>(electrons) && excess < INT32_MAX && excess == std::floor(excess) &&
       (electrons - static_cast<std::int64_t>(excess)) % 2 == 0)
     return static_cast<std::int32_t>(excess) + 1;

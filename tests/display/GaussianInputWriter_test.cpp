@@ -132,7 +132,8 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
       {"PM7 CHARGE=3 MS=1.5 OPEN(5,6) MECI\nt\nc\nFe\n", "3 4"}, {"PM7 +\nCharge=2 UHF ms=2.5\nt\nc\nMn\n", "2 6"},
       {"PM7 CHARGE=-3 MS=2\nt\n" + hydroxyl, "-3 5"}, {"PM7 MS=1\nt\n" + hydroxyl, "0 2"},
       {"PM7 MS=5.5 UHF\nt\n" + hydroxyl, "0 2"}, {"PM7 MS=1.5 DOUBLET\nt\n" + hydroxyl, "0 2"},
-      {"PM7\nMS=1.5\n" + hydroxyl, "0 2"},
+      {"PM7\nMS=1.5\n" + hydroxyl, "0 2"}, {"PM7 charge=-1 uhf ms=-1\nt\n" + hydroxyl, "-1 3"},
+      {"PM7 MS=-5.5 UHF\nt\n" + hydroxyl, "0 2"},
       // Deuterium is hydrogen: CH3D has ten electrons.
       {"PM7\nt\nc\nC\nD 1.1 1 1\nH 1.1 1 90 1 2 1\nH 1.1 1 90 1 120 1 1 2 3\nH 1.1 1 90 1 240 1 1 2 3\n", "0 1"}};
   for (const auto& [text, chargeLine] : cases) {
