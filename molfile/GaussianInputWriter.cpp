@@ -1,6 +1,7 @@
 // Conversions of a record into a Gaussian input, through a temporary display
 // model that places the Z-matrix atoms.
 #include <algorithm>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -64,10 +65,18 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
   }
 }
 
+// A blank line ends a Gaussian title, and the next line would be read as the
+// charge: a name of several lines is written on one, each run of line
+// breaks as a blank.
+std::string Title(const std::string& name) {
+  const std::string title = std::regex_replace(name, std::regex("[\r\n]+"), " ");
+  return title.find_first_not_of(" \t") == std::string::npos ? "Comment by Quivera" : title;
+}
+
 }  // namespace
 
 void MolFile::ToGaussianInput() {
-  std::vector<std::string> lines{"#T HF/STO-3G TEST", "", Name.empty() ? "Comment by Quivera" : Name, "",
+  std::vector<std::string> lines{"#T HF/STO-3G TEST", "", Title(Name), "",
                                  std::to_string(Charge) + ' ' + std::to_string(Multiplicity)};
   // A MOPAC geometry whose later atoms are Cartesian is written as positions:
   // Gaussian would build its internal atoms in a frame of its own.

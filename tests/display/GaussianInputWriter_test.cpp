@@ -83,6 +83,18 @@ TEST(ToGaussianInput, NameChargeAndMultiplicityKeptAndNoAtomsGiveTheHeaderAlone)
   EXPECT_EQ(file.Lines, expected);
 }
 
+// A blank line would end the title and put its next line where Gaussian
+// reads the charge.
+TEST(ToGaussianInput, ANameOfSeveralLinesIsATitleOfOne) {
+  for (const auto& [name, title] : {std::pair{"CH3 radical\r\n\r\nfrom the Link1 job\n", "CH3 radical from the Link1 job "},
+                                    {"a\rb \n c", "a b   c"}, {" \t\n\r\n ", "Comment by Quivera"}}) {
+    MolFile file;
+    file.Name = name;
+    file.ToGaussianInput();
+    EXPECT_EQ(file.Lines.at(2), title);
+  }
+}
+
 TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   MolFile file;
   file.FileType = MOPAC_INPUT;
@@ -127,7 +139,7 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
       {"PM7\nCHARGE=1 TRIPLET\n" + hydroxyl, "0 2"}, {"PM7 CHARGE=1\n" + methyl + "H 1.1 1 180 1 0 1 1 2 3\n", "1 2"},
       {"PM7\n" + methyl, "0 2"}, {"PM7\nt\nc\nCl\n+ 3.1\nTv 9 1 0 1 0 1\n", "0 2"},
       {"PM7 CHARGE=1 NONET\nt\nc\nGd\n", "1 9"},
-      // MS= names the spin where the electrons can give it: 2 MS of their
+      // MS= names the spin where the electrons can give it: 2 |MS| of their
       // parity, no more than there are; a spin keyword beside it still rules.
       {"PM7 CHARGE=3 MS=1.5 OPEN(5,6) MECI\nt\nc\nFe\n", "3 4"}, {"PM7 +\nCharge=2 UHF ms=2.5\nt\nc\nMn\n", "2 6"},
       {"PM7 CHARGE=-3 MS=2\nt\n" + hydroxyl, "-3 5"}, {"PM7 MS=1\nt\n" + hydroxyl, "0 2"},
