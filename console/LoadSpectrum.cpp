@@ -24,6 +24,8 @@ QString UnreadSpectrumText(const QString& name, const SpectrumReading& reading) 
       return name + QStringLiteral("のスペクトルは ") + QString::fromLatin1(reading.Label) + QStringLiteral(" の値 ") +
              QString::fromUtf8(Cp932ToUtf8(reading.Value)) +
              QStringLiteral(" が一つの数として読めないので読み込めません。読み込めるのは小数点をピリオド (.) で書いた数です。");
+    case SpectrumGap::NoWavenumber:
+      return name + QStringLiteral("のスペクトルは x 軸がマイクロメートル (##XUNITS=MICROMETERS) で、0 以下の x には波数がないので読み込めません。");
     case SpectrumGap::BinaryFile:
       return name + QStringLiteral("はテキストのファイルではない (NUL バイトを含む) ので読み込めません。読み込めるのはテキストで書かれたスペクトルです。");
   }

@@ -19,7 +19,7 @@ scripts/install-packages.sh clang-14 libclang-rt-14-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUIVERA_FUZZ=ON -DQUIVERA_GUI=OFF -DQUIVERA_TESTS=OFF >/dev/null
-targets="gaussian_input gaussian_output gaussian_output_animation mopac_input tinker_xyz road animation"
+targets="gaussian_input gaussian_output gaussian_output_animation mopac_input tinker_xyz road animation spectrum"
 # Only the targets and what they link: the rest of the tree is not built here.
 cmake --build build-fuzz --target $(for t in $targets; do printf 'fuzz_%s ' "$t"; done)
 
@@ -128,6 +128,14 @@ add_seeds "$corpus" gaussian_output 1 gaussian_out
 add_seeds "$corpus" mopac_input 2 mopac
 add_seeds "$corpus" tinker_xyz 3 tinker
 run road 2000 "$large" "$corpus"
+
+# The spectrum target reads its format from the first byte (even: two
+# columns, odd: JCAMP-DX); the JCAMP-DX samples are read as both, as a user
+# may pick either filter for any file.
+corpus="$(mktemp -d)"
+add_seeds "$corpus" spectrum/text 0 spectra/jcamp
+add_seeds "$corpus" spectrum/jcamp 1 spectra/jcamp
+run spectrum 60000 "$small" "$corpus"
 
 if [ -n "$found" ]; then
   echo "fuzz: the changing seed $random_seed found failures in:$found (replay the inputs above)"

@@ -1,6 +1,7 @@
 #include "SpectrumReader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <limits>
 #include <optional>
@@ -135,8 +136,9 @@ class JcampReader {
       labels_.DeltaX = (*labels_.LastX - *labels_.FirstX) / static_cast<float>(labels_.NPoints - 1);
   }
 
-  // Part of a compressed spectrum, or one placed by a misread value, would be
-  // a wrong spectrum: none is kept.
+  // Part of a compressed spectrum, or one placed by a misread value or
+  // without the wavenumber of one of its points, would be a wrong spectrum:
+  // none is kept.
   void Finish() {
     if (!reading_.Label.empty()) {
       reading_.Points.clear();
@@ -144,6 +146,9 @@ class JcampReader {
     } else if (compressed_) {
       reading_.Points.clear();
       reading_.Gap = SpectrumGap::CompressedData;
+    } else if (noWavenumber_) {
+      reading_.Points.clear();
+      reading_.Gap = SpectrumGap::NoWavenumber;
     } else if (reading_.Points.empty() && !otherTable_.empty()) {
       reading_.Gap = SpectrumGap::OtherTable;
       reading_.Table = otherTable_;
@@ -164,9 +169,20 @@ class JcampReader {
     for (std::size_t i = 1; i < values.size(); ++i) {
       // A value the file leaves out ("?") is no point, but takes its place.
       if (StartsAsNumber(values[i]))
-        reading_.Points.push_back({x, ToSingle(ReadDouble(values[i]) * labels_.YFactor)});
+        reading_.Points.push_back({ChartX(x), ToSingle(ReadDouble(values[i]) * labels_.YFactor)});
       x += labels_.DeltaX;
     }
+  }
+
+  // The chart's axis is in wavenumbers: a wavelength in micrometres, as read
+  // with its factor and increments, becomes 10^4 / x. An x a float could not
+  // hold stays non-finite, so that drawing still skips it; 10^4 / infinity
+  // would put it at 0. An x of 0 or below has no wavenumber.
+  float ChartX(float x) {
+    if (!labels_.Micrometres) return x;
+    if (x <= 0.0f) noWavenumber_ = true;
+    if (x <= 0.0f || !std::isfinite(x)) return x;
+    return ToSingle(1e4 / static_cast<double>(x));
   }
 
   // A label may carry its value in the same token ("##FIRSTX=450.0") or in
@@ -212,6 +228,8 @@ class JcampReader {
       labels_.NPoints = ReadInt(value);
     } else if (label == "##DELTAX=") {
       labels_.DeltaX = ReadFloat(value);
+    } else if (label == "##XUNITS=") {
+      labels_.Micrometres = Capitals(whole) == "MICROMETERS";
     } else if (label == "##XFACTOR=" || label == "##YFACTOR=") {
       // A factor that reads as 0 is no factor: it would put every value at 0.
       if (const double factor = ReadDouble(value); factor != 0.0)
@@ -242,6 +260,7 @@ class JcampReader {
     float DeltaX = 0.0f;
     int NPoints = 0;
     double XFactor = 1.0, YFactor = 1.0;
+    bool Micrometres = false;  // ##XUNITS=MICROMETERS: x is a wavelength
   };
 
   SpectrumReading& reading_;
@@ -251,6 +270,7 @@ class JcampReader {
   bool done_ = false;        // the block after it began
   bool dataMode_ = false;
   bool compressed_ = false;
+  bool noWavenumber_ = false;  // a point at a wavelength of 0 or below
   std::string otherTable_;
 };
 

@@ -22,6 +22,7 @@ enum class SpectrumGap {
   CompressedData,  // JCAMP-DX data written as SQZ, DIF or DUP
   OtherTable,      // only JCAMP-DX tables of a form not read: (XY..XY), a peak table, NTUPLES
   NotANumber,      // a JCAMP-DX label that the reader uses has a value that is not one number
+  NoWavenumber,    // a JCAMP-DX spectrum in micrometres with an x of 0 or below
   BinaryFile,      // NUL bytes: an instrument's own file, not text
 };
 
@@ -41,10 +42,13 @@ struct SpectrumReading {
 // no points at all rather than a part of the spectrum. JCAMP-DX data values
 // are multiplied by ##XFACTOR= and ##YFACTOR=. Of a file of several blocks
 // only the first block's (X++(Y..Y)) table is read, with that block's own
-// labels. A value a float cannot hold comes out infinite; drawing skips
-// those. A file with a NUL byte, or with a value of ##FIRSTX=, ##LASTX=,
-// ##DELTAX=, ##NPOINTS=, ##XFACTOR= or ##YFACTOR= that is not one number (in
-// the block read), gives no points either.
+// labels. Where that block's ##XUNITS= is MICROMETERS (in any case), each x
+// is a wavelength and comes out as its wavenumber 10^4 / x; the points keep
+// their order. A value a float cannot hold comes out infinite (or, from a
+// wavelength, non-finite); drawing skips those. A file with a NUL byte, with
+// a value of ##FIRSTX=, ##LASTX=, ##DELTAX=, ##NPOINTS=, ##XFACTOR= or
+// ##YFACTOR= that is not one number (in the block read), or with a
+// wavelength of 0 or below, gives no points either.
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format);
 
 // False, with `reading` left empty, when the file cannot be read.

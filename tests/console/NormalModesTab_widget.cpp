@@ -254,4 +254,7 @@ TEST_F(NormalModesTab, MeasuredSpectrumIsLoadedAndCleared) {
   dialogs.ChooseFile(WriteFile("comma.jdx", "##FIRSTX= 399,212341\n##XYDATA=(X++(Y..Y))\n399 1 2\n"), 2);
   Form().PoupItemLoadSpectrum->trigger();
   EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).back().Text.contains("##FIRSTX= の値 399,212341 が"));
+  dialogs.ChooseFile(WriteFile("um.jdx", "##XUNITS=MICROMETERS\n##DELTAX=-1\n##XYDATA=(X++(Y..Y))\n1 5 6\n"), 2);
+  Form().PoupItemLoadSpectrum->trigger();
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).back().Text.contains("マイクロメートル"));
 }

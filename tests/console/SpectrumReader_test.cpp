@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <limits>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,6 +90,18 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
   const std::string peaks = Block("peaks", "##PEAK TABLE= (XY..XY) $$ from the spectrum\n450, 0.5\n");
   const std::string ntuples = Block("nmr", "##NTUPLES=\tNMR SPECTRUM\n##PAGE= N=1\n"
                                            "##DATA TABLE= (X++(R..R)), XYDATA\n1 2 3\n##END NTUPLES= NMR SPECTRUM\n");
+  // Only the drawn block's own unit counts: not the link block's (before or
+  // after the drawn block), nor another block's.
+  const std::string micrometres = "##XUNITS= MICROMETERS\n";
+  const std::string otherUnits = Block("compound", link + micrometres +
+      Block("peaks", micrometres + "##PEAK TABLE= (XY..XY)\n2, 1\n") +
+      Block("spectrum", "##DELTAX= 1\n##XYDATA= (X++(Y..Y))\n400 1 2\n") + micrometres +
+      Block("second", micrometres + "##XYDATA= (X++(Y..Y))\n0 1\n"));
+  const std::string ownUnit = Block("compound", link + "##XUNITS= 1/CM\n" +
+      Block("spectrum", micrometres + "##DELTAX= 2\n##XYDATA= (X++(Y..Y))\n2 1 2\n"));
+  const std::string atZero = micrometres + "##DELTAX=-1\n##XYDATA=\n1 5 6\n";
+  const std::string huge = micrometres + "##XYDATA=\n1e39 1\n";
+  const float inf = std::numeric_limits<float>::infinity();
   const Case cases[] = {
       {"x factor scales the data's x, not the increment", kJcamp,
        "##XFACTOR= 1.46728315937252\n##FIRSTX= 24038.5\n##LASTX= 0\n##NPOINTS= 16384\n"
@@ -113,6 +126,13 @@ TEST(SpectrumReading, FactorsHeadersAndUndecodedData) {
       {"a peak table after the spectrum, its value misread", kJcamp, infrared, {{400, 1}, {401, 2}}},
       {"only a peak table", kJcamp, peaks, {}, OtherTable, "##PEAK TABLE=(XY..XY)"},
       {"only an NTUPLES block", kJcamp, ntuples, {}, OtherTable, "##NTUPLES=NMR SPECTRUM"},
+      {"micrometres become wavenumbers, x read with its factor and increments", kJcamp,
+       "##XUNITS= micrometers  \n##XFACTOR= 2\n##DELTAX= 1\n##XYDATA=(X++(Y..Y))\n1 5 6 7\n",
+       {{5000, 5}, {3333.3333, 6}, {2500, 7}}},
+      {"a wavelength of 0 has no wavenumber", kJcamp, atZero, {}, NoWavenumber},
+      {"a wavelength a float cannot hold stays infinite", kJcamp, huge, {{inf, 1}}},
+      {"compound file: other blocks' units", kJcamp, otherUnits, {{400, 1}, {401, 2}}},
+      {"compound file: the drawn block's unit", kJcamp, ownUnit, {{5000, 1}, {2500, 2}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
