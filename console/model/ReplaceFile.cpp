@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/xattr.h>
@@ -94,7 +95,12 @@ int WriteAll(int fd, std::string_view bytes) {
 // The disk space for `length` bytes of `fd`, taken before the first old
 // byte is overwritten; its size stays as it is, so a failure changes nothing.
 // A file system that cannot reserve is asked for its free space instead.
+// Reserving passes the file-size limit (ulimit -f), which would stop the
+// write part way: a length beyond it is refused first.
 int Reserve(int fd, std::uint64_t length) {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && length > limit.rlim_cur)
+    return EFBIG;
   if (length == 0 || ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(length)) == 0) return 0;
   if (errno != EOPNOTSUPP) return errno;
   struct stat info {};

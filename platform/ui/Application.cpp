@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include <csignal>
 #include <clocale>
 #include <exception>
 
@@ -8,6 +9,9 @@
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
   // QApplication took the user's locale for everything; numbers stay in "C".
   std::setlocale(LC_NUMERIC, "C");
+  // A write past the file-size limit (ulimit -f) would end the program with
+  // every unsaved edit lost; ignored, it fails with EFBIG and the save says so.
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

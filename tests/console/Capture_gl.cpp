@@ -1,6 +1,7 @@
 // Captures of the view in a real GL context (Xvfb, Mesa): still images at
 // the window's size and at another, image series and AVI recordings driven
 // by the idle loop, and their failures.
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -296,6 +297,28 @@ TEST_F(Capture, AFullAviEndsTheRecordingAndKeepsItsFrames) {
   const std::string avi = ReadAll(PathOf("long.avi"));
   ASSERT_GT(avi.size(), 232u);
   EXPECT_EQ(U32(avi, 32 + 16), 4u) << "four frames of 320 x 240 fit in a mebibyte";
+}
+
+// Under a file-size limit (ulimit -f), a picture or a recording that would
+// pass it fails with the system's reason and the program goes on; no file,
+// not even a temporary one, is left. 320 x 240 pictures take 230 KB.
+TEST_F(Capture, SavesPastTheFileSizeLimitFailAndTheProgramGoesOn) {
+  StartWith();
+  rlimit old{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit limit = old;
+  limit.rlim_cur = 100000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+  dialogs.ChooseFile(PathOf("shot.bmp"), 1);
+  FormGL->SaveWindowImage->trigger();
+  dialogs.ChooseFile(PathOf("movie.avi"), 1);
+  FormGL->SaveWindowAnimation->trigger();
+  RunRecording();
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+  ExpectIdle();
+  EXPECT_EQ(Messages(), std::vector<QString>({CouldNotSaveText(PathOf("shot.bmp"), std::strerror(EFBIG)),
+                                              CouldNotSaveText(PathOf("movie.avi"), std::strerror(EFBIG))}));
+  EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
 }
 
 TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {
