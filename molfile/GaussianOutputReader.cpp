@@ -6,9 +6,11 @@
 // the reader never fails.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <string_view>
 
 #include "AtomLabels.h"
@@ -204,6 +206,24 @@ struct OrientationTables {
   }
 };
 
+// The same molecule in both tables, perhaps in another frame: the same
+// atomic numbers in the same order, and every distance between two atoms
+// equal within 1e-4 angstrom.
+bool SameMolecule(const OrientationTables& a, const OrientationTables& b) {
+  const std::vector<std::int32_t>& ids = a.atoms.Ids;
+  if (ids.empty() || ids != b.atoms.Ids || a.atoms.AtomicNumbers != b.atoms.AtomicNumbers) return false;
+  const auto distance = [](const Cartesian& c, std::int32_t i, std::int32_t j) {
+    const Position<double>& p = c.Positions.at(i);
+    const Position<double>& q = c.Positions.at(j);
+    return std::hypot(p.x - q.x, p.y - q.y, p.z - q.z);
+  };
+  for (std::size_t i = 0; i < ids.size(); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      if (!(std::abs(distance(a.cartesian, ids[i], ids[j]) - distance(b.cartesian, ids[i], ids[j])) <= 1e-4))
+        return false;
+  return true;
+}
+
 }  // namespace
 
 // A three-mode block of the frequency section (a block of one or two modes
@@ -285,6 +305,10 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
   OrientationTables& inputTables = fileType == GAUSSIAN_OUTPUT_ANIMATION ? input : standard;
   OrientationTables* heading = &standard;  // the heading of the table being framed
   OrientationTables* table = &standard;    // the table whose rows are read
+  // The molecule as it stood when the last frequency section began, whose
+  // frame its displacements are printed in, and whether a table came after.
+  std::optional<OrientationTables> framed;
+  bool tableAfterModes = false;
   ChargeLine stated;                       // the last one so far
   Tokens tokens;  // one vector for all lines keeps its storage
   std::array<char, kLongestMarker> firstToken;
@@ -325,6 +349,8 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
       ModeData.Clear();
       ModeData.BlockModes = ModeData.HeaderColumns = 0;
       afterModeNumbers = false;
+      if (fileType == GAUSSIAN_OUTPUT) framed = standard;
+      tableAfterModes = false;
     }
     if (BeginsWith(tokens, {"Harmonic", "frequencies", "(cm**-1)"})) InFreqHeader = true;
 
@@ -344,6 +370,7 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
       table->read = true;
       table->charge = stated;
       table->dummies = 0;
+      tableAfterModes = true;
     }
     if (CenterSeen && BeginsWith(tokens, {"Number", "Number"})) NumberSeen = true, CenterSeen = false;
     if (RuleSeen && BeginsWith(tokens, {"Center", "Atomic"})) CenterSeen = true, RuleSeen = false;
@@ -359,10 +386,14 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     ReadChargeLine(tokens, stated);
   }
 
-  OrientationTables& kept = standard.read ? standard : input;
-  AtomIds = std::move(kept.atoms);
-  CartesianData = std::move(kept.cartesian);
-  const ChargeLine charge = kept.read ? kept.charge : stated;
+  // A later job may print the molecule of the frequency job again, turned
+  // (a single point with symmetry after a job without): the modes keep the
+  // frame they were printed in.
+  OrientationTables* kept = standard.read ? &standard : &input;
+  if (framed && tableAfterModes && SameMolecule(*framed, *kept)) kept = &*framed;
+  AtomIds = std::move(kept->atoms);
+  CartesianData = std::move(kept->cartesian);
+  const ChargeLine charge = kept->read ? kept->charge : stated;
   Charge = charge.charge;
   Multiplicity = charge.multiplicity;
 }
