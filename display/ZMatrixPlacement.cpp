@@ -75,10 +75,14 @@ ZMatrixFrame ZMatrixFrameOf(const MolFile& file) {
 
 Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t& partner, const MolGL& model,
                                     const AtomIndex& index, ZMatrixFrame frame) {
+  // The tables hold the file's numbers, in its units.
+  const double length = file.Units.Length, degrees = file.Units.Angle;
   const std::uint32_t kind = file.AtomIds.Kinds[id];
   if (kind == CARTESIAN) {
     const auto it = file.CartesianData.Positions.find(id);
-    return it == file.CartesianData.Positions.end() ? Position<double>{} : it->second;
+    if (it == file.CartesianData.Positions.end()) return {};
+    const Position<double>& p = it->second;
+    return {p.x * length, p.y * length, p.z * length, p.w};
   }
   if (kind != ZMATRIX) return {};
 
@@ -94,14 +98,14 @@ Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t
   if (index.Find(bond->second.Reference) != AtomIndex::None) partner = bond->second.Reference;
 
   const Position<double> a = place(bond->second);
-  const double r = bond->second.Value;
+  const double r = bond->second.Value * length;
   const auto angle = z.Angles.find(id);
   if (angle == z.Angles.end()) return {a.x + r, a.y, a.z, a.w};
 
   const Position<double> b = place(angle->second);
   const auto dihedral = z.Dihedrals.find(id);
-  if (dihedral == z.Dihedrals.end()) return PlaceByAngle(a, b, r, Radians(angle->second.Value), frame);
+  const double theta = angle->second.Value * degrees;
+  if (dihedral == z.Dihedrals.end()) return PlaceByAngle(a, b, r, Radians(theta), frame);
 
-  return PlaceByDihedral(a, b, place(dihedral->second), r, angle->second.Value,
-                         dihedral->second.Value);
+  return PlaceByDihedral(a, b, place(dihedral->second), r, theta, dihedral->second.Value * degrees);
 }

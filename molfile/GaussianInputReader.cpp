@@ -59,10 +59,11 @@ bool IsNumberText(const std::string& t) {
   return i < t.size() && (IsDigit(t[i]) || (t[i] == '.' && i + 1 < t.size() && IsDigit(t[i + 1])));
 }
 
-// A Z-matrix value: a number, or a variable's name with an optional "-".
-bool IsValueText(const std::string& t) {
-  return IsNumberText(t) || IsLetter(t[0]) || (t.size() >= 2 && t[0] == '-' && IsLetter(t[1]));
-}
+// A variable's name with an optional "-".
+bool IsNameText(const std::string& t) { return IsLetter(t[0]) || (t.size() >= 2 && t[0] == '-' && IsLetter(t[1])); }
+
+// A Z-matrix value: a number or a name.
+bool IsValueText(const std::string& t) { return IsNumberText(t) || IsNameText(t); }
 
 // A periodic system's translation vector ("Tv x y z") is no atom.
 bool IsTranslationVector(const std::string& t) {
@@ -87,6 +88,50 @@ bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view key
   std::string_view t = tokens[0];
   if (t.ends_with(':')) t.remove_suffix(1);
   return Capitals(t) == keyword;
+}
+
+// Where a route's keyword ends and the next may begin.
+bool IsRouteSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '/' || c == '#'; }
+
+// The first job's route ("#" up to its blank line) as one line of capitals,
+// its lines joined with blanks and without their comments.
+std::string FirstRoute(const std::vector<std::string>& lines) {
+  std::string route;
+  for (const std::string& line : lines) {
+    const std::string_view text = std::string_view(line).substr(0, line.find('!'));
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos ? !route.empty() : text.substr(first).starts_with("--Link1--")) break;
+    if (first != std::string_view::npos && (!route.empty() || text[first] == '#')) route += Capitals(text) + ' ';
+  }
+  return route;
+}
+
+// The units the route's "Units" keyword gives: "Units=AU", "Units(Bohr)",
+// "Units=(AU,Rad)"; Ang and Deg are the defaults.
+FileUnits RouteUnits(const std::vector<std::string>& lines) {
+  constexpr double kBohr = 0.52917721092;  // angstroms
+  FileUnits units;
+  // Every line of the route ends with a blank, so no keyword is its end.
+  const std::string route = FirstRoute(lines);
+  for (std::size_t at = route.find("UNITS"); at != std::string::npos; at = route.find("UNITS", at + 1)) {
+    if (at > 0 && !IsRouteSeparator(route[at - 1])) continue;
+    std::size_t begin = at + 5;
+    const bool equals = route[begin] == '=';
+    if (equals) ++begin;
+    const bool list = route[begin] == '(';
+    if (!equals && !list) continue;
+    if (list) ++begin;
+    const std::size_t end = std::min(route.find_first_of(list ? ")" : " \t,/)", begin), route.size());
+    std::vector<std::string> options;
+    Tokenize(route.substr(begin, end - begin), options);
+    for (const std::string& option : options) {
+      if (option == "ANG") units.Length = 1.0;
+      if (option == "AU" || option == "BOHR") units.Length = kBohr;
+      if (option == "DEG") units.Angle = 1.0;
+      if (option == "RAD") units.Angle = 180.0 / Pi;
+    }
+  }
+  return units;
 }
 
 class GaussianInputReader {
@@ -161,10 +206,13 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InVariables = !InConstants && FirstUndefinedName().first >= 0;
       InConstants = InVariables;
       blank = false;
+      ZMatrixData.SectionLineIndexes.push_back(i);
     } else if (IsBlockKeyword(tokens, "CONSTANTS")) {
       InConstants = true;
+      ZMatrixData.SectionLineIndexes.push_back(i);
     } else if (StartsVariableName(tokens[0][0])) {
       ReadVariableLine(i, text);
+      ZMatrixData.SectionLineIndexes.push_back(i);
     } else {
       InVariables = false;
     }
@@ -180,6 +228,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       InMolecule = false;
       InVariables = true;
       InConstants = constants;
+      ZMatrixData.SectionLineIndexes.push_back(i);
     } else if (tokens[0][0] == '@') {
       // Gaussian reads the atoms from the named file, which is not read here.
       if (IncludeLine < 0) IncludeLine = i;
@@ -241,6 +290,7 @@ void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i, const std::st
   const std::uint32_t atomicNumber = IsGhostLabel(tokens[0]) ? 0 : AtomicNumberFromLabel(tokens[0]);
   const std::int32_t id = Add(i, CARTESIAN, tokens[0], atomicNumber);
   SetPosition(CartesianData, id, tokens[x], tokens[x + 1], tokens[x + 2]);
+  if (IsNameText(tokens[x]) || IsNameText(tokens[x + 1]) || IsNameText(tokens[x + 2])) ZMatrixData.NamedByAtoms = true;
   if (x == 2) Atoms.FreezeCodes[id] = tokens[1];
   KeepTail(id, line, x + 2);
 }
@@ -308,7 +358,7 @@ ZMatrix::Pair GaussianInputReader::Entry(std::int32_t id, const std::string& ref
     entry.Value = ReadDouble(entry.Text);
   } else {
     entry.IsVariable = true;  // valued by ResolveVariables
-    NamesAValue = true;
+    NamesAValue = ZMatrixData.NamedByAtoms = true;
   }
   return entry;
 }
@@ -383,6 +433,7 @@ void MolFile::ReadGaussianInput(const std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i)
     reader.ReadLine(static_cast<std::uint32_t>(i), lines[i]);
   ZMatrixData.ResolveVariables();
+  Units = RouteUnits(lines);
   // An included molecule is not read at all; Gaussian stops on a name that
   // no block defines, and read as 0 it would place the atom wrongly. Either
   // refuses the file.

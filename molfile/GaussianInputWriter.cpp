@@ -1,7 +1,6 @@
 // Conversions of a record into a Gaussian input, through a temporary display
 // model that places the Z-matrix atoms.
 #include <algorithm>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -67,9 +66,16 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
 
 // A blank line ends a Gaussian title, and the next line would be read as the
 // charge: a name of several lines is written on one, each run of line
-// breaks as a blank.
+// breaks as a blank. A loop, not a regular expression: those recurse once
+// per character matched, and a pasted name of many line breaks would
+// overflow the stack.
 std::string Title(const std::string& name) {
-  const std::string title = std::regex_replace(name, std::regex("[\r\n]+"), " ");
+  std::string title;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const bool lineBreak = name[i] == '\r' || name[i] == '\n';
+    if (!lineBreak) title += name[i];
+    else if (i == 0 || (name[i - 1] != '\r' && name[i - 1] != '\n')) title += ' ';
+  }
   return title.find_first_not_of(" \t") == std::string::npos ? "Comment by Quivera" : title;
 }
 
@@ -104,6 +110,13 @@ void MolFile::ToCartesian() {
   MolGL model;
   ToMolGL(model);
   for (std::int32_t id : AtomIds.Ids) WriteCartesianLine(id, model);
+  // Gaussian reads variables only for a molecule that names one: otherwise
+  // the block after its blank line is the next section (isotopes, a basis
+  // set), where the old definitions must not stand.
+  const std::vector<std::uint32_t> section = std::move(ZMatrixData.SectionLineIndexes);
+  Parse();
+  if (!ZMatrixData.NamedByAtoms)
+    for (auto line = section.rbegin(); line != section.rend(); ++line) Lines.erase(Lines.begin() + *line);
   EndMoleculeSection();
   Parse();
 }
@@ -136,5 +149,8 @@ void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {
   std::string extras;
   if (tail != AtomIds.LineTails.end())
     extras = ZMatrixData.Dihedrals.contains(id) ? ZMatrixLineExtras(tail->second) : tail->second;
-  Lines[line->second] = label->second + Coordinates(model.Atoms[id].BasePosition) + extras;
+  // In the file's units, which its route still names.
+  const Position<double>& p = model.Atoms[id].BasePosition;
+  const double length = Units.Length;
+  Lines[line->second] = label->second + Coordinates({p.x / length, p.y / length, p.z / length, p.w}) + extras;
 }

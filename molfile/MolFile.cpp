@@ -36,6 +36,8 @@ void ZMatrix::Clear() {
   Dihedrals.clear();
   Variables.clear();
   VariableLineIndexes.clear();
+  SectionLineIndexes.clear();
+  NamedByAtoms = false;
   ReferenceStyles.clear();
 }
 
@@ -139,6 +141,7 @@ void MolFile::ClearTables() {
   RefusedName.clear();
   Charge = 0;
   Multiplicity = 1;
+  Units = {};
 }
 
 void MolFile::Parse() {

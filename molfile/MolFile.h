@@ -66,6 +66,12 @@ struct ZMatrix {
   std::map<std::int32_t, Pair> Dihedrals;  // degrees
   std::map<std::int32_t, Pair> Variables;  // key: ordinal of the variable line
   std::map<std::int32_t, std::uint32_t> VariableLineIndexes;  // key as Variables; into MolFile::Lines
+  // A Gaussian input's section of variables and constants after the
+  // molecule: the lines of its headings and definitions and the blank lines
+  // that end its blocks; and whether an atom line of the molecule names a
+  // value (a Z-matrix entry, or a Cartesian coordinate written as a name).
+  std::vector<std::uint32_t> SectionLineIndexes;
+  bool NamedByAtoms = false;
 
   void Clear();
   // The values of the entries that name a variable, from Variables.
@@ -115,6 +121,15 @@ std::string FormatModeValue(double value, const char* picture = "0.0000");
 // compiled into the display library (molfile/CMakeLists.txt).
 class MolGL;
 
+// What a Gaussian input's numbers mean, as its route's Units keyword says:
+// angstroms per length unit (bohr for AU), degrees per angle unit (radians).
+// The tables keep the file's own numbers; the display model takes them
+// times these.
+struct FileUnits {
+  double Length = 1.0;
+  double Angle = 1.0;
+};
+
 class MolFile {
  public:
   std::string Name;
@@ -143,6 +158,7 @@ class MolFile {
   // to Gaussian input; 0 and 1 where none is stated.
   std::int32_t Charge = 0;
   std::int32_t Multiplicity = 1;
+  FileUnits Units;
 
   // Appends the file's lines, sets Path and parses. False, with the record
   // unchanged, when the file cannot be read (missing, a directory, a failed read).

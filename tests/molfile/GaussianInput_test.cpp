@@ -259,6 +259,28 @@ TEST(GaussianInput, OnlyTheFirstJobIsRead) {
   EXPECT_EQ(f.ZMatrixData.Bonds.at(1).Value, 0.97);
 }
 
+// The first job's route says whether lengths are bohr and angles radians,
+// in any case and on any of its lines; the tables keep the file's numbers.
+TEST(GaussianInput, TheRoutesUnits) {
+  constexpr double kBohr = 0.52917721092, kRadian = 180.0 / Pi;
+  const std::tuple<std::string, double, double> cases[] = {
+      {"#  CASSCF(2,10,NRoot=2)/6-31G(d,p) units=au", kBohr, 1.0},
+      {"%chk=h2\n#p hf/sto-3g\n Units(Bohr) scf=tight", kBohr, 1.0},
+      {"#p Units=(AU,Rad)", kBohr, kRadian},
+      {"#p UNITS=RAD/ ! units=au", 1.0, kRadian},
+      {"#p units(bohr, ang, deg)", 1.0, 1.0},
+      {"#p hf units", 1.0, 1.0},
+      {"#p hf geomunits=au units au", 1.0, 1.0},
+      {"#p hf\n\nunits=au", 1.0, 1.0},  // the title
+  };
+  for (const auto& [route, length, angle] : cases) {
+    const MolFile f = Gaussian(route + "\n\nt\n\n0 1\nH 0.0 0.0 0.0\nH 0.0 0.0 1.4\n\n--Link1--\n#p units=rad\n");
+    EXPECT_EQ(f.Units.Length, length) << route;
+    EXPECT_EQ(f.Units.Angle, angle) << route;
+    EXPECT_EQ(f.CartesianData.Positions.at(1).z, 1.4);
+  }
+}
+
 TEST(GaussianInput, ChargeLineLandmark) {
   // A title of two numbers is taken for the charge line.
   EXPECT_TRUE(Gaussian("#p\n\n1 2\n\n0 1\nO 0 0 0\n").AtomIds.Ids.empty());
