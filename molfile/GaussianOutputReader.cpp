@@ -210,17 +210,21 @@ struct OrientationTables {
 // atomic numbers in the same order, and every distance between two atoms
 // equal within 1e-4 angstrom.
 bool SameMolecule(const OrientationTables& a, const OrientationTables& b) {
-  const std::vector<std::int32_t>& ids = a.atoms.Ids;
-  if (ids.empty() || ids != b.atoms.Ids || a.atoms.AtomicNumbers != b.atoms.AtomicNumbers) return false;
-  const auto distance = [](const Cartesian& c, std::int32_t i, std::int32_t j) {
-    const Position<double>& p = c.Positions.at(i);
-    const Position<double>& q = c.Positions.at(j);
-    return std::hypot(p.x - q.x, p.y - q.y, p.z - q.z);
+  if (a.atoms.Ids.empty() || a.atoms.Ids != b.atoms.Ids || a.atoms.AtomicNumbers != b.atoms.AtomicNumbers)
+    return false;
+  const auto positions = [](const Cartesian& c) {
+    std::vector<Position<double>> all;
+    for (const auto& [id, p] : c.Positions) all.push_back(p);
+    return all;
   };
-  for (std::size_t i = 0; i < ids.size(); ++i)
+  const std::vector<Position<double>> p = positions(a.cartesian), q = positions(b.cartesian);
+  if (p.size() != q.size()) return false;
+  const auto distance = [](const Position<double>& u, const Position<double>& v) {
+    return std::hypot(u.x - v.x, u.y - v.y, u.z - v.z);
+  };
+  for (std::size_t i = 0; i < p.size(); ++i)
     for (std::size_t j = 0; j < i; ++j)
-      if (!(std::abs(distance(a.cartesian, ids[i], ids[j]) - distance(b.cartesian, ids[i], ids[j])) <= 1e-4))
-        return false;
+      if (!(std::abs(distance(p[i], p[j]) - distance(q[i], q[j])) <= 1e-4)) return false;
   return true;
 }
 

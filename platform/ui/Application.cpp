@@ -1,7 +1,7 @@
 #include "Application.h"
 
-#include <csignal>
 #include <clocale>
+#include <csignal>
 #include <exception>
 
 #include "Dialogs.h"

@@ -167,8 +167,8 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
 TEST(Conversions, InputsInBohrAndRadians) {
   constexpr double kBohr = 0.52917721092;
   MolGL h2;
-  ParseText(GAUSSIAN_INPUT, "#  CASSCF(2,10,NRoot=2)/6-31G(d,p) units=au\n\nH2\n\n0  1\nH  0.0  0.0  0.0\nH  0.0  0.0  1.4\n")
-      .ToMolGL(h2);
+  const std::string route = "#  CASSCF(2,10,NRoot=2)/6-31G(d,p) units=au";
+  ParseText(GAUSSIAN_INPUT, route + "\n\nH2\n\n0  1\nH  0.0  0.0  0.0\nH  0.0  0.0  1.4\n").ToMolGL(h2);
   EXPECT_DOUBLE_EQ(VectorLength(h2.Atoms.at(1).BasePosition - h2.Atoms.at(0).BasePosition), 1.4 * kBohr);
 
   MolFile file = ParseText(GAUSSIAN_INPUT, "#p Units=(AU,Rad)\n\nt\n\n0 1\nO\nH 1 R\nH 1 R 2 A\n\nR 1.8\nA 1.8239\n");

@@ -131,7 +131,8 @@ TEST(GaussianOutputGeometry, TheModesKeepTheFrameTheyWerePrintedIn) {
     EXPECT_EQ(std::pair(f.Charge, f.Multiplicity), std::pair(0, 1));
     EXPECT_EQ(f.ModeData.Displacements.size(), 3u);
   }
-  const std::string swapped = kWaterRows.substr(kWaterRows.find("      2")) + kWaterRows.substr(0, kWaterRows.find("      2"));
+  const std::size_t second = kWaterRows.find("      2");
+  const std::string swapped = kWaterRows.substr(second) + kWaterRows.substr(0, second);
   for (const std::string& other : {std::regex_replace(kWaterRows, std::regex("0.119262"), "0.119662"), swapped}) {
     const MolFile f = ParseText(GAUSSIAN_OUTPUT, job + Table(other));
     EXPECT_EQ(AtomSummary(f), AtomSummary(ParseText(GAUSSIAN_OUTPUT, Table(other))));
