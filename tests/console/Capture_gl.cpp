@@ -299,26 +299,31 @@ TEST_F(Capture, AFullAviEndsTheRecordingAndKeepsItsFrames) {
   EXPECT_EQ(U32(avi, 32 + 16), 4u) << "four frames of 320 x 240 fit in a mebibyte";
 }
 
-// Under a file-size limit (ulimit -f), a picture or a recording that would
-// pass it fails with the system's reason and the program goes on; no file,
-// not even a temporary one, is left. 320 x 240 pictures take 230 KB.
+// Under a file-size limit (ulimit -f), a 230 KB picture over a linked one,
+// written in place, fails before the old one changes; a recording fails at
+// its first frame, leaves no file, and the program goes on.
 TEST_F(Capture, SavesPastTheFileSizeLimitFailAndTheProgramGoesOn) {
   StartWith();
-  rlimit old{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  rlimit limit = old;
-  limit.rlim_cur = 100000;
+  const QString old = WriteFile("shot.bmp", "mine");
+  ASSERT_EQ(::link(old.toLocal8Bit().constData(), PathOf("copy.bmp").toLocal8Bit().constData()), 0);
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlim_t unlimited = std::exchange(limit.rlim_cur, 100000);
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-  dialogs.ChooseFile(PathOf("shot.bmp"), 1);
+  dialogs.ChooseFile(old, 1);
+  dialogs.AnswerMessage(true);
   FormGL->SaveWindowImage->trigger();
   dialogs.ChooseFile(PathOf("movie.avi"), 1);
   FormGL->SaveWindowAnimation->trigger();
   RunRecording();
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
+  limit.rlim_cur = unlimited;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
   ExpectIdle();
-  EXPECT_EQ(Messages(), std::vector<QString>({CouldNotSaveText(PathOf("shot.bmp"), std::strerror(EFBIG)),
+  EXPECT_EQ(ReadAll(old), "mine");
+  EXPECT_EQ(Files(), QStringList({"copy.bmp", "shot.bmp"}));
+  EXPECT_EQ(Messages(), std::vector<QString>({old + QStringLiteral("を上書きしますか？"),
+                                              CouldNotSaveText(old, std::strerror(EFBIG)),
                                               CouldNotSaveText(PathOf("movie.avi"), std::strerror(EFBIG))}));
-  EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
 }
 
 TEST_F(Capture, AFolderThatCannotBeWrittenEndsTheRecordingAtOnce) {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/xattr.h>
@@ -12,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -334,25 +332,3 @@ TEST_F(ReplaceFileTest, AFullDiskLeavesTheOldFileWhole) {
   ASSERT_TRUE(ReplaceFileWithBytes((disk / "linked.gjf").string(), "short")) << "no new space needed";
   EXPECT_EQ(Contents(disk / "second.gjf"), "short");
 }
-
-// Under a file-size limit (ulimit -f) a save past it fails before the first
-// old byte changes, also one written in place; one within it goes through.
-TEST_F(ReplaceFileTest, AFileSizeLimitLeavesTheOldFileWhole) {
-  const std::string old(20000, 'o');
-  for (const char* name : {"single.pov", "linked.pov"}) std::ofstream(folder / name) << old;
-  fs::create_hard_link(folder / "linked.pov", folder / "second.pov");
-  InForkedChild([&] {
-    std::signal(SIGXFSZ, SIG_IGN);  // as the program does from its start
-    const rlimit limit{5000, 5000};
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
-    for (const char* name : {"single.pov", "linked.pov"})
-      EXPECT_EQ(ReplaceFileWithBytes((folder / name).string(), std::string(20000, 'n')).Reason,
-                std::strerror(EFBIG))
-          << name;
-    EXPECT_TRUE(ReplaceFileWithBytes((folder / "single.pov").string(), std::string(5000, 'n')));
-  });
-  EXPECT_TRUE(Contents(folder / "linked.pov") == old) << "the old file is whole";
-  EXPECT_TRUE(Contents(folder / "single.pov") == std::string(5000, 'n'));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"linked.pov", "second.pov", "single.pov"}));
-}
-

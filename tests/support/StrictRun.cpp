@@ -48,26 +48,19 @@ void AsOrdinaryUser(const std::function<void()>& body) {
 }
 
 void AsUser(const TestUser& user, const std::function<void()>& body) {
-  InForkedChild([&] {
-    const bool dropped = ::setgroups(user.Groups.size(), user.Groups.data()) == 0 && ::setgid(user.Gid) == 0 &&
-                         ::setuid(user.Uid) == 0;
-    if (dropped) body();
-    else ADD_FAILURE() << "could not drop to uid " << user.Uid;
-  });
-}
-
-void InForkedChild(const std::function<void()>& body) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   ASSERT_GE(child, 0) << "fork failed";
   if (child == 0) {
-    body();
+    const bool dropped = ::setgroups(user.Groups.size(), user.Groups.data()) == 0 && ::setgid(user.Gid) == 0 &&
+                         ::setuid(user.Uid) == 0;
+    if (dropped) body();
+    else ADD_FAILURE() << "could not drop to uid " << user.Uid;
     std::fflush(nullptr);
     // No exit handlers: they belong to the parent's run.
     ::_exit(testing::Test::HasFailure() ? 1 : 0);
   }
   int status = 0;
   ASSERT_EQ(::waitpid(child, &status, 0), child);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-      << "the forked part failed" << (WIFSIGNALED(status) ? " on a signal" : "");
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the part run as uid " << user.Uid << " failed";
 }

@@ -32,6 +32,3 @@ struct TestUser {
 // Runs `body` in a forked child as `user`; its failures fail the calling
 // test. Only root can do this: a test that needs it runs as root (as CI does).
 void AsUser(const TestUser& user, const std::function<void()>& body);
-// Runs `body` in a forked child; its failures fail the calling test. What it
-// changes of the process (its user, a limit) ends with it.
-void InForkedChild(const std::function<void()>& body);
