@@ -106,12 +106,12 @@ large=262144
 
 # The fixed runs end within their time on two busy cores, so that each is
 # the same run everywhere.
-for entry in gaussian_input:gaussian_input:gaussian_in:100000:$small \
+for entry in gaussian_input:gaussian_input:gaussian_in:60000:$small \
             gaussian_output:gaussian_output:gaussian_out:6000:$large \
             gaussian_output_animation:gaussian_output:gaussian_out:6000:$large \
             mopac_input:mopac_input:mopac:150000:$small \
             tinker_xyz:tinker_xyz:tinker:60000:$small \
-            animation:animation:examples/water.qva:40000:$small; do
+            animation:animation:examples/water.qva:32000:$small; do
   IFS=: read -r target seeds samples runs max_len <<EOF
 $entry
 EOF
