@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TestModels.h"
@@ -94,9 +95,8 @@ TEST(ToGaussianInput, ANameOfSeveralLinesIsATitleOfOne) {
     file.ToGaussianInput();
     EXPECT_EQ(file.Lines.at(2), title);
   }
-  // As many line breaks as the name box takes, pasted in one run.
   MolFile file;
-  file.Name = "a" + std::string(32765, '\n') + "b";
+  file.Name = "a" + std::string(32765, '\n') + "b";  // all the name box takes
   file.ToGaussianInput();
   EXPECT_EQ(file.Lines.at(2), "a b");
 }
@@ -161,21 +161,24 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   }
 }
 
-// Lengths in bohr and angles in radians are drawn in angstroms and degrees;
-// Convert to Cartesian writes the file's units, a new input angstroms.
+// The first job's route gives the units: drawn in angstroms and degrees,
+// converted to Cartesian in the file's own.
 TEST(Conversions, InputsInBohrAndRadians) {
-  const double r = 1.8 * 0.52917721092;
-  MolFile file = ParseText(GAUSSIAN_INPUT, "#p Units=(AU,Rad)\n\nt\n\n0 1\nO\nH 1 R\nH 1 R 2 A\n\nR 1.8\nA 1.5707963267948966\n");
-  MolGL drawn;
-  file.ToMolGL(drawn);
-  EXPECT_NEAR(drawn.Atoms.at(2).BasePosition.y, -r, 1e-12);
-  MolFile cartesian = file;
-  cartesian.ToCartesian();
-  EXPECT_EQ(cartesian.Lines.at(6), "H  1.80000000000  0.00000000000  0.00000000000");
-  cartesian.ToMolGL(drawn);
-  EXPECT_NEAR(drawn.Atoms.at(1).BasePosition.x, r, 1e-12);
-  file.ToGaussianInput();
-  EXPECT_EQ(file.Lines.at(6), "H  0.95251897966  0.00000000000  0.00000000000");
+  const double bohr = 0.52917721092, quarter = 1.5707963267948966;
+  const std::tuple<std::string, double, bool> routes[] = {
+      {"#p hf units=au", bohr, false}, {"%chk=a\n#p\n Units=(Bohr,Rad)", bohr, true},
+      {"#p UNITS(RAD)/ ! units=au", 1.0, true}, {"#p geomunits=au units au\n\nunits=au", 1.0, false}};
+  for (const auto& [route, length, radians] : routes) {
+    MolFile file = ParseText(GAUSSIAN_INPUT, route + "\n\nt\n\n0 1\nO\nH 1 R\nH 1 R 2 A\n\nR 1.8\nA 1.5707963267948966\n"
+                                                     "\n--Link1--\n#p units=rad\n");
+    MolGL drawn;
+    file.ToMolGL(drawn);
+    EXPECT_NEAR(drawn.Atoms.at(2).BasePosition.y, -1.8 * length * (radians ? 1.0 : std::sin(quarter * Pi / 180)), 1e-12);
+    file.ToCartesian();
+    EXPECT_EQ(file.Lines.at(file.AtomIds.LineIndexes.at(1)), "H  1.80000000000  0.00000000000  0.00000000000");
+    file.ToMolGL(drawn);
+    EXPECT_NEAR(drawn.Atoms.at(1).BasePosition.x, 1.8 * length, 1e-12) << route;
+  }
 }
 
 TEST(ToGaussianInput, ReadsBackAsTheSameAtoms) {
@@ -229,15 +232,13 @@ TEST(ToCartesian, CartesianAtomsAndOtherFormatsAreLeftAlone) {
 
 // Gaussian needs the blank line after the converted section, however the
 // Z-matrix ended; what followed stays as it was, and so do an ONIOM layer,
-// link atom and comment after a converted line's values. Once no atom line
-// names a variable, the variables go (Gaussian would read the next section
-// there); a Cartesian line written with a name keeps them.
+// link atom and comment after a converted line's values. Variables no atom
+// line names go; a Cartesian line written with a name keeps them.
 TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
   const std::string head = "#p\n\nt\n\n0 1\nO1\n";
   const std::pair<std::string, std::string> cases[] = {
       {"H2 O1 0.96\n", "\n"}, {"H2 O1 0.96", "\n"}, {"H2 O1 0.96\n\n", "\n"},
-      {"H2 O1 R\nVariables:\nR 0.96", "\n"}, {"H2 O1 R\n\nR 0.96\n\n298.15  1.0\n12\n", "\n298.15  1.0\n12\n"},
-      {"H2 O1 R\nVariables:\nR=0.96\nConstants:\nS 1\n\nB 1 2 F\n", "\nB 1 2 F\n"},
+      {"H2 O1 R\nVariables:\nR 0.96", "\n"}, {"H2 O1 R\n\nR=0.96\nConstants:\nS 1\n\n298.15  1.0\n", "\n298.15  1.0\n"},
       {"H2 O1 R\nH3 0.0 0.0 Z\n\nR 0.96\nZ 1.0\n", "H3 0.0 0.0 Z\n\nR 0.96\nZ 1.0\n"},
       {"H2 O1 0.96\nH3,1,0.96,2,104.5,Low\nH4,1,0.96,2,104.5,3,180.,0,Low,H\nCl 0.5 0. 0. L\n",
        "H3  -0.24036480389  -0.92942173476  0.00000000000,Low\nH4  -0.24036480389  0.92942173476  0.00000000000,Low,H\nCl 0.5 0. 0. L\n\n"},

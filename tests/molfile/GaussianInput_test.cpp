@@ -259,19 +259,6 @@ TEST(GaussianInput, OnlyTheFirstJobIsRead) {
   EXPECT_EQ(f.ZMatrixData.Bonds.at(1).Value, 0.97);
 }
 
-// The first job's route says whether lengths are bohr and angles radians,
-// in any case, on any of its lines; the tables keep the file's numbers.
-TEST(GaussianInput, TheRoutesUnits) {
-  const std::tuple<std::string, double, double> cases[] = {
-      {"#p hf units=au", 0.52917721092, 1.0}, {"%chk=a\n#p\n Units=(Bohr,Rad)", 0.52917721092, 180 / Pi},
-      {"#p UNITS(RAD)/ ! units=au", 1.0, 180 / Pi}, {"#p geomunits=au units au\n\nunits=au", 1.0, 1.0}};
-  for (const auto& [route, length, angle] : cases) {
-    const MolFile f = Gaussian(route + "\n\nt\n\n0 1\nH 0 0 1.4\n\n--Link1--\n#p units=rad\n");
-    EXPECT_EQ(std::pair(f.Units.Length, f.Units.Angle), std::pair(length, angle)) << route;
-    EXPECT_EQ(f.CartesianData.Positions.at(0).z, 1.4);
-  }
-}
-
 TEST(GaussianInput, ChargeLineLandmark) {
   // A title of two numbers is taken for the charge line.
   EXPECT_TRUE(Gaussian("#p\n\n1 2\n\n0 1\nO 0 0 0\n").AtomIds.Ids.empty());
