@@ -299,8 +299,7 @@ TEST_F(Capture, AFullAviEndsTheRecordingAndKeepsItsFrames) {
   EXPECT_EQ(U32(avi, 32 + 16), 4u) << "four frames of 320 x 240 fit in a mebibyte";
 }
 
-// Under ulimit -f, a 230 KB picture written in place over a linked one fails
-// before the old one changes, a recording at its first frame; the program goes on.
+// Under ulimit -f, a picture in place over a linked one and a recording fail; the program goes on.
 TEST_F(Capture, SavesPastTheFileSizeLimitFailAndTheProgramGoesOn) {
   StartWith();
   const QString old = WriteFile("shot.bmp", "mine");
