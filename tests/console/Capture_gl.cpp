@@ -315,7 +315,6 @@ TEST_F(Capture, SavesPastTheFileSizeLimitFailAndTheProgramGoesOn) {
   FormGL->SaveWindowAnimation->trigger();
   RunRecording();
   ::setrlimit(RLIMIT_FSIZE, &before);
-  ExpectIdle();
   EXPECT_EQ(ReadAll(old), "mine");
   EXPECT_EQ(Files(), QStringList({"copy.bmp", "shot.bmp"}));
   EXPECT_EQ(Messages().back(), CouldNotSaveText(PathOf("movie.avi"), std::strerror(EFBIG)));

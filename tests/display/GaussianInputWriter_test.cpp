@@ -158,8 +158,7 @@ TEST(ToGaussianInput, MopacZMatrixKeepsItsReferences) {
   }
 }
 
-// The first job's route gives the units: drawn in angstroms and degrees,
-// converted to Cartesian in the file's own.
+// The route's units: drawn in angstroms and degrees, converted in the file's own.
 TEST(Conversions, InputsInBohrAndRadians) {
   const double bohr = 0.52917721092, quarter = 1.5707963267948966;
   const std::tuple<std::string, double, bool> routes[] = {
@@ -229,8 +228,7 @@ TEST(ToCartesian, CartesianAtomsAndOtherFormatsAreLeftAlone) {
 
 // Gaussian needs the blank line after the converted section, however the
 // Z-matrix ended; what followed stays as it was, and so do an ONIOM layer,
-// link atom and comment after a converted line's values. Variables no atom
-// line names go; a Cartesian line written with a name keeps them.
+// link atom and comment after a converted line's values. Unnamed variables go.
 TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
   const std::string head = "#p\n\nt\n\n0 1\nO1\n";
   const std::pair<std::string, std::string> cases[] = {

@@ -111,8 +111,7 @@ TEST(GaussianOutputGeometry, TheLastTableOrTheStandardFrames) {
   }
 }
 
-// A later job printing the modes' molecule turned (distances within 1e-4 A)
-// leaves the table they were printed in, with its charge; not another geometry.
+// The modes keep their table (and charge) against a later one turned, not against another geometry.
 TEST(GaussianOutputGeometry, TheModesKeepTheFrameTheyWerePrintedIn) {
   const std::string turned =  // a quarter about x, O 0.00005 A off
       "  1  8  0  0.0  -0.119312  0.0\n  2  1  0  0.0  0.477047  0.763239\n  3  1  0  0.0  0.477047  -0.763239\n";

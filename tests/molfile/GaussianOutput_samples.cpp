@@ -91,8 +91,7 @@ void ExpectFloats(const std::vector<float>& values, const Json& expected) {
     EXPECT_EQ(values[i], static_cast<float>(expected[i].Number)) << "entry " << i;
 }
 
-// The CH3 file's standard orientation is a later job's, turned: its
-// molecule is the table its modes were printed in.
+// The CH3 file's standard orientation is a later job's, turned away from its modes.
 const char* const kTurnedLater = "g16_CH3_nosymm_optfreq_link1.log";
 
 void CompareWithOracle(const MolFile& file, const Json& oracle, bool turned) {
