@@ -2,10 +2,19 @@
 // and the arrows of a normal mode.
 #include "MolGL.h"
 #include "PovRayParts.h"
+#include "platform/Numbers.h"
 
 namespace {
 
 const char* const LitFinish = "\t\tfinish {F}";
+
+// Whether POV-Ray reads the two points as one once they are written: it
+// refuses a cylinder or a cone whose two ends are the same point, and with
+// it the whole scene. "-0.000000" is 0.000000 to it.
+bool WrittenAlike(const Position<double>& p, const Position<double>& q) {
+  const auto written = [](double value) { return ReadDouble(FormatFixed(value, 6)); };
+  return written(p.x) == written(q.x) && written(p.y) == written(q.y) && written(p.z) == written(q.z);
+}
 
 // The model's rotation and translation.
 void AppendPlacement(const MolGL& model, std::vector<std::string>& lines) {
@@ -101,7 +110,9 @@ void MolGL::WritePovRayAtom(std::size_t place, std::vector<std::string>& lines) 
 
 // Each displaced atom of the mode gets a red arrow from its equilibrium
 // position: a shaft of radius `radius` and a cone twice as wide, together
-// `lengthScale` times the displacement long plus 2 x radius.
+// `lengthScale` times the displacement long plus 2 x radius. A shaft that
+// would be written as one point is left out (the cone still shows the
+// direction), and so is an arrow whose cone would have no length.
 void MolGL::WritePovRayNormalMode(int modeNumber, float lengthScale, float radius,
                                   std::vector<std::string>& lines) const {
   lines.emplace_back("union { ");
@@ -120,25 +131,29 @@ void MolGL::WritePovRayNormalMode(int modeNumber, float lengthScale, float radiu
       const ::Position<double>& base = Atoms[place].BasePosition;
       const ::Position<double> scaled = s * d;
       const auto along = [&](double t) { return base + scaled * (t / l); };
+      const ::Position<double> shaftEnd = along(l - r), coneBase = along(l - 2.0 * r), tip = along(l + 2.0 * r);
+      if (WrittenAlike(coneBase, tip)) continue;
 
       ExportObject object;
-      object.Add("object {");
-      ExportLine shaft;
-      shaft << "\tcylinder  {< ";
-      PutPovRayPoint(shaft, base);
-      shaft << " >, < ";
-      PutPovRayPoint(shaft, along(l - r));
-      shaft << " >, ";
-      shaft.Fixed(r) << " } ";
-      object.Add(shaft);
-      AddPovRayTexture(object, red, LitFinish);
+      if (!WrittenAlike(base, shaftEnd)) {
+        object.Add("object {");
+        ExportLine shaft;
+        shaft << "\tcylinder  {< ";
+        PutPovRayPoint(shaft, base);
+        shaft << " >, < ";
+        PutPovRayPoint(shaft, shaftEnd);
+        shaft << " >, ";
+        shaft.Fixed(r) << " } ";
+        object.Add(shaft);
+        AddPovRayTexture(object, red, LitFinish);
+      }
       object.Add("object {");
       ExportLine cone;
       cone << "\tcone  {< ";
-      PutPovRayPoint(cone, along(l - 2.0 * r));
+      PutPovRayPoint(cone, coneBase);
       cone << " >, ";
       cone.Fixed(2.0 * r) << ", < ";
-      PutPovRayPoint(cone, along(l + 2.0 * r));
+      PutPovRayPoint(cone, tip);
       cone << " >, 0.0 } ";
       object.Add(cone);
       AddPovRayTexture(object, red, LitFinish);

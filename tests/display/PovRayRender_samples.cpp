@@ -13,6 +13,8 @@ TEST(PovRayRender, WrittenSceneRenders) {
   if (std::system("command -v povray >/dev/null 2>&1") != 0) GTEST_SKIP() << "povray is not installed";
   std::vector<MolGL> models = {BentWater(), BentWater()};
   models[1].ModelType = WIRE_COLORED;
+  // An arrow as long as its shaft's radius: the cone alone.
+  models[0].Modes[0].Displacements[1] = {0.0, 0.06, 0.0, 1.0};
   models[1].Position = {3.0, 0.0, 0.0, 1.0};
   SceneExportChoice choice;
   choice.Selected = &models[0];
