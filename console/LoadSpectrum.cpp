@@ -42,8 +42,11 @@ void TFormMolecules::PoupItemLoadSpectrumClick() {
   const SpectrumFormat format = OpenDialogLoadSpectrum.FilterIndex == 2 ? SpectrumFormat::Jcamp
                                                                          : SpectrumFormat::TwoColumns;
   SpectrumReading reading;
-  if (!LoadSpectrumFile(ToFileName(OpenDialogLoadSpectrum.FileName), format, reading))
+  std::string reason;
+  if (!LoadSpectrumFile(ToFileName(OpenDialogLoadSpectrum.FileName), format, reading, &reason)) {
+    ShowMessage(this, CouldNotReadText(OpenDialogLoadSpectrum.FileName, reason));
     return;
+  }
   if (reading.Gap != SpectrumGap::None) {
     ShowMessage(this, UnreadSpectrumText(OpenDialogLoadSpectrum.FileName, reading));
     return;

@@ -1,7 +1,5 @@
 #include "OpenRoads.h"
 
-#include <unistd.h>
-
 #include "FileNames.h"
 #include "molfile/MolFile.h"
 #include "platform/Files.h"
@@ -35,5 +33,5 @@ const char* FileTypeName(int fileType) {
 }
 
 bool PassesReadTest(const std::string& path) {
-  return IsRegularFile(path) && access(path.c_str(), R_OK) == 0;
+  return IsReadableFile(path);
 }

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/Files.h"
 #include "platform/Numbers.h"
 
 namespace fs = std::filesystem;
@@ -195,7 +196,7 @@ TargetState InspectTarget(const std::string& target, std::string* reason) {
   struct stat info {};
   if (target.empty() || ::stat(target.c_str(), &info) != 0) return TargetState::Absent;
   if (!S_ISREG(info.st_mode)) {
-    if (reason) *reason = S_ISDIR(info.st_mode) ? std::strerror(EISDIR) : "Not a regular file";
+    if (reason) *reason = NotRegularFileReason(info.st_mode);
     return TargetState::NotRegular;
   }
   if (::access(target.c_str(), W_OK) != 0) {

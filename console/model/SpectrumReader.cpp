@@ -1,11 +1,12 @@
 #include "SpectrumReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <utility>
 
 #include "molfile/MolFile.h"
@@ -303,14 +304,20 @@ SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format) {
   return reading;
 }
 
-bool LoadSpectrumFile(const std::string& path, SpectrumFormat format, SpectrumReading& reading) {
+bool LoadSpectrumFile(const std::string& path, SpectrumFormat format, SpectrumReading& reading,
+                      std::string* reason) {
   reading = {};
-  if (!IsRegularFile(path)) return false;
+  if (!IsReadableFile(path, reason)) return false;
+  errno = 0;
   std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) return false;
-  reading = ReadSpectrum(text.str(), format);
+  std::string text;
+  char block[1 << 16];
+  while (file.read(block, sizeof block) || file.gcount() > 0) text.append(block, file.gcount());
+  // A failed open or read (EIO) leaves the stream bad or never opened.
+  if (!file.is_open() || file.bad()) {
+    if (reason) *reason = errno != 0 ? std::strerror(errno) : std::string();
+    return false;
+  }
+  reading = ReadSpectrum(text, format);
   return true;
 }

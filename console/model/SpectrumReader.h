@@ -51,5 +51,7 @@ struct SpectrumReading {
 // wavelength of 0 or below, gives no points either.
 SpectrumReading ReadSpectrum(std::string_view text, SpectrumFormat format);
 
-// False, with `reading` left empty, when the file cannot be read.
-bool LoadSpectrumFile(const std::string& path, SpectrumFormat format, SpectrumReading& reading);
+// False, with `reading` left empty, when the file cannot be read; then
+// `reason`, when given, gets the system's words for why, where it has any.
+bool LoadSpectrumFile(const std::string& path, SpectrumFormat format, SpectrumReading& reading,
+                      std::string* reason = nullptr);

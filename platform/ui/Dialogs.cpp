@@ -128,7 +128,9 @@ QString NotReplaceableInPlaceText(const QString& name, int cause) {
   return NotWritableText(name) + QLatin1Char('\n') + why + QStringLiteral("録画はファイルをその場で書き換えません。");
 }
 
-QString CouldNotReadText(const QString& name) { return name + QStringLiteral("を読み込めませんでした。"); }
+QString CouldNotReadText(const QString& name, const std::string& reason) {
+  return WithSystemReason(name + QStringLiteral("を読み込めませんでした。"), reason);
+}
 
 QString CannotDeleteText(const QString& name, const std::string& reason) {
   return WithSystemReason(name + QStringLiteral("を消去できません。"), reason);

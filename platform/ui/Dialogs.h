@@ -65,7 +65,7 @@ QString WithSystemReason(const QString& text, const std::string& reason);
 QString CouldNotSaveText(const QString& name, const std::string& reason = {});
 QString NotWritableText(const QString& name, const std::string& reason = {});
 QString CannotDeleteText(const QString& name, const std::string& reason = {});
-QString CouldNotReadText(const QString& name);
+QString CouldNotReadText(const QString& name, const std::string& reason = {});
 // A recording's file refused because only writing it in place could replace
 // it; `cause` is why (EMLINK, EACCES or EPERM, as the file replacement gives).
 QString NotReplaceableInPlaceText(const QString& name, int cause);
