@@ -65,11 +65,6 @@ bool IsNameText(const std::string& t) { return IsLetter(t[0]) || (t.size() >= 2 
 // A Z-matrix value: a number or a name.
 bool IsValueText(const std::string& t) { return IsNumberText(t) || IsNameText(t); }
 
-// A periodic system's translation vector ("Tv x y z") is no atom.
-bool IsTranslationVector(const std::string& t) {
-  return t.size() == 2 && (t[0] == 'T' || t[0] == 't') && (t[1] == 'V' || t[1] == 'v');
-}
-
 bool IsChargeToken(const std::string& t) { return IsDigit(t[0]) || Byte(t, 0) <= 0x2D; }
 
 // Charge and multiplicity: one pair, or one pair for each ONIOM layer or

@@ -124,12 +124,22 @@ void MolFile::ToCartesian() {
 // Gaussian reads a molecule section up to a blank line. A Z-matrix may have
 // gone on with "Variables:" or ended the file; the Cartesian section still
 // needs its blank line, and a saved text that ends with it needs a line end
-// after it too.
+// after it too. A periodic molecule's translation vectors after its atoms
+// belong to it (Gaussian passes over comment lines between them).
 void MolFile::EndMoleculeSection() {
   std::size_t last = 0;
   for (const auto& [id, index] : AtomIds.LineIndexes) last = std::max<std::size_t>(last, index);
-  const std::size_t next = last + 1;
   std::vector<std::string> tokens;
+  for (std::size_t i = last + 1; i < Lines.size(); ++i) {
+    const std::size_t comment = Lines[i].find('!');
+    tokens.clear();
+    Tokenize(Lines[i].substr(0, comment), tokens);
+    if (tokens.empty() && comment != std::string::npos) continue;
+    if (tokens.empty() || !IsTranslationVector(tokens[0])) break;
+    last = i;
+  }
+  const std::size_t next = last + 1;
+  tokens.clear();
   if (next < Lines.size()) Tokenize(Lines[next], tokens);
   if (next >= Lines.size() || !tokens.empty()) Lines.insert(Lines.begin() + next, "");
   if (next + 1 == Lines.size()) Lines.emplace_back();

@@ -33,6 +33,11 @@ std::string Capitals(std::string_view text);
 
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+// A periodic system's translation vector ("Tv x y z", "TV 1 10.0 2 90.0 3
+// 90.0"): a line of a Gaussian molecule that is no atom.
+inline bool IsTranslationVector(std::string_view t) {
+  return t.size() == 2 && (t[0] == 'T' || t[0] == 't') && (t[1] == 'V' || t[1] == 'v');
+}
 // One digit or more and nothing else.
 bool IsDigits(std::string_view t);
 // [sign]digits: a reference atom, a flag, a freeze code.

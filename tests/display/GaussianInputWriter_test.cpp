@@ -237,7 +237,10 @@ TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
       {"H2 O1 R\nH3 0.0 0.0 Z\n\nR 0.96\nZ 1.0\n", "H3 0.0 0.0 Z\n\nR 0.96\nZ 1.0\n"},
       {"H2 O1 0.96\nH3,1,0.96,2,104.5,Low\nH4,1,0.96,2,104.5,3,180.,0,Low,H\nCl 0.5 0. 0. L\n",
        "H3  -0.24036480389  -0.92942173476  0.00000000000,Low\nH4  -0.24036480389  0.92942173476  0.00000000000,Low,H\nCl 0.5 0. 0. L\n\n"},
-      {"H2 O1 0.96\nH3 1 0.96 2 104.5 ! bent", "H3  -0.24036480389  -0.92942173476  0.00000000000 ! bent\n\n"}};
+      {"H2 O1 0.96\nH3 1 0.96 2 104.5 ! bent", "H3  -0.24036480389  -0.92942173476  0.00000000000 ! bent\n\n"},
+      // A periodic molecule's translation vectors end it, and then ModRedundant lines follow.
+      {"H2 O1 0.96\n! cell\nTV 1 10.0 2 90.0\ntv 10.0 0.0 0.0\n\nB 1 2 F\n", "! cell\nTV 1 10.0 2 90.0\ntv 10.0 0.0 0.0\n\nB 1 2 F\n"},
+      {"H2 O1 0.96\nTv 3.08 0.0 0.0", "Tv 3.08 0.0 0.0\n\n"}};
   for (const auto& [input, after] : cases) {
     MolFile file = ParseText(GAUSSIAN_INPUT, head + input);
     file.ToCartesian();
