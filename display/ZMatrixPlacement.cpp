@@ -61,6 +61,55 @@ Position<double> PlaceByDihedral(const Position<double>& a, const Position<doubl
   return {a.x + x4, a.y + y4, a.z + z3, 1.0};
 }
 
+double Dot(const Position<double>& a, const Position<double>& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+Position<double> Cross(const Position<double>& a, const Position<double>& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x, 1.0};
+}
+
+// A unit vector at right angles to the unit vector u: from the axis u leans
+// on least, which is never parallel to it.
+Position<double> Perpendicular(const Position<double>& u) {
+  const double x = std::abs(u.x), y = std::abs(u.y), z = std::abs(u.z);
+  const Position<double> axis = x <= y && x <= z ? Position<double>{1.0, 0.0, 0.0, 1.0}
+                                : y <= z         ? Position<double>{0.0, 1.0, 0.0, 1.0}
+                                                 : Position<double>{0.0, 0.0, 1.0, 1.0};
+  const Position<double> p = axis - Dot(axis, u) * u;
+  return (1.0 / VectorLength(p)) * p;
+}
+
+// Fourth atom onward with a second bond angle for a dihedral: distance r
+// from A, angle theta1 at A from B and theta2 at A from C, on the side of
+// the plane (A, B, C) that (B - A) x (C - A) points to for side 1, on the
+// other for -1. Where no point makes both angles, or A, B and C lie in one
+// line, the atom keeps theta1 and comes as near theta2 as the plane allows.
+Position<double> PlaceByTwoAngles(const Position<double>& a, const Position<double>& b,
+                                  const Position<double>& c, double r, double theta1, double theta2, int side) {
+  // The direction from A is cos1 u + across e + out n, with u toward B, e
+  // toward C at right angles to u, and n = u x e.
+  Position<double> u = b - a;
+  const double toB = VectorLength(u);
+  u = toB > 0.0 ? (1.0 / toB) * u : Position<double>{0.0, 0.0, 1.0, 1.0};
+  const Position<double> v = c - a;
+  const Position<double> right = v - Dot(v, u) * u;
+  const double toC = VectorLength(v), sinGamma = toC > 0.0 ? VectorLength(right) / toC : 0.0;
+  const double cos1 = std::cos(theta1), sin1 = std::abs(std::sin(theta1));
+  double across = sin1, out = 0.0;
+  Position<double> e;
+  if (sinGamma > 1e-12) {
+    e = (1.0 / VectorLength(right)) * right;
+    across = (std::cos(theta2) - cos1 * Dot(v, u) / toC) / sinGamma;
+    const double outSquared = 1.0 - cos1 * cos1 - across * across;
+    if (outSquared >= 0.0)
+      out = side * std::sqrt(outSquared);
+    else
+      across = std::copysign(sin1, across);
+  } else {
+    e = Perpendicular(u);
+  }
+  return a + r * (cos1 * u + across * e + out * Cross(u, e));
+}
+
 }  // namespace
 
 ZMatrixFrame ZMatrixFrameOf(const MolFile& file) {
@@ -107,5 +156,9 @@ Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t
   const double theta = angle->second.Value * degrees;
   if (dihedral == z.Dihedrals.end()) return PlaceByAngle(a, b, r, Radians(theta), frame);
 
-  return PlaceByDihedral(a, b, place(dihedral->second), r, theta, dihedral->second.Value * degrees);
+  const double third = dihedral->second.Value * degrees;
+  const auto side = z.SecondAngleSides.find(id);
+  if (side != z.SecondAngleSides.end())
+    return PlaceByTwoAngles(a, b, place(dihedral->second), r, Radians(theta), Radians(third), side->second);
+  return PlaceByDihedral(a, b, place(dihedral->second), r, theta, third);
 }

@@ -315,8 +315,9 @@ void GaussianInputReader::KeepTail(std::int32_t id, const std::string& line, std
 
 // An atom takes the references and values its place needs: none for the
 // first, a bond for the second, an angle too for the third, and a dihedral
-// from the fourth on. What follows stays in the line: the flag that makes a
-// third value a second bond angle, a layer, a fragment.
+// from the fourth on. What follows stays in the line: the format code, of
+// which 1 and -1 make the third value a second bond angle, a layer, a
+// fragment.
 void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::string& line,
                                           const std::vector<std::string>& tokens) {
   if (tokens.empty()) return;
@@ -330,7 +331,11 @@ void GaussianInputReader::ReadZMatrixLine(std::uint32_t i, const std::string& li
     ZMatrixData.Bonds[id] = Entry(id, tokens[1], tokens[2]);
   }
   if (pairs >= 2) ZMatrixData.Angles[id] = Entry(id, tokens[3], tokens[4]);
-  if (pairs >= 3) ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
+  if (pairs >= 3) {
+    ZMatrixData.Dihedrals[id] = Entry(id, tokens[5], tokens[6]);
+    if (tokens.size() >= 8 && (tokens[7] == "1" || tokens[7] == "-1"))
+      ZMatrixData.SecondAngleSides[id] = tokens[7] == "1" ? 1 : -1;
+  }
 }
 
 // A reference is an atom's label (the last atom so labelled, this one

@@ -34,6 +34,7 @@ void ZMatrix::Clear() {
   Bonds.clear();
   Angles.clear();
   Dihedrals.clear();
+  SecondAngleSides.clear();
   Variables.clear();
   VariableLineIndexes.clear();
   SectionLineIndexes.clear();

@@ -64,6 +64,10 @@ struct ZMatrix {
   std::map<std::int32_t, Pair> Bonds;
   std::map<std::int32_t, Pair> Angles;     // degrees
   std::map<std::int32_t, Pair> Dihedrals;  // degrees
+  // Atoms whose third value is a second bond angle, not a dihedral (a
+  // Gaussian format code of 1 or -1 after it): the code, which says on which
+  // side of the references' plane the atom lies.
+  std::map<std::int32_t, std::int32_t> SecondAngleSides;
   std::map<std::int32_t, Pair> Variables;  // key: ordinal of the variable line
   std::map<std::int32_t, std::uint32_t> VariableLineIndexes;  // key as Variables; into MolFile::Lines
   // A Gaussian input's section of variables and constants after the

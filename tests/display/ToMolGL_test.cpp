@@ -160,6 +160,52 @@ TEST(ZMatrixPlacement, ReferencesFindTheFirstAtomPlacedWithTheirId) {
   EXPECT_EQ(model.Bonds[1].Atom2, 3u);
 }
 
+// A format code of 1 or -1 after a Gaussian Z-matrix line's third value
+// makes that value a second bond angle at the bond atom, from the third
+// reference, on the side of the references' plane that the code gives. Two
+// angles that cannot meet, or references in one line, keep the first angle
+// and come as near the second as they can.
+TEST(ZMatrixPlacement, AFormatCodeMakesTheThirdValueASecondBondAngle) {
+  struct Case {
+    std::string route, atoms;
+    double bond, angle1, angle2;  // as measured, degrees
+    int side;
+  };
+  const double radians = 1.9106 * 180.0 / Pi;
+  const Case cases[] = {
+      {"#p", "C\nO 1 1.43\nH 1 CH 2 T\nH 1 CH 2 T 3 T 1\nVariables:\nCH 1.09\nT 109.47\n", 1.09, 109.47, 109.47, 1},
+      {"#p units=rad", "C1\nO2 C1 1.43\nH3 C1 1.09 O2 1.9106\nH4,C1,1.09,O2,1.9106,H3,1.9106,-1\n", 1.09, radians,
+       radians, -1},
+      {"#p", "C\nO 1 1.43\nH 1 1.09 2 109.47\nH 1 1.0 2 30.0 3 30.0 1\n", 1.0, 30.0, 79.47, 0},
+      {"#p", "C\nO 1 1.43\nX 2 1.0 1 180.0\nH 1 1.09 2 109.47 3 70.53 -1\n", 1.09, 109.47, 109.47, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.atoms);
+    MolFile file = ParseText(GAUSSIAN_INPUT, c.route + "\n\nt\n\n0 1\n" + c.atoms + "\n");
+    MolGL model;
+    file.ToMolGL(model);
+    ASSERT_EQ(model.Atoms.size(), 4u);
+    const auto at = [&](int i) { return model.Atoms[i].BasePosition; };
+    EXPECT_NEAR(Distance(at(3), at(0)), c.bond, 1e-12);
+    EXPECT_NEAR(AngleDegrees(at(3), at(0), at(1)), c.angle1, 1e-9);
+    EXPECT_NEAR(AngleDegrees(at(3), at(0), at(2)), c.angle2, 1e-9);
+    const double side = Dot(Cross(at(1) - at(0), at(2) - at(0)), at(3) - at(0));
+    EXPECT_NEAR(side, c.side == 0 ? 0.0 : std::copysign(std::abs(side), c.side), 1e-9);
+    if (c.side != 0) {
+      EXPECT_GT(std::abs(side), 0.1);
+    }
+
+    // Converted, the atom stands where it was drawn, and the code is gone.
+    file.ToCartesian();
+    std::vector<std::string> tokens;
+    Tokenize(file.Lines.at(file.AtomIds.LineIndexes.at(3)), tokens);
+    EXPECT_EQ(tokens.size(), 4u);
+    MolGL converted;
+    file.ToMolGL(converted);
+    EXPECT_NEAR(Distance(converted.Atoms.at(3).BasePosition, at(3)), 0.0, 1e-10);
+  }
+}
+
 // The benchmark's molecules, from the text a user opens, bond exactly as
 // comparing every pair does: none comes near the limit of bonds an atom takes.
 TEST(ToMolGL, BenchmarkMoleculesBondByDistanceAsEveryPairCompared) {
