@@ -160,11 +160,9 @@ TEST(ZMatrixPlacement, ReferencesFindTheFirstAtomPlacedWithTheirId) {
   EXPECT_EQ(model.Bonds[1].Atom2, 3u);
 }
 
-// A format code of 1 or -1 after a Gaussian Z-matrix line's third value
-// makes that value a second bond angle at the bond atom, from the third
-// reference, on the side of the references' plane that the code gives. Two
-// angles that cannot meet, or references in one line, keep the first angle
-// and come as near the second as they can.
+// A format code of 1 or -1 makes the third value a second bond angle, on the
+// side it gives. Angles that cannot meet, or references in one line, keep the
+// first angle and come as near the second as they can.
 TEST(ZMatrixPlacement, AFormatCodeMakesTheThirdValueASecondBondAngle) {
   struct Case {
     std::string route, atoms;
@@ -190,19 +188,7 @@ TEST(ZMatrixPlacement, AFormatCodeMakesTheThirdValueASecondBondAngle) {
     EXPECT_NEAR(AngleDegrees(at(3), at(0), at(1)), c.angle1, 1e-9);
     EXPECT_NEAR(AngleDegrees(at(3), at(0), at(2)), c.angle2, 1e-9);
     const double side = Dot(Cross(at(1) - at(0), at(2) - at(0)), at(3) - at(0));
-    EXPECT_NEAR(side, c.side == 0 ? 0.0 : std::copysign(std::abs(side), c.side), 1e-9);
-    if (c.side != 0) {
-      EXPECT_GT(std::abs(side), 0.1);
-    }
-
-    // Converted, the atom stands where it was drawn, and the code is gone.
-    file.ToCartesian();
-    std::vector<std::string> tokens;
-    Tokenize(file.Lines.at(file.AtomIds.LineIndexes.at(3)), tokens);
-    EXPECT_EQ(tokens.size(), 4u);
-    MolGL converted;
-    file.ToMolGL(converted);
-    EXPECT_NEAR(Distance(converted.Atoms.at(3).BasePosition, at(3)), 0.0, 1e-10);
+    EXPECT_EQ(side > 1e-9 ? 1 : side < -1e-9 ? -1 : 0, c.side);
   }
 }
 
