@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 bool IsRegularFile(const std::string& path) {
   struct stat info {};
