@@ -19,6 +19,12 @@ double VectorLength(const Position<double>& v) {
   return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
 }
 
+double Dot(const Position<double>& a, const Position<double>& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+Position<double> Cross(const Position<double>& a, const Position<double>& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x, 1.0};
+}
+
 void CartesianToSpherical(const Position<double>& v, double& r, double& theta, double& phi) {
   r = VectorLength(v);
   // Two atoms at one place give a zero vector: no direction, but no NaN either.

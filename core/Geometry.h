@@ -28,6 +28,8 @@ Position<double> operator-(const Position<double>& a, const Position<double>& b)
 Position<double> operator*(double s, const Position<double>& p);
 Position<double> operator*(const Position<double>& p, double s);
 double VectorLength(const Position<double>& v);
+double Dot(const Position<double>& a, const Position<double>& b);
+Position<double> Cross(const Position<double>& a, const Position<double>& b);
 
 // Length, polar angle (from +z, 0..pi) and azimuth of v, in radians. The
 // azimuth runs from -pi/2 to 3pi/2; a vector along z gets pi, a zero vector

@@ -61,12 +61,6 @@ Position<double> PlaceByDihedral(const Position<double>& a, const Position<doubl
   return {a.x + x4, a.y + y4, a.z + z3, 1.0};
 }
 
-double Dot(const Position<double>& a, const Position<double>& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-Position<double> Cross(const Position<double>& a, const Position<double>& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x, 1.0};
-}
-
 // A unit vector at right angles to the unit vector u: from the axis u leans
 // on least, which is never parallel to it.
 Position<double> Perpendicular(const Position<double>& u) {

@@ -17,12 +17,6 @@ using P = Position<double>;
 
 double Distance(const P& a, const P& b) { return VectorLength(a - b); }
 
-double Dot(const P& a, const P& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-P Cross(const P& a, const P& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x, 1.0};
-}
-
 double AngleDegrees(const P& p, const P& vertex, const P& q) {
   const P u = p - vertex, v = q - vertex;
   return std::acos(Dot(u, v) / (VectorLength(u) * VectorLength(v))) * 180.0 / Pi;
