@@ -232,5 +232,5 @@ void TFormMolecules::EnableEditorConversions() {
   if (!SelectedMolFile) return;
   const bool input = SelectedMolFile->FileType == GAUSSIAN_INPUT;
   FormMoleculeEdit->FileConvertToGJF->setEnabled(!input);
-  FormMoleculeEdit->CoordinateConvertToXYZ->setEnabled(input && SelectedMolFile->HasZMatrixAtoms());
+  FormMoleculeEdit->CoordinateConvertToXYZ->setEnabled(input && SelectedMolFile->HasAtomsToConvert());
 }

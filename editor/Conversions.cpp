@@ -30,7 +30,7 @@ void TFormMoleculeEdit::CopyBackToSelected() {
 
 void TFormMoleculeEdit::EnableCartesianConversion() {
   const MolFile* selected = FormMolecules->SelectedMolFile;
-  CoordinateConvertToXYZ->setEnabled(selected && selected->FileType == GAUSSIAN_INPUT && selected->HasZMatrixAtoms());
+  CoordinateConvertToXYZ->setEnabled(selected && selected->FileType == GAUSSIAN_INPUT && selected->HasAtomsToConvert());
 }
 
 void TFormMoleculeEdit::SetCaption(int index, const std::string& name) {
@@ -48,7 +48,7 @@ void TFormMoleculeEdit::FileConvertToGJFExecute() {
   FormMolecules->RefreshMoleculeList();
   FormMolecules->ShowSelectedMolecule();
   SetCaption(FormMolecules->SelectedIndex, EditedMolFile.Name);
-  if (FormMolecules->SelectedMolFile->HasZMatrixAtoms() &&
+  if (FormMolecules->SelectedMolFile->HasAtomsToConvert() &&
       FormMolecules->SelectedMolFile->FileType == GAUSSIAN_INPUT) {
     CoordinateConvertToXYZ->setEnabled(true);
   }

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 
+#include "CellText.h"
 #include "UnitMoleculeEdit.h"
 #include "platform/Numbers.h"
 #include "platform/TextCodec.h"
@@ -16,6 +17,12 @@ namespace {
 QString Picture(const char* picture, double value) { return QString::fromStdString(FormatFloat(picture, value)); }
 
 QString Text(const std::string& bytes) { return QString::fromStdString(Cp932ToUtf8(bytes)); }
+
+void ShowCoordinates(StringGrid* grid, int row, const Position<double>& p) {
+  grid->SetCell(3, row, Picture("0.000000", p.x));
+  grid->SetCell(4, row, Picture("0.000000", p.y));
+  grid->SetCell(5, row, Picture("0.000000", p.z));
+}
 
 // `rows` rows of data below the headings (one empty row when there are
 // none), every data cell emptied, so that nothing of an earlier molecule
@@ -64,9 +71,7 @@ void TFormMoleculeEdit::UpdateGrids() {
     grid->SetCell(0, row, Picture("0", id + 1.0));
     grid->SetCell(1, row, Picture("0", file.AtomIds.AtomicNumbers[id]));
     grid->SetCell(2, row, Text(file.AtomIds.Labels[id]));
-    grid->SetCell(3, row, Picture("0.000000", p.x));
-    grid->SetCell(4, row, Picture("0.000000", p.y));
-    grid->SetCell(5, row, Picture("0.000000", p.z));
+    ShowCoordinates(grid, row, p);
     ++row;
   }
 
@@ -125,6 +130,16 @@ void TFormMoleculeEdit::UpdateGrids() {
     grid->SetCell(7, r, Picture4(modes.Depolarizations, k));
   }
   FitAllColumns();
+}
+
+void TFormMoleculeEdit::ShowNamedCoordinates() {
+  const Cartesian& cartesian = EditedMolFile.CartesianData;
+  if (cartesian.Names.empty()) return;
+  StringGrid* grid = StringGridCartesianData;
+  for (int row = 1; row < grid->rowCount(); ++row) {
+    const int id = AtomIdOfCell(grid->Cell(0, row));
+    if (cartesian.Names.contains(id)) ShowCoordinates(grid, row, cartesian.Positions.at(id));
+  }
 }
 
 void TFormMoleculeEdit::StringGridNormalModesSelectCell(int, int row) {

@@ -71,6 +71,8 @@ class TFormMoleculeEdit : public QMainWindow {
   // --- Grids (refill, column widths, the normal-mode choice) ----------------
   // Refills the grids from EditedMolFile.
   void UpdateGrids();
+  // Shows again the coordinates of the Cartesian atoms that name variables.
+  void ShowNamedCoordinates();
   void FormResize();
   void SplitterZMatrixMoved();
   void SplitterNormalModeDisplacementsMoved();

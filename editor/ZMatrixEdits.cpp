@@ -117,8 +117,9 @@ void TFormMoleculeEdit::StringGridZMatrixVariablesSetEditText(int column, int ro
     if (RefusedBeyondRange(grid, column, row, text)) return;
     KeepBeforeEdit();
     variable->second.Value = ReadDouble(text);
-    // The entries take the value as the reader would give it them.
-    z.ResolveVariables();
+    // The entries and coordinates take the value as the reader would give it them.
+    EditedMolFile.ResolveVariables();
+    ShowNamedCoordinates();
     // The number as typed goes into the variable's own line, so Save keeps it.
     if (EditedMolFile.FileType == GAUSSIAN_INPUT) EditedMolFile.UpdateVariableLine(variable->first, NumberTaken(text));
   }

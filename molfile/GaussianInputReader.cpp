@@ -2,6 +2,7 @@
 // or Z-matrix atom lines, and the variables that Z-matrix values name. The
 // route, title, charge and multiplicity are only landmarks.
 #include <algorithm>
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,10 +36,14 @@ bool IsFreezeCode(const std::string& t) {
   return IsWholeNumber(t) && (t[0] == '-' || t.find_first_not_of("+0") == std::string::npos);
 }
 
-// Label, freeze code, x, y, z, then perhaps ONIOM's layer and link-atom fields.
+// A variable's name with an optional "-".
+bool IsNameText(const std::string& t) { return IsLetter(t[0]) || (t.size() >= 2 && t[0] == '-' && IsLetter(t[1])); }
+
+// Label, freeze code, x, y, z, then perhaps ONIOM's layer and link-atom
+// fields. Gaussian takes a variable's name for any of x, y and z.
 bool IsFrozenCartesianLine(const std::vector<std::string>& t) {
-  return t.size() >= 5 && IsFreezeCode(t[1]) && LooksNumeric(t[2]) && LooksNumeric(t[3]) &&
-         LooksNumeric(t[4]);
+  const auto coordinate = [](const std::string& c) { return LooksNumeric(c) || IsNameText(c); };
+  return t.size() >= 5 && IsFreezeCode(t[1]) && coordinate(t[2]) && coordinate(t[3]) && coordinate(t[4]);
 }
 
 // A number with a decimal point or an exponent, and nothing else. A
@@ -59,8 +64,6 @@ bool IsNumberText(const std::string& t) {
   return i < t.size() && (IsDigit(t[i]) || (t[i] == '.' && i + 1 < t.size() && IsDigit(t[i + 1])));
 }
 
-// A variable's name with an optional "-".
-bool IsNameText(const std::string& t) { return IsLetter(t[0]) || (t.size() >= 2 && t[0] == '-' && IsLetter(t[1])); }
 
 // A Z-matrix value: a number or a name.
 bool IsValueText(const std::string& t) { return IsNumberText(t) || IsNameText(t); }
@@ -129,6 +132,9 @@ FileUnits RouteUnits(const std::vector<std::string>& lines) {
   return units;
 }
 
+// How the molecule section reads an atom line.
+enum class AtomLine { Ignored, ZMatrix, Cartesian, FrozenCartesian };
+
 class GaussianInputReader {
  public:
   GaussianInputReader(Identifier& atoms, Cartesian& cartesian, ZMatrix& zmatrix)
@@ -142,7 +148,10 @@ class GaussianInputReader {
   std::int64_t IncludeLine = -1;
 
  private:
+  bool HasUndefinedName() const;
   void ReadAtomLine(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens);
+  AtomLine ClassifyAtomLine(const std::vector<std::string>& tokens) const;
+  bool TranslationNamesAValue(const std::vector<std::string>& tokens) const;
   bool NamesEarlierAtom(const std::string& t) const;
   void ParseGaussianInputAtoms(std::uint32_t i, const std::string& line, std::vector<std::string>& tokens,
                                std::size_t x);
@@ -198,7 +207,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
       // Gaussian reads a block of constants after the variables only while
       // a name is still undefined: otherwise what follows is another section
       // (a basis set, modredundant lines).
-      InVariables = !InConstants && FirstUndefinedName().first >= 0;
+      InVariables = !InConstants && HasUndefinedName();
       InConstants = InVariables;
       blank = false;
       ZMatrixData.SectionLineIndexes.push_back(i);
@@ -247,22 +256,43 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
 // a value after it.
 void GaussianInputReader::ReadAtomLine(std::uint32_t i, const std::string& line,
                                        std::vector<std::string>& tokens) {
-  if (tokens.empty() || IsTranslationVector(tokens[0])) return;
+  if (tokens.empty()) return;
+  if (IsTranslationVector(tokens[0])) {
+    // No atom, but a name it gives keeps the variables a conversion would drop.
+    if (TranslationNamesAValue(tokens)) ZMatrixData.NamedByAtoms = true;
+    return;
+  }
   JoinLabel(line, tokens);
+  switch (ClassifyAtomLine(tokens)) {
+    case AtomLine::FrozenCartesian: ParseGaussianInputAtoms(i, line, tokens, 2); break;
+    case AtomLine::Cartesian: ParseGaussianInputAtoms(i, line, tokens, 1); break;
+    case AtomLine::ZMatrix: ReadZMatrixLine(i, line, tokens); break;
+    case AtomLine::Ignored: break;
+  }
+}
+
+AtomLine GaussianInputReader::ClassifyAtomLine(const std::vector<std::string>& tokens) const {
   const std::size_t n = tokens.size();
-  if (IsFrozenCartesianLine(tokens))
-    ParseGaussianInputAtoms(i, line, tokens, 2);
-  else if (n >= 4 && IsDecimalNumber(tokens[1]))
-    ParseGaussianInputAtoms(i, line, tokens, 1);
-  else if (n >= 3 && NamesEarlierAtom(tokens[1]) && IsValueText(tokens[2]))
-    ReadZMatrixLine(i, line, tokens);
-  else if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8 ||
-           (n >= 9 && IsAtomNumber(tokens[1])))
-    ReadZMatrixLine(i, line, tokens);
-  else if (n == 2 && Atoms.Ids.empty() && IsWholeNumber(tokens[1]))
-    ReadZMatrixLine(i, line, tokens);  // the first atom and its fragment
-  else if (n == 4 && LooksNumeric(tokens[1]))
-    ParseGaussianInputAtoms(i, line, tokens, 1);
+  if (IsFrozenCartesianLine(tokens)) return AtomLine::FrozenCartesian;
+  if (n >= 4 && IsDecimalNumber(tokens[1])) return AtomLine::Cartesian;
+  if (n >= 3 && NamesEarlierAtom(tokens[1]) && IsValueText(tokens[2])) return AtomLine::ZMatrix;
+  if (n == 1 || IsLetter(tokens[1][0]) || n == 3 || n == 5 || n == 7 || n == 8 || (n >= 9 && IsAtomNumber(tokens[1])))
+    return AtomLine::ZMatrix;
+  if (n == 2 && Atoms.Ids.empty() && IsWholeNumber(tokens[1])) return AtomLine::ZMatrix;  // the first atom and its fragment
+  if (n == 4 && LooksNumeric(tokens[1])) return AtomLine::Cartesian;
+  return AtomLine::Ignored;
+}
+
+// A translation vector's values stand where an atom line's would: x, y and z,
+// or a Z-matrix's values after their references ("TV 1 L 2 90.0 3 90.0").
+bool GaussianInputReader::TranslationNamesAValue(const std::vector<std::string>& tokens) const {
+  const AtomLine form = ClassifyAtomLine(tokens);
+  if (form == AtomLine::Ignored) return false;
+  const bool zmatrix = form == AtomLine::ZMatrix;
+  const std::size_t first = form == AtomLine::FrozenCartesian ? 2 : zmatrix ? 2 : 1, step = zmatrix ? 2 : 1;
+  for (std::size_t k = 0, at = first; k < 3 && at < tokens.size(); ++k, at += step)
+    if (IsNameText(tokens[at])) return true;
+  return false;
 }
 
 bool GaussianInputReader::NamesEarlierAtom(const std::string& t) const {
@@ -285,7 +315,14 @@ void GaussianInputReader::ParseGaussianInputAtoms(std::uint32_t i, const std::st
   const std::uint32_t atomicNumber = IsGhostLabel(tokens[0]) ? 0 : AtomicNumberFromLabel(tokens[0]);
   const std::int32_t id = Add(i, CARTESIAN, tokens[0], atomicNumber);
   SetPosition(CartesianData, id, tokens[x], tokens[x + 1], tokens[x + 2]);
-  if (IsNameText(tokens[x]) || IsNameText(tokens[x + 1]) || IsNameText(tokens[x + 2])) ZMatrixData.NamedByAtoms = true;
+  std::array<std::string, 3> names;
+  for (std::size_t k = 0; k < 3; ++k)
+    if (IsNameText(tokens[x + k])) names[k] = tokens[x + k];
+  if (names != std::array<std::string, 3>{}) {
+    ZMatrixData.NamedByAtoms = true;
+    // After a freeze code, a name is a variable valued as the Z-matrix's are.
+    if (x == 2) CartesianData.Names[id] = std::move(names), NamesAValue = true;
+  }
   if (x == 2) Atoms.FreezeCodes[id] = tokens[1];
   KeepTail(id, line, x + 2);
 }
@@ -413,18 +450,39 @@ std::pair<std::int32_t, std::string> GaussianInputReader::FirstUndefinedName() c
   return first;
 }
 
+// Z-matrix entries and Cartesian coordinates alike.
+bool GaussianInputReader::HasUndefinedName() const {
+  if (FirstUndefinedName().first >= 0) return true;
+  const VariableValues values(ZMatrixData.Variables);
+  for (const auto& [id, names] : CartesianData.Names)
+    for (const std::string& name : names)
+      if (!name.empty() && !values.Find(VariableName(name))) return true;
+  return false;
+}
+
+// The value a name gives, negated for "-name"; an unknown name gives 0.
+double NamedValue(const VariableValues& values, const std::string& text) {
+  const double value = values.Find(VariableName(text)).value_or(0.0);
+  return !text.empty() && text[0] == '-' ? -value : value;
+}
+
 }  // namespace
 
-// An entry naming a variable takes its value, negated for "-name"; an
-// unknown name gives 0.
 void ZMatrix::ResolveVariables() {
   const VariableValues values(Variables);
-  for (auto* entries : {&Bonds, &Angles, &Dihedrals}) {
-    for (auto& [id, entry] : *entries) {
-      if (!entry.IsVariable) continue;
-      const double value = values.Find(VariableName(entry.Text)).value_or(0.0);
-      entry.Value = !entry.Text.empty() && entry.Text[0] == '-' ? -value : value;
-    }
+  for (auto* entries : {&Bonds, &Angles, &Dihedrals})
+    for (auto& [id, entry] : *entries)
+      if (entry.IsVariable) entry.Value = NamedValue(values, entry.Text);
+}
+
+void MolFile::ResolveVariables() {
+  ZMatrixData.ResolveVariables();
+  const VariableValues values(ZMatrixData.Variables);
+  for (const auto& [id, names] : CartesianData.Names) {
+    Position<double>& p = CartesianData.Positions[id];
+    double* coordinates[] = {&p.x, &p.y, &p.z};
+    for (std::size_t k = 0; k < 3; ++k)
+      if (!names[k].empty()) *coordinates[k] = NamedValue(values, names[k]);
   }
 }
 
@@ -432,7 +490,7 @@ void MolFile::ReadGaussianInput(const std::vector<std::string>& lines) {
   GaussianInputReader reader(AtomIds, CartesianData, ZMatrixData);
   for (std::size_t i = 0; i < lines.size(); ++i)
     reader.ReadLine(static_cast<std::uint32_t>(i), lines[i]);
-  ZMatrixData.ResolveVariables();
+  ResolveVariables();
   Units = RouteUnits(lines);
   // An included molecule is not read at all; Gaussian stops on a name that
   // no block defines, and read as 0 it would place the atom wrongly. Either

@@ -106,13 +106,14 @@ void MolFile::ToCartesian() {
   // Only a Gaussian input reads four-token lines back as Cartesian atoms;
   // another format's reader would misread them and lose the molecule.
   if (FileType != GAUSSIAN_INPUT) return;
-  if (!HasZMatrixAtoms()) return;
+  if (!HasAtomsToConvert()) return;
   MolGL model;
   ToMolGL(model);
   for (std::int32_t id : AtomIds.Ids) WriteCartesianLine(id, model);
-  // Gaussian reads variables only for a molecule that names one: otherwise
-  // the block after its blank line is the next section (isotopes, a basis
-  // set), where the old definitions must not stand.
+  // Gaussian reads variables only for a molecule that names one (a name left
+  // on an atom or a translation vector line): otherwise the block after its
+  // blank line is the next section (isotopes, a basis set), where the old
+  // definitions must not stand.
   const std::vector<std::uint32_t> section = std::move(ZMatrixData.SectionLineIndexes);
   Parse();
   if (!ZMatrixData.NamedByAtoms)
@@ -125,7 +126,8 @@ void MolFile::ToCartesian() {
 // gone on with "Variables:" or ended the file; the Cartesian section still
 // needs its blank line, and a saved text that ends with it needs a line end
 // after it too. A periodic molecule's translation vectors after its atoms
-// belong to it (Gaussian passes over comment lines between them).
+// belong to it, and so do comment lines, which Gaussian passes over
+// wherever they stand: the blank line goes after the last of them.
 void MolFile::EndMoleculeSection() {
   std::size_t last = 0;
   for (const auto& [id, index] : AtomIds.LineIndexes) last = std::max<std::size_t>(last, index);
@@ -134,8 +136,8 @@ void MolFile::EndMoleculeSection() {
     const std::size_t comment = Lines[i].find('!');
     tokens.clear();
     Tokenize(Lines[i].substr(0, comment), tokens);
-    if (tokens.empty() && comment != std::string::npos) continue;
-    if (tokens.empty() || !IsTranslationVector(tokens[0])) break;
+    const bool commentOnly = tokens.empty() && comment != std::string::npos;
+    if (!commentOnly && (tokens.empty() || !IsTranslationVector(tokens[0]))) break;
     last = i;
   }
   const std::size_t next = last + 1;
@@ -147,7 +149,11 @@ void MolFile::EndMoleculeSection() {
 
 void MolFile::WriteCartesianLine(std::int32_t id, const MolGL& model) {
   const auto kind = AtomIds.Kinds.find(id);
-  if (kind == AtomIds.Kinds.end() || kind->second != ZMATRIX) return;
+  if (kind == AtomIds.Kinds.end()) return;
+  // A Cartesian atom's line is rewritten only for the variables it names:
+  // it then gives their values.
+  if (kind->second == CARTESIAN && CartesianData.Names.contains(id)) UpdateAtomLine(static_cast<std::uint32_t>(id));
+  if (kind->second != ZMATRIX) return;
   const auto line = AtomIds.LineIndexes.find(static_cast<std::uint32_t>(id));
   const auto label = AtomIds.Labels.find(id);
   if (id < 0 || static_cast<std::size_t>(id) >= model.Atoms.size()) return;

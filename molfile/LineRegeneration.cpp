@@ -79,6 +79,8 @@ void MolFile::UpdateAtomLine(std::uint32_t id) {
     const auto position = CartesianData.Positions.find(key);
     if (position == CartesianData.Positions.end()) return;
     const Position<double>& p = position->second;
+    // The line now writes numbers: no name is left to take a variable's value.
+    CartesianData.Names.erase(key);
     const auto freeze = AtomIds.FreezeCodes.find(key);
     if (freeze != AtomIds.FreezeCodes.end()) line += "  " + freeze->second;
     line += "  " + Fixed11(p.x) + "  " + Fixed11(p.y) + "  " + Fixed11(p.z);

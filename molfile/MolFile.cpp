@@ -27,6 +27,7 @@ void AppendLine(std::vector<std::string>& lines, std::string_view line, bool may
 void Cartesian::Clear() {
   Count = 0;
   Positions.clear();
+  Names.clear();
 }
 
 void ZMatrix::Clear() {
@@ -180,6 +181,8 @@ bool MolFile::HasZMatrixAtoms() const {
   }
   return false;
 }
+
+bool MolFile::HasAtomsToConvert() const { return HasZMatrixAtoms() || !CartesianData.Names.empty(); }
 
 void Tokenize(const std::string& line, std::vector<std::string>& tokens) {
   std::string current;

@@ -47,6 +47,10 @@ struct Identifier {
 struct Cartesian {
   std::int32_t Count = 0;
   std::map<std::int32_t, Position<double>> Positions;
+  // Coordinates a Gaussian input names by a variable ("V1", "-V1"), valued
+  // as Z-matrix entries are; "" where the line writes a number. Only atoms
+  // whose line names one have an entry.
+  std::map<std::int32_t, std::array<std::string, 3>> Names;
 
   void Clear();
 };
@@ -174,6 +178,12 @@ class MolFile {
   void Parse();
   void Clear();
   bool HasZMatrixAtoms() const;
+  // Atoms that Convert to Cartesian rewrites: Z-matrix atoms, and Cartesian
+  // atoms whose coordinates name variables.
+  bool HasAtomsToConvert() const;
+  // The values of the Z-matrix entries and Cartesian coordinates that name
+  // a variable.
+  void ResolveVariables();
 
   void ReadGaussianInput(const std::vector<std::string>& lines);
   void ReadGaussianOutput(const std::vector<std::string>& lines, std::int32_t fileType);

@@ -177,6 +177,30 @@ TEST(Conversions, InputsInBohrAndRadians) {
   }
 }
 
+// Coordinates named by variables, in the route's bohr: drawn at the values in
+// angstroms, converted to the numbers, after which no line names a variable.
+TEST(Conversions, CartesianCoordinatesNamedByVariables) {
+  MolFile file = ParseText(GAUSSIAN_INPUT,
+                           "#p rohf/gen test units=au\n\nt\n\n0 1\nIr 0 0.0 0.0 0.0\nCL 0 -V1 0.0 0.0\n"
+                           "CL 0 0.0 0.0 V2\nCL 0 0.0 0.0 -V3\n\nV1 4.8\nV2 5.1\nV3 5.1001\n\n");
+  ASSERT_TRUE(file.HasAtomsToConvert());
+  MolGL drawn;
+  file.ToMolGL(drawn);
+  ASSERT_EQ(drawn.Atoms.size(), 4u);
+  EXPECT_NEAR(drawn.Atoms[1].BasePosition.x, -2.5400, 1e-4);
+  EXPECT_NEAR(drawn.Atoms[2].BasePosition.z, 2.6988, 1e-4);
+  EXPECT_NEAR(drawn.Atoms[3].BasePosition.z, -2.6989, 1e-4);
+  file.ToCartesian();
+  EXPECT_EQ(file.Text(), "#p rohf/gen test units=au\n\nt\n\n0 1\nIr 0 0.0 0.0 0.0\n"
+                         "CL  0  -4.80000000000  0.00000000000  0.00000000000\n"
+                         "CL  0  0.00000000000  0.00000000000  5.10000000000\n"
+                         "CL  0  0.00000000000  0.00000000000  -5.10010000000\n\n");
+  EXPECT_FALSE(file.HasAtomsToConvert());
+  MolGL converted;
+  file.ToMolGL(converted);
+  EXPECT_EQ(converted.Atoms[3].BasePosition.z, drawn.Atoms[3].BasePosition.z);
+}
+
 TEST(ToGaussianInput, ReadsBackAsTheSameAtoms) {
   if (!GaussianInputReaderPresent()) GTEST_SKIP() << "the Gaussian input reader yields no atoms yet";
   MolFile file = WaterZMatrixInput();
@@ -240,7 +264,10 @@ TEST(ToCartesian, TheMoleculeSectionEndsWithABlankLine) {
       {"H2 O1 0.96\nH3 1 0.96 2 104.5 ! bent", "H3  -0.24036480389  -0.92942173476  0.00000000000 ! bent\n\n"},
       // A periodic molecule's translation vectors end it, and then ModRedundant lines follow.
       {"H2 O1 0.96\n! cell\nTV 1 10.0 2 90.0\ntv 10.0 0.0 0.0\n\nB 1 2 F\n", "! cell\nTV 1 10.0 2 90.0\ntv 10.0 0.0 0.0\n\nB 1 2 F\n"},
-      {"H2 O1 0.96\nTv 3.08 0.0 0.0", "Tv 3.08 0.0 0.0\n\n"}};
+      {"H2 O1 0.96\nTv 3.08 0.0 0.0", "Tv 3.08 0.0 0.0\n\n"},
+      // Comment lines belong to the molecule, and so does a name a Tv line gives.
+      {"H2 O1 0.96\n! end of the molecule\n\nB 1 2 F\n", "! end of the molecule\n\nB 1 2 F\n"},
+      {"H2 O1 R\nTV 1 L 2 90.0 3 90.0\n! cell\n\nR 0.96\nL 10.0\n", "TV 1 L 2 90.0 3 90.0\n! cell\n\nR 0.96\nL 10.0\n"}};
   for (const auto& [input, after] : cases) {
     MolFile file = ParseText(GAUSSIAN_INPUT, head + input);
     file.ToCartesian();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 #include "ParseText.h"
@@ -144,7 +145,7 @@ TEST(GaussianInput, ReferenceResolution) {
       "#p\n\nt\n\n0 1\n"
       "C\n"
       "C C 1.5\n"                   // the last "C" is this atom itself
-      "H 0 1.0 C 90.0\n"            // 0 is no atom number
+      "H 0 1.0\n"                   // 0 is no atom number
       "H 9 1.0\n"                   // beyond the atoms read so far
       "N H 1.0 Q 90.0\n"            // Q names no atom
       "2 1 1.0\n"                   // a label made of digits
@@ -153,7 +154,6 @@ TEST(GaussianInput, ReferenceResolution) {
   ASSERT_EQ(z.Count, 7);
   EXPECT_EQ(z.Bonds.at(1).Reference, 1);
   EXPECT_EQ(z.Bonds.at(2).Reference, -1);
-  EXPECT_EQ(z.Angles.at(2).Reference, 1);
   EXPECT_EQ(z.ReferenceStyles.at(2), 2);
   EXPECT_EQ(z.Bonds.at(3).Reference, -1);
   EXPECT_EQ(z.ReferenceStyles.at(3), 2);
@@ -214,6 +214,34 @@ TEST(GaussianInput, LinesWithFreezeCodesLayersAndComments) {
   };
   for (const auto& [atoms, summary] : cases)
     EXPECT_EQ(AtomSummary(Gaussian(std::string("#p opt\n\nt\n\n0 1\n") + atoms + "\n")), summary) << atoms;
+}
+
+// After a freeze code, x, y and z may each name a variable or constant, with
+// "-" to negate it; a name no block defines reads as 0. An edit of the atom
+// writes numbers, and the names no longer follow the variables.
+TEST(GaussianInput, CartesianCoordinatesNamedByVariables) {
+  const char* const job330 =
+      "Ir 0  0.0  0.0  0.0\nCL 0  V1  0.0  0.0\nCL 0 -V1  0.0  0.0\nCL 0  0.0  V1  0.0\nCL 0  0.0 -V1  0.0\n"
+      "CL 0  0.0  0.0  V2\nCL 0  0.0  0.0  -V3\n\nV1 4.8\nV2 5.1\nV3 5.1001\n";
+  const std::pair<const char*, const char*> cases[] = {
+      {job330, "C77@0,0,0 C17@4.8,0,0 C17@-4.8,0,0 C17@0,4.8,0 C17@0,-4.8,0 C17@0,0,5.1 C17@0,0,-5.1001"},
+      {"O 0 xo 0. zo\nC 0 0. yc 0.\nC -1 0. -yc 0. L\nH 1 0.9 2 90.0 3 0.0\n\nxo 0.5\nyc 1.2\nzo -0.25\n",
+       "C8@0.5,0,-0.25 C6@0,1.2,0 C6@0,-1.2,0 Z1"},
+      // Constants are read while a name is undefined; an undefined one is 0.
+      {"He 0 A B 0\n\nA 1.5\n\nb 2.5\n", "C2@1.5,2.5,0"}, {"He 0 A 0 0\n\n", "C2@0,0,0"}};
+  for (const auto& [molecule, summary] : cases) {
+    const MolFile f = Gaussian(std::string("#p units=au\n\nt\n\n0 1\n") + molecule);
+    EXPECT_EQ(AtomSummary(f), summary) << molecule;
+    EXPECT_EQ(f.RefusedLine, -1);
+  }
+  MolFile f = Gaussian(std::string("#p\n\nt\n\n0 1\n") + job330);
+  EXPECT_EQ(f.CartesianData.Names.at(2), (std::array<std::string, 3>{"-V1", "", ""}));
+  f.CartesianData.Positions.at(2).y = 1.5;
+  f.UpdateAtomLine(2);
+  EXPECT_EQ(f.Lines.at(7), "CL  0  -4.80000000000  1.50000000000  0.00000000000");
+  f.ZMatrixData.Variables.at(0).Value = 9.0;
+  f.ResolveVariables();
+  EXPECT_EQ(AtomSummary(f).substr(0, 40), "C77@0,0,0 C17@9,0,0 C17@-4.8,1.5,0 C17@0");
 }
 
 // Values come from the variables and, after a blank line, the constants.
