@@ -91,6 +91,12 @@ bool IsBlockKeyword(const std::vector<std::string>& tokens, std::string_view key
 // Where a route's keyword ends and the next may begin.
 bool IsRouteSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '/' || c == '#'; }
 
+// A route line: its first byte after blanks and tabs is "#".
+bool BeginsRoute(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  return first != std::string_view::npos && text[first] == '#';
+}
+
 // The first job's route ("#" up to its blank line) as one line of capitals,
 // its lines joined with blanks and without their comments.
 std::string FirstRoute(const std::vector<std::string>& lines) {
@@ -99,7 +105,7 @@ std::string FirstRoute(const std::vector<std::string>& lines) {
     const std::string_view text = std::string_view(line).substr(0, line.find('!'));
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos ? !route.empty() : text.substr(first).starts_with("--Link1--")) break;
-    if (first != std::string_view::npos && (!route.empty() || text[first] == '#')) route += Capitals(text) + ' ';
+    if (first != std::string_view::npos && (!route.empty() || BeginsRoute(text))) route += Capitals(text) + ' ';
   }
   return route;
 }
@@ -177,6 +183,11 @@ class GaussianInputReader {
   bool InVariables = false;
   bool InConstants = false;
   bool AfterBlank = false;
+  // A job that has a route ("#" line) has a title after it, each section
+  // ending at a blank line: only then may the charge line come, so that a
+  // title such as "1 2" stays a title. Without a route, a charge line may
+  // follow any blank line.
+  enum class Heading { NoRoute, InRoute, InTitle, Done } Heading = Heading::NoRoute;
   // An entry of the molecule names a value. Gaussian reads variables only for
   // names the molecule uses: without one, the block after its blank line is
   // the next section (a basis set, modredundant lines).
@@ -201,6 +212,7 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
   bool blank = tokens.empty() || line[0] == '\r' || line[0] == '\n';
   if (tokens.size() == 1 && tokens[0] == "--Link1--") Stopped = true;
   if (Stopped) return;  // only the first job is read
+  if (Heading == Heading::NoRoute && !MoleculeOpened && BeginsRoute(text)) Heading = Heading::InRoute;
 
   if (InVariables) {
     if (blank) {
@@ -241,13 +253,17 @@ void GaussianInputReader::ReadLine(std::uint32_t i, const std::string& line) {
     }
   }
 
+  const bool inHeading = Heading == Heading::InRoute || Heading == Heading::InTitle;
   if (AfterBlank) {
-    if (!MoleculeOpened && IsChargeLine(tokens))
+    if (!MoleculeOpened && !inHeading && IsChargeLine(tokens))
       InMolecule = MoleculeOpened = true;
     else
       AfterBlank = false;
   }
-  if (blank) AfterBlank = true;
+  if (blank) {
+    AfterBlank = true;
+    if (inHeading) Heading = Heading == Heading::InRoute ? Heading::InTitle : Heading::Done;
+  }
 }
 
 // Fields after an atom (ONIOM's layer, link atom and its partner, a

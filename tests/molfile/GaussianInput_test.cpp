@@ -288,8 +288,15 @@ TEST(GaussianInput, OnlyTheFirstJobIsRead) {
 }
 
 TEST(GaussianInput, ChargeLineLandmark) {
-  // A title of two numbers is taken for the charge line.
-  EXPECT_TRUE(Gaussian("#p\n\n1 2\n\n0 1\nO 0 0 0\n").AtomIds.Ids.empty());
+  // After a route, the charge line follows the title section, which may look
+  // like one, span lines or be empty. Without a route any blank line may
+  // precede it, so there a title of two numbers is taken for it.
+  for (const auto& [text, atoms] : {std::pair{"#p\n\n1 2\n\n0 1\nO 0 0 0\n", 1u},
+                                    {"%chk=c\n #T HF/STO-3G TEST\n\n    54  18-Crown-6\n\n0 1\nO 0 0 0\n", 1u},
+                                    {"#p hf\nopt\n\n-1 2\n3 4\n\n0 1\nO 0 0 0\n", 1u},
+                                    {"#p\n\n\n0 1\nO 0 0 0\n", 1u}, {"#p\n\n0 1\nO 0 0 0\n\n", 0u},
+                                    {"t\n\n1 2\n\n0 1\nO 0 0 0\n", 0u}})
+    EXPECT_EQ(Gaussian(text).AtomIds.Ids.size(), atoms) << text;
   // No blank line before the charge line.
   EXPECT_TRUE(Gaussian("0 1\nO 0 0 0\n").AtomIds.Ids.empty());
   // Blanks, tabs and commas alone make a blank line; "0, 1" is a charge line.
