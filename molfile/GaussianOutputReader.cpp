@@ -38,7 +38,8 @@ bool EndsWith(const Tokens& tokens, Words words) {
   return tokens.size() >= words.size() && WordsAt(tokens, tokens.size() - words.size(), words);
 }
 
-// The hyphen lines that frame a geometry table; a run of 17 is something else.
+// The hyphen lines that frame a geometry table, and the one that closes a
+// Gaussian 92 frequency section; a run of 17 is something else.
 bool IsRuleLine(const Tokens& tokens) {
   return tokens.size() == 1 && tokens[0].find("------------------") != std::string::npos;
 }
@@ -341,7 +342,12 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     }
     tokens.clear();
     Tokenize(line, tokens);
+    const bool rule = IsRuleLine(tokens);
 
+    // A rule line ends the frequency section too: Gaussian 92 puts one and
+    // the thermochemistry, whose numbers would read as more modes, straight
+    // after its last block. The geometry chain below reads the line as well.
+    if (InFreqSection && rule) InFreqSection = false;
     if (InFreqSection) ReadGaussianFrequencies(ModeData, tokens, afterModeNumbers);
 
     if (InFreqHeader && EndsWith(tokens, {"normal", "coordinates:"})) {
@@ -362,7 +368,6 @@ void MolFile::ReadGaussianOutput(const std::vector<std::string>& lines, std::int
     // testing its flag before the step above sets it: one line moves the
     // chain by one step at most, and the closing rule line of the rows is
     // never read as the rule that opens them.
-    const bool rule = IsRuleLine(tokens);
     if (InRows && rule) InRows = false;
     if (InRows)
       ParseOutputOrientation(table->cartesian, static_cast<std::uint32_t>(i), tokens, table->atoms, table->dummies);

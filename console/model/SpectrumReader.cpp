@@ -132,9 +132,18 @@ class JcampReader {
     ApplyLabel(text, tokens);
     // The increment comes from "##DELTAX=" or, once the range and the count
     // are known, from them; a range may start or end at 0, and a count below
-    // two gives no increment.
-    if (labels_.DeltaX == 0.0f && labels_.FirstX && labels_.LastX && labels_.NPoints >= 2)
-      labels_.DeltaX = (*labels_.LastX - *labels_.FirstX) / static_cast<float>(labels_.NPoints - 1);
+    // two gives no increment. A written DELTAX that runs against the range
+    // lost its sign (IR files that go from 3800 down to 454 by
+    // "##DELTAX=1"): the range and the count say where the points lie.
+    if (labels_.FirstX && labels_.LastX && labels_.NPoints >= 2) {
+      const float range = *labels_.LastX - *labels_.FirstX;
+      const bool against = labels_.DeltaXWritten && ((labels_.DeltaX > 0.0f && range < 0.0f) ||
+                                                     (labels_.DeltaX < 0.0f && range > 0.0f));
+      if (labels_.DeltaX == 0.0f || against) {
+        labels_.DeltaX = range / static_cast<float>(labels_.NPoints - 1);
+        labels_.DeltaXWritten = false;
+      }
+    }
   }
 
   // Part of a compressed spectrum, or one placed by a misread value or
@@ -229,6 +238,7 @@ class JcampReader {
       labels_.NPoints = ReadInt(value);
     } else if (label == "##DELTAX=") {
       labels_.DeltaX = ReadFloat(value);
+      labels_.DeltaXWritten = true;
     } else if (label == "##XUNITS=") {
       labels_.Micrometres = Capitals(whole) == "MICROMETERS";
     } else if (label == "##XFACTOR=" || label == "##YFACTOR=") {
@@ -259,6 +269,7 @@ class JcampReader {
   struct Labels {
     std::optional<float> FirstX, LastX;
     float DeltaX = 0.0f;
+    bool DeltaXWritten = false;  // DeltaX is the ##DELTAX= value, not one derived from the range
     int NPoints = 0;
     double XFactor = 1.0, YFactor = 1.0;
     bool Micrometres = false;  // ##XUNITS=MICROMETERS: x is a wavelength

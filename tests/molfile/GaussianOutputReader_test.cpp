@@ -397,12 +397,20 @@ TEST(GaussianOutputFrequencies, RowsNeedTheirRecords) {
   EXPECT_EQ(f.ModeData.Displacements[0].AtomNumbers[0], 2u);
 }
 
-// A line of blanks ends the section: the thermochemistry after it adds no rows.
-TEST(GaussianOutputFrequencies, ALineOfBlanksEndsTheSection) {
+// A line of blanks ends the section, and so does the rule line that
+// Gaussian 92 writes straight after its last block: the thermochemistry
+// after them adds no rows and no modes.
+TEST(GaussianOutputFrequencies, ALineOfBlanksOrARuleLineEndsTheSection) {
   const std::string job = WaterJob();
   const MolFile f =
       ParseText(GAUSSIAN_OUTPUT, job.substr(0, job.size() - 1) + " \n Thermal correction to Energy= 0.024\n");
   EXPECT_EQ(f.ModeData.Displacements.back().Vectors.size(), 3u);
+  const std::string g92 = WaterJob(kHeader3);
+  const std::string thermochemistry = " -------------------\n - THERMOCHEMISTRY -\n -------------------\n"
+                                      "                           1         2         3\n   36\n   36\n";
+  const NormalModes m = ParseText(GAUSSIAN_OUTPUT, g92.substr(0, g92.size() - 1) + thermochemistry).ModeData;
+  ExpectModes(m, 3, 3, 0);
+  EXPECT_EQ(m.ModeNumbers, (std::vector<std::uint32_t>{1, 2, 3}));
 }
 
 TEST(GaussianOutputFrequencies, AFileCutInADisplacementRowAddsNoModeNumbers) {
