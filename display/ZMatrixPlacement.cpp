@@ -66,7 +66,7 @@ Position<double> PlaceByDihedral(const Position<double>& a, const Position<doubl
 // back. A zero stays 0, not -0, which a written number would show.
 Position<double> TurnedAboutX(const Position<double>& p) { return {p.x, 0.0 - p.y, 0.0 - p.z, p.w}; }
 
-// Below this length of B - A across z, MOPAC first turns the axes (x' = z,
+// Below this length of B - A across z, MOPAC first swaps the axes (x' = z,
 // z' = -x); below this distance of C from the line A-B, it takes a fixed
 // direction for the dihedral. Angstroms.
 constexpr double kMopacNearZ = 0.009;
@@ -81,8 +81,8 @@ constexpr double kMopacOnTheLine = 1e-4;
 std::optional<Position<double>> PlaceAsMopac(const Position<double>& a, const Position<double>& b,
                                              const Position<double>& c, double r, double theta, double dihedral) {
   Position<double> u = b - a, v = c - a;
-  const bool turned = std::sqrt(u.x * u.x + u.y * u.y) <= kMopacNearZ;
-  if (turned) {
+  const bool swapped = std::sqrt(u.x * u.x + u.y * u.y) <= kMopacNearZ;
+  if (swapped) {
     u = {u.z, u.y, -u.x, 1.0};
     v = {v.z, v.y, -v.x, 1.0};
   }
@@ -97,13 +97,13 @@ std::optional<Position<double>> PlaceAsMopac(const Position<double>& a, const Po
   const double yza = std::sqrt(ypa * ypa + zqa * zqa);
   const bool onTheLine = yza < kMopacOnTheLine;
   const double cosK = onTheLine ? 1.0 : ypa / yza, sinK = onTheLine ? 0.0 : zqa / yza;
-  // The atom in that frame, turned back.
+  // The atom in that frame, turned and swapped back.
   const double xd = r * std::cos(theta), yd = r * std::sin(theta) * std::cos(dihedral),
                zd = -r * std::sin(theta) * std::sin(dihedral);
   const double ypd = yd * cosK - zd * sinK, zpd = zd * cosK + yd * sinK;
   const double xpd = xd * cosP - zpd * sinP, zqd = zpd * cosP + xd * sinP;
   const double xqd = xpd * cosT - ypd * sinT, yqd = ypd * cosT + xpd * sinT;
-  return a + (turned ? Position<double>{-zqd, yqd, xqd, 1.0} : Position<double>{xqd, yqd, zqd, 1.0});
+  return a + (swapped ? Position<double>{-zqd, yqd, xqd, 1.0} : Position<double>{xqd, yqd, zqd, 1.0});
 }
 
 // A unit vector at right angles to the unit vector u: from the axis u leans
@@ -202,7 +202,8 @@ Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t
   const Position<double> c = place(dihedral->second);
   if (file.FileType == MOPAC_INPUT) {
     // Where MOPAC puts the atom, in its frame.
-    const auto turn = [&](const Position<double>& p) { return frame == ZMatrixFrame::Display ? TurnedAboutX(p) : p; };
+    const bool turned = frame == ZMatrixFrame::Display;
+    const auto turn = [&](const Position<double>& p) { return turned ? TurnedAboutX(p) : p; };
     if (const auto p = PlaceAsMopac(turn(a), turn(b), turn(c), r, Radians(theta), Radians(third))) return turn(*p);
   }
   return PlaceByDihedral(a, b, c, r, theta, third);
