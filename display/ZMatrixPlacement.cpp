@@ -1,6 +1,7 @@
 #include "ZMatrixPlacement.h"
 
 #include <cmath>
+#include <optional>
 
 #include "AtomIndex.h"
 #include "MolGL.h"
@@ -59,6 +60,50 @@ Position<double> PlaceByDihedral(const Position<double>& a, const Position<doubl
   const double x4 = x3 * std::cos(phiU) - py * std::sin(phiU);
   const double y4 = x3 * std::sin(phiU) + py * std::cos(phiU);
   return {a.x + x4, a.y + y4, a.z + z3, 1.0};
+}
+
+// MOPAC's frame turned 180 degrees about x, which is the display frame, and
+// back. A zero stays 0, not -0, which a written number would show.
+Position<double> TurnedAboutX(const Position<double>& p) { return {p.x, 0.0 - p.y, 0.0 - p.z, p.w}; }
+
+// Below this length of B - A across z, MOPAC first swaps the axes (x' = z,
+// z' = -x); below this distance of C from the line A-B, it takes a fixed
+// direction for the dihedral. Angstroms.
+constexpr double kMopacNearZ = 0.009;
+constexpr double kMopacOnTheLine = 1e-4;
+
+// Fourth atom onward as MOPAC builds it, in its frame: distance r from A,
+// angle theta at A from B, dihedral about A-B from C (radians). Where C
+// lies off the line A-B this is the molecule PlaceByDihedral builds; on it,
+// within kMopacOnTheLine, MOPAC turns the dihedral from a fixed direction
+// where another construction would follow the rounding of C. Nothing where
+// A and B give no line.
+std::optional<Position<double>> PlaceAsMopac(const Position<double>& a, const Position<double>& b,
+                                             const Position<double>& c, double r, double theta, double dihedral) {
+  Position<double> u = b - a, v = c - a;
+  const bool swapped = std::sqrt(u.x * u.x + u.y * u.y) <= kMopacNearZ;
+  if (swapped) {
+    u = {u.z, u.y, -u.x, 1.0};
+    v = {v.z, v.y, -v.x, 1.0};
+  }
+  const double xyb = std::sqrt(u.x * u.x + u.y * u.y);
+  if (xyb == 0.0) return std::nullopt;
+  // Turn B onto x: by -t about z, then by p about y; C into the xy-plane
+  // by k about x.
+  const double cosT = u.x / xyb, sinT = u.y / xyb;
+  const double xpa = v.x * cosT + v.y * sinT, ypa = v.y * cosT - v.x * sinT;
+  const double sinP = u.z / VectorLength(u), cosP = std::sqrt(std::abs(1.0 - sinP * sinP));
+  const double zqa = v.z * cosP - xpa * sinP;
+  const double yza = std::sqrt(ypa * ypa + zqa * zqa);
+  const bool onTheLine = yza < kMopacOnTheLine;
+  const double cosK = onTheLine ? 1.0 : ypa / yza, sinK = onTheLine ? 0.0 : zqa / yza;
+  // The atom in that frame, turned and swapped back.
+  const double xd = r * std::cos(theta), yd = r * std::sin(theta) * std::cos(dihedral),
+               zd = -r * std::sin(theta) * std::sin(dihedral);
+  const double ypd = yd * cosK - zd * sinK, zpd = zd * cosK + yd * sinK;
+  const double xpd = xd * cosP - zpd * sinP, zqd = zpd * cosP + xd * sinP;
+  const double xqd = xpd * cosT - ypd * sinT, yqd = ypd * cosT + xpd * sinT;
+  return a + (swapped ? Position<double>{-zqd, yqd, xqd, 1.0} : Position<double>{xqd, yqd, zqd, 1.0});
 }
 
 // A unit vector at right angles to the unit vector u: from the axis u leans
@@ -154,5 +199,12 @@ Position<double> ZMatrixToCartesian(MolFile& file, std::int32_t id, std::int32_t
   const auto side = z.SecondAngleSides.find(id);
   if (side != z.SecondAngleSides.end())
     return PlaceByTwoAngles(a, b, place(dihedral->second), r, Radians(theta), Radians(third), side->second);
-  return PlaceByDihedral(a, b, place(dihedral->second), r, theta, third);
+  const Position<double> c = place(dihedral->second);
+  if (file.FileType == MOPAC_INPUT) {
+    // Where MOPAC puts the atom, in its frame.
+    const bool turned = frame == ZMatrixFrame::Display;
+    const auto turn = [&](const Position<double>& p) { return turned ? TurnedAboutX(p) : p; };
+    if (const auto p = PlaceAsMopac(turn(a), turn(b), turn(c), r, Radians(theta), Radians(third))) return turn(*p);
+  }
+  return PlaceByDihedral(a, b, c, r, theta, third);
 }

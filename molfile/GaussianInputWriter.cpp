@@ -25,18 +25,21 @@ std::string Coordinates(const Position<double>& p) {
   return "  " + Fixed(p.x) + "  " + Fixed(p.y) + "  " + Fixed(p.z);
 }
 
-// "  <symbol><number>  <value>" for one Z-matrix entry; a reference to a
-// dummy or unresolved atom is the bare number.
-std::string Reference(const Identifier& ids, const ZMatrix::Pair& pair) {
+// "  <symbol><number>  <value>" for one Z-matrix entry, its value times
+// `unit`; a reference to a dummy or unresolved atom is the bare number.
+std::string Reference(const Identifier& ids, const ZMatrix::Pair& pair, double unit) {
   const auto number = ids.AtomicNumbers.find(pair.Reference);
   const std::string symbol = number == ids.AtomicNumbers.end() ? "" : Symbol(number->second);
   return "  " + symbol + std::to_string(static_cast<std::int64_t>(pair.Reference) + 1) + "  " +
-         Fixed(pair.Value);
+         Fixed(pair.Value * unit);
 }
 
+// In angstroms, which the written route leaves Gaussian to take; angles are
+// degrees in both programs.
 void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
   const Identifier& ids = file.AtomIds;
   const ZMatrix& z = file.ZMatrixData;
+  const double length = file.Units.Length;
   for (std::int32_t id : ids.Ids) {
     const auto kind = ids.Kinds.find(id);
     if (kind == ids.Kinds.end() || (kind->second != ZMATRIX && kind->second != CARTESIAN)) continue;
@@ -47,17 +50,17 @@ void AppendMopacAtoms(const MolFile& file, std::vector<std::string>& lines) {
       // A wholly Cartesian MOPAC geometry.
       const auto position = file.CartesianData.Positions.find(id);
       lines.push_back(line + Coordinates(position == file.CartesianData.Positions.end() ? Position<double>{}
-                                                                                        : position->second));
+                                                                                        : length * position->second));
       continue;
     }
     const auto bond = z.Bonds.find(id);
     const auto angle = z.Angles.find(id);
     const auto dihedral = z.Dihedrals.find(id);
     if (bond != z.Bonds.end()) {
-      line += Reference(ids, bond->second);
+      line += Reference(ids, bond->second, length);
       if (angle != z.Angles.end()) {
-        line += Reference(ids, angle->second);
-        if (dihedral != z.Dihedrals.end()) line += Reference(ids, dihedral->second);
+        line += Reference(ids, angle->second, 1.0);
+        if (dihedral != z.Dihedrals.end()) line += Reference(ids, dihedral->second, 1.0);
       }
     }
     lines.push_back(std::move(line));

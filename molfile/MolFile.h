@@ -129,8 +129,9 @@ std::string FormatModeValue(double value, const char* picture = "0.0000");
 // compiled into the display library (molfile/CMakeLists.txt).
 class MolGL;
 
-// What a Gaussian input's numbers mean, as its route's Units keyword says:
-// angstroms per length unit (bohr for AU), degrees per angle unit (radians).
+// What an input's numbers mean, as a Gaussian route's Units keyword or a
+// MOPAC deck's A0 says: angstroms per length unit (bohr for AU and A0),
+// degrees per angle unit (radians).
 // The tables keep the file's own numbers; the display model takes them
 // times these.
 struct FileUnits {

@@ -20,6 +20,8 @@
 
 namespace {
 
+constexpr double kBohr = 0.529177210903;  // angstroms, as MOPAC 22 takes it
+
 std::size_t CountTokens(const std::vector<std::string>& tokens, const char* marker) {
   std::size_t n = 0;
   for (const std::string& token : tokens) n += token == marker;
@@ -39,6 +41,18 @@ void ReadChargeAndSpin(const std::vector<std::string>& tokens, std::int32_t& cha
     if (word.starts_with("MS=")) ms = ReadDouble(std::string_view(word).substr(3));
     for (std::int32_t m = 1; m <= 9; ++m)
       if (word == kSpinStates[m - 1]) multiplicity = m;
+  }
+}
+
+// Whether a keyword line names A0, in any case: the geometry's lengths are
+// in bohr. MOPAC parts its keywords at blanks alone, so "0SCF,A0" or "(A0)"
+// names none.
+bool NamesBohr(std::string_view line) {
+  for (std::size_t end = 0;;) {
+    const std::size_t begin = line.find_first_not_of(" \t", end);
+    if (begin == std::string_view::npos) return false;
+    end = std::min(line.find_first_of(" \t", begin), line.size());
+    if (Capitals(line.substr(begin, end - begin)) == "A0") return true;
   }
 }
 
@@ -373,7 +387,10 @@ void MolFile::ReadMopacInput(const std::vector<std::string>& lines) {
         --titleLines;
       }
     }
-    if (keywordLines != 0) ReadChargeAndSpin(tokens, Charge, spin, ms);
+    if (keywordLines != 0) {
+      ReadChargeAndSpin(tokens, Charge, spin, ms);
+      if (NamesBohr(lines[i])) Units.Length = kBohr;
+    }
     // An empty line ends the geometry once it has begun, and so does a line
     // of zeros, MOPAC's old end mark (a SADDLE job's second geometry follows
     // it); what follows (symmetry data, a second job) is not geometry.

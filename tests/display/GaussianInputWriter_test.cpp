@@ -201,6 +201,33 @@ TEST(Conversions, CartesianCoordinatesNamedByVariables) {
   EXPECT_EQ(converted.Atoms[3].BasePosition.z, drawn.Atoms[3].BasePosition.z);
 }
 
+// A0, a word of a MOPAC deck's keyword lines in any case: lengths in bohr,
+// drawn and converted in angstroms (a Cartesian geometry, a Z-matrix, both),
+// the third atom at a right angle; the tables keep the deck's numbers. MOPAC
+// parts its keywords at blanks alone and reads neither AU nor BOHR.
+TEST(Conversions, MopacDecksInBohr) {
+  const std::pair<std::string, double> headers[] = {
+      {"0SCF A0 PM7\nt\nc", 0.529177210903}, {"PM7 +\n\ta0 CHARGE=0\nt\nc", 0.529177210903},
+      {"PM7 &\na0\nt", 0.529177210903},     {"PM7 0SCF,A0 (A0) XA0 A0=1 AU BOHR\nt\nc", 1.0}, {"PM7\nA0\nA0", 1.0}};
+  for (const auto& [header, length] : headers) {
+    for (const char* geometry : {"H 0 0 0 0 0 0\nH 1.4 0 0 0 0 0\nH 1.4 0 1.4 0 0 0", "H\nH 1.4 1\nH 1.4 1 90 1",
+                                 "H\nH 1.4 1\nH 1.4 0 1.4 0 0 0 0 0 0"}) {
+      MolFile file = ParseText(MOPAC_INPUT, header + "\n" + geometry);
+      const auto& bonds = file.ZMatrixData.Bonds;
+      EXPECT_EQ(bonds.contains(1) ? bonds.at(1).Value : file.CartesianData.Positions.at(1).x, 1.4);
+      for (bool converted : {false, true}) {
+        SCOPED_TRACE(header + "\n" + geometry + (converted ? "\nconverted" : ""));
+        if (converted) file.ToGaussianInput();
+        MolGL model;
+        file.ToMolGL(model);
+        const auto at = [&](std::size_t i) { return model.Atoms.at(i).BasePosition; };
+        EXPECT_NEAR(VectorLength(at(1) - at(0)), 1.4 * length, 1e-10);
+        EXPECT_NEAR(VectorLength(at(2) - at(0)), 1.4 * std::sqrt(2.0) * length, 1e-10);
+      }
+    }
+  }
+}
+
 TEST(ToGaussianInput, ReadsBackAsTheSameAtoms) {
   if (!GaussianInputReaderPresent()) GTEST_SKIP() << "the Gaussian input reader yields no atoms yet";
   MolFile file = WaterZMatrixInput();
