@@ -3,8 +3,9 @@
 // Cartesian Gaussian input (no bonds), a TINKER XYZ file (every bond listed,
 // so the console's bond list is refilled) and a Z-matrix Gaussian input. The
 // key goes to the cell's open line edit, and the windows then take their
-// events (the grid repaints); keys alternate a digit and Backspace, so that
-// the cell's text stays as long. A key should take the same time at any size.
+// events (the grid repaints). Keys alternate a digit and Backspace, so that
+// the cell's text stays as long, or are digits that widen the cell's column
+// each time. A key should take the same time at any size.
 // Runs under Xvfb (xvfb-run -a -s "-screen 0 1280x1024x24") or on
 // QT_QPA_PLATFORM=offscreen.
 #include <benchmark/benchmark.h>
@@ -67,15 +68,21 @@ void Key(QLineEdit* editor, int key, const QString& text) {
   QCoreApplication::sendEvent(editor, &release);
 }
 
-// Args: molecule, atoms.
-void KeyInGridCell(benchmark::State& state) {
-  const auto kind = static_cast<Molecule>(state.range(0));
-  const int atoms = static_cast<int>(state.range(1));
+struct OpenCell {
+  StringGrid* Grid = nullptr;
+  int Column = 0;
+  QLineEdit* Editor = nullptr;  // null, with the error given to the state, when none opened
+};
+
+// The forms with molecule `kind` of `atoms` atoms opened, and the line edit
+// of a cell halfway down its grid (a distance, or an x coordinate) open, its
+// cursor at the end.
+OpenCell OpenMoleculeAndCell(benchmark::State& state, Molecule kind, int atoms) {
   int fileType = 0;
   const std::string path = Written(kind, atoms, fileType);
   if (path.empty()) {
     state.SkipWithError("no file to read");
-    return;
+    return {};
   }
   state.SetLabel(kMoleculeNames[kind]);
   CreateForms({QStringLiteral("quivera")});
@@ -84,24 +91,54 @@ void KeyInGridCell(benchmark::State& state) {
   const bool zmatrix = kind == kZMatrix;
   TFormMoleculeEdit* editor = FormMoleculeEdit;
   editor->PageControl->setCurrentWidget(zmatrix ? editor->TabSheetZMatrixData : editor->TabSheetCartesianData);
-  StringGrid* grid = zmatrix ? editor->StringGridZMatrixData : editor->StringGridCartesianData;
-  // A distance, or an x coordinate, halfway down.
-  QLineEdit* cell = OpenCellEditor(grid, zmatrix ? 4 : 3, atoms / 2);
-  if (!cell) {
+  OpenCell cell{zmatrix ? editor->StringGridZMatrixData : editor->StringGridCartesianData, zmatrix ? 4 : 3};
+  cell.Editor = OpenCellEditor(cell.Grid, cell.Column, atoms / 2);
+  if (!cell.Editor) {
     state.SkipWithError("no cell editor opened");
+    DestroyForms();
+    return cell;
+  }
+  cell.Editor->end(false);
+  // The edit's first key also keeps the molecule as it was, for a refusal
+  // to put back: typed before the clock runs.
+  Key(cell.Editor, Qt::Key_5, QStringLiteral("5"));
+  QCoreApplication::processEvents();
+  return cell;
+}
+
+// Keys that leave the column as wide as it was. Args: molecule, atoms.
+void KeyInGridCell(benchmark::State& state) {
+  const OpenCell cell =
+      OpenMoleculeAndCell(state, static_cast<Molecule>(state.range(0)), static_cast<int>(state.range(1)));
+  if (!cell.Editor) return;
+  bool digit = false;
+  for (auto _ : state) {
+    if (digit) Key(cell.Editor, Qt::Key_5, QStringLiteral("5"));
+    else Key(cell.Editor, Qt::Key_Backspace, QString());
+    digit = !digit;
+    QCoreApplication::processEvents();
+  }
+  DestroyForms();
+}
+
+// Digits typed into a cell as wide as its column: each key widens it.
+// Args: molecule, atoms.
+void WideningKeyInGridCell(benchmark::State& state) {
+  const OpenCell cell =
+      OpenMoleculeAndCell(state, static_cast<Molecule>(state.range(0)), static_cast<int>(state.range(1)));
+  if (!cell.Editor) return;
+  const int width = cell.Grid->ColWidth(cell.Column);
+  for (int key = 0; key < 100 && cell.Grid->ColWidth(cell.Column) == width; ++key) {
+    Key(cell.Editor, Qt::Key_5, QStringLiteral("5"));
+  }
+  QCoreApplication::processEvents();
+  if (cell.Grid->ColWidth(cell.Column) == width) {
+    state.SkipWithError("the column did not widen");
     DestroyForms();
     return;
   }
-  cell->end(false);
-  // The edit's first key also keeps the molecule as it was, for a refusal
-  // to put back: typed before the clock runs.
-  Key(cell, Qt::Key_5, QStringLiteral("5"));
-  QCoreApplication::processEvents();
-  bool digit = false;
   for (auto _ : state) {
-    if (digit) Key(cell, Qt::Key_5, QStringLiteral("5"));
-    else Key(cell, Qt::Key_Backspace, QString());
-    digit = !digit;
+    Key(cell.Editor, Qt::Key_5, QStringLiteral("5"));
     QCoreApplication::processEvents();
   }
   DestroyForms();
@@ -114,6 +151,7 @@ void Sizes(benchmark::internal::Benchmark* bench) {
 }
 
 BENCHMARK(KeyInGridCell)->Apply(Sizes)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WideningKeyInGridCell)->Apply(Sizes)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
