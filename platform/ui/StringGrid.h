@@ -52,8 +52,9 @@ class StringGrid : public QTableWidget {
   // the corner, the fixed rows (scrolled sideways with the grid) and the
   // fixed columns (scrolled up and down with it).
   QTableView* MakeHeadingView(bool hideFixedColumns, bool hideFixedRows);
-  // The heading views take the grid's row heights and column widths.
-  void FollowSizes();
+  // The heading views take the grid's default sizes, and the width of column
+  // `section` (Qt::Horizontal) or the height of row `section` (Qt::Vertical).
+  void FollowSize(Qt::Orientation orientation, int section);
   // The heading views cover the headers and take the grid's scroll position.
   void PlaceHeadingViews();
   int FixedWidth() const;
