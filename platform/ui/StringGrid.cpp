@@ -260,10 +260,19 @@ int StringGrid::ColWidth(int column) const {
 }
 
 int StringGrid::TextWidth(int column) const {
-  int widest = 0;
-  for (int row = 0; row < rowCount(); ++row) widest = std::max(widest, fontMetrics().horizontalAdvance(Cell(column, row)));
+  int width = 0;
+  for (int row = 0; row < rowCount(); ++row) width = std::max(width, CellTextWidth(column, row));
+  return width;
+}
+
+int StringGrid::CellTextWidth(int column, int row) const {
   // The inset before the text, a pixel clear of the grid line after it, the line.
-  return kTextInset + widest + 2;
+  return kTextInset + fontMetrics().horizontalAdvance(Cell(column, row)) + 2;
+}
+
+void StringGrid::WidenToCell(int column, int row) {
+  const int width = CellTextWidth(column, row);
+  if (width > ColWidth(column)) SetColWidth(column, width);
 }
 
 void StringGrid::EditBegins(const QModelIndex& cell) {

@@ -20,6 +20,11 @@ class StringGrid : public QTableWidget {
   int ColWidth(int column) const;
   // The least width that shows every text of `column`, its headings too, whole.
   int TextWidth(int column) const;
+  // The least width that shows the text of one cell whole.
+  int CellTextWidth(int column, int row) const;
+  // Widens `column` where the text of cell (column, row) does not show whole
+  // in it; never narrows it. Only that one text is measured.
+  void WidenToCell(int column, int row);
   // Rows removed or added; new rows get cells (fixed ones where the fixed
   // columns are), so that SetCell reaches them. Runs no handler.
   void SetRowCount(int rows);
