@@ -12,6 +12,8 @@ std::string AtomsOnOnePoint(int count);
 // An all-trans alkane chain of `count` atoms (CH2 units), as a Cartesian
 // Gaussian input; with `farAtom` one more carbon at x = 1e30.
 std::string AlkaneInput(int count, bool farAtom);
+// The same chain without the far atom as a TINKER XYZ file, every bond listed.
+std::string AlkaneTinker(int count);
 // A zigzag carbon chain of `count` atoms as a Gaussian Z-matrix whose
 // references are atom labels (C1, C2, ...).
 std::string ChainZMatrixInput(int count);

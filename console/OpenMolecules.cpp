@@ -14,7 +14,11 @@ void TFormMolecules::ActionOpenMoleculeExecute() {
   OpenDialogMolecule.Filter = QString::fromLatin1(MoleculeOpenFilter);
   if (!OpenDialogMolecule.Execute(this)) return;
   const std::string path = ToFileName(OpenDialogMolecule.FileName);
-  if (!PassesReadTest(path)) return;
+  std::string reason;
+  if (!PassesReadTest(path, &reason)) {
+    ShowMessage(this, CouldNotReadText(OpenDialogMolecule.FileName, reason));
+    return;
+  }
   const OpenChoice choice = ChoiceForFilter(OpenDialogMolecule.FilterIndex);
   switch (choice.Road) {
     case OpenRoad::Refused:

@@ -30,6 +30,7 @@ void TFormMoleculeEdit::ShowLabelInReferences(std::int32_t id, const std::string
       for (int row = 1; row < StringGridZMatrixData->rowCount(); ++row) {
         if (AtomIdOfCell(StringGridZMatrixData->Cell(0, row)) == atom) {
           StringGridZMatrixData->SetCell(column, row, QString::fromStdString(Cp932ToUtf8(label)));
+          StringGridZMatrixData->WidenToCell(column, row);
         }
       }
       RegenerateLine(static_cast<std::uint32_t>(atom), mopacToo);
@@ -98,6 +99,7 @@ void TFormMoleculeEdit::StringGridCartesianDataSetEditText(int column, int row, 
     const std::uint32_t number = TypedAtomicNumber(EditedMolFile.FileType, text, AtomicNumberFromLabel);
     atoms.AtomicNumbers[id] = number;
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
+    grid->WidenToCell(1, row);
     // A TINKER label stays the serial number, by which connections name
     // atoms; the element goes into the atom's name column.
     if (type != TINKER_XYZ) {

@@ -220,13 +220,13 @@ TFormMoleculeEdit::TFormMoleculeEdit(QWidget* parent) : QMainWindow(parent) {
   for (StringGrid* grid : {StringGridCartesianData, StringGridZMatrixData, StringGridZMatrixVariables}) {
     connect(grid, &StringGrid::editBegun, this, [this] { beforeEdit_.reset(); });
   }
-  // A typed text, or one a handler wrote (a new label among the Z-matrix
-  // references), may be wider than its column.
-  connect(StringGridCartesianData, &StringGrid::setEditText, this, [this] {
-    FitCartesianColumns();
-    FitZMatrixColumns();
-  });
-  connect(StringGridZMatrixData, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitZMatrixColumns);
+  // A typed text, as its handler left it, may be wider than its column. Only
+  // that cell is measured: measuring every row made each key of a big
+  // molecule take seconds. The handlers widen the columns of the other cells
+  // they write themselves.
+  for (StringGrid* grid : {StringGridCartesianData, StringGridZMatrixData}) {
+    connect(grid, &StringGrid::setEditText, grid, &StringGrid::WidenToCell);
+  }
   connect(StringGridZMatrixVariables, &StringGrid::setEditText, this, &TFormMoleculeEdit::FitVariableColumns);
   connect(SplitterZMatrix, &QSplitter::splitterMoved, this, &TFormMoleculeEdit::SplitterZMatrixMoved);
   connect(SplitterNormalModeDisplacements, &QSplitter::splitterMoved, this,

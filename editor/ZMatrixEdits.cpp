@@ -80,6 +80,7 @@ void TFormMoleculeEdit::StringGridZMatrixDataSetEditText(int column, int row, co
     atoms.AtomicNumbers[id] = number;
     atoms.Labels[id] = text;
     grid->SetCell(1, row, QString::fromStdString(FormatFloat("0", number)));
+    grid->WidenToCell(1, row);
     ShowLabelInReferences(id, text, true);
   } else if (hasEntry && (column == 3 || column == 5 || column == 7)) {
     const std::int32_t reference = ReferencedAtom(atoms, text);

@@ -32,6 +32,6 @@ const char* FileTypeName(int fileType) {
   }
 }
 
-bool PassesReadTest(const std::string& path) {
-  return IsReadableFile(path);
+bool PassesReadTest(const std::string& path, std::string* reason) {
+  return IsReadableFile(path, reason);
 }

@@ -39,5 +39,6 @@ std::optional<OpenChoice> ChoiceForArgument(std::string_view argument);
 const char* FileTypeName(int fileType);
 
 // True for an existing regular file that may be read; a directory, a device
-// or a missing file fails.
-bool PassesReadTest(const std::string& path);
+// or a missing file fails, and `reason`, when given, gets the system's words
+// for why.
+bool PassesReadTest(const std::string& path, std::string* reason = nullptr);

@@ -104,11 +104,16 @@ StringGrid::StringGrid(int columns, int rows, int fixedColumns, int fixedRows, Q
   if (fixedRows_ > 0 && fixedColumns_ > 0) corner_ = MakeHeadingView(false, false);
   for (int r = 0; r < fixedRows_; ++r) setRowHidden(r, true);
   for (int c = 0; c < fixedColumns_; ++c) setColumnHidden(c, true);
-  connect(horizontalHeader(), &QHeaderView::sectionResized, this, &StringGrid::FollowSizes);
-  connect(verticalHeader(), &QHeaderView::sectionResized, this, &StringGrid::FollowSizes);
+  // One section at a time: a column that typing widens costs the same
+  // however many rows the grid has.
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int column) { FollowSize(Qt::Horizontal, column); });
+  connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int row) { FollowSize(Qt::Vertical, row); });
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &StringGrid::PlaceHeadingViews);
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &StringGrid::PlaceHeadingViews);
-  FollowSizes();
+  // The heading views start with the grid's sizes.
+  for (int c = fixedColumns_; c < columnCount(); ++c) FollowSize(Qt::Horizontal, c);
+  for (int r = fixedRows_; r < rowCount(); ++r) FollowSize(Qt::Vertical, r);
 }
 
 QTableView* StringGrid::MakeHeadingView(bool hideFixedColumns, bool hideFixedRows) {
@@ -140,7 +145,7 @@ QTableView* StringGrid::MakeHeadingView(bool hideFixedColumns, bool hideFixedRow
   return view;
 }
 
-void StringGrid::FollowSizes() {
+void StringGrid::FollowSize(Qt::Orientation orientation, int section) {
   for (QTableView* view : {corner_, fixedRowView_, fixedColumnView_}) {
     if (!view) continue;
     // A new default resizes every row: only a changed one is passed on.
@@ -149,11 +154,10 @@ void StringGrid::FollowSizes() {
       if (own->defaultSectionSize() != grid->defaultSectionSize()) own->setDefaultSectionSize(grid->defaultSectionSize());
     }
   }
-  if (fixedRowView_) {
-    for (int c = fixedColumns_; c < columnCount(); ++c) fixedRowView_->setColumnWidth(c, columnWidth(c));
-  }
-  if (fixedColumnView_) {
-    for (int r = fixedRows_; r < rowCount(); ++r) fixedColumnView_->setRowHeight(r, rowHeight(r));
+  if (orientation == Qt::Horizontal) {
+    if (fixedRowView_ && section >= fixedColumns_) fixedRowView_->setColumnWidth(section, columnWidth(section));
+  } else if (fixedColumnView_ && section >= fixedRows_) {
+    fixedColumnView_->setRowHeight(section, rowHeight(section));
   }
   updateGeometries();
 }
@@ -256,10 +260,19 @@ int StringGrid::ColWidth(int column) const {
 }
 
 int StringGrid::TextWidth(int column) const {
-  int widest = 0;
-  for (int row = 0; row < rowCount(); ++row) widest = std::max(widest, fontMetrics().horizontalAdvance(Cell(column, row)));
+  int width = 0;
+  for (int row = 0; row < rowCount(); ++row) width = std::max(width, CellTextWidth(column, row));
+  return width;
+}
+
+int StringGrid::CellTextWidth(int column, int row) const {
   // The inset before the text, a pixel clear of the grid line after it, the line.
-  return kTextInset + widest + 2;
+  return kTextInset + fontMetrics().horizontalAdvance(Cell(column, row)) + 2;
+}
+
+void StringGrid::WidenToCell(int column, int row) {
+  const int width = CellTextWidth(column, row);
+  if (width > ColWidth(column)) SetColWidth(column, width);
 }
 
 void StringGrid::EditBegins(const QModelIndex& cell) {

@@ -20,6 +20,11 @@ class StringGrid : public QTableWidget {
   int ColWidth(int column) const;
   // The least width that shows every text of `column`, its headings too, whole.
   int TextWidth(int column) const;
+  // The least width that shows the text of one cell whole.
+  int CellTextWidth(int column, int row) const;
+  // Widens `column` where the text of cell (column, row) does not show whole
+  // in it; never narrows it. Only that one text is measured.
+  void WidenToCell(int column, int row);
   // Rows removed or added; new rows get cells (fixed ones where the fixed
   // columns are), so that SetCell reaches them. Runs no handler.
   void SetRowCount(int rows);
@@ -52,8 +57,9 @@ class StringGrid : public QTableWidget {
   // the corner, the fixed rows (scrolled sideways with the grid) and the
   // fixed columns (scrolled up and down with it).
   QTableView* MakeHeadingView(bool hideFixedColumns, bool hideFixedRows);
-  // The heading views take the grid's row heights and column widths.
-  void FollowSizes();
+  // The heading views take the grid's default sizes, and the width of column
+  // `section` (Qt::Horizontal) or the height of row `section` (Qt::Vertical).
+  void FollowSize(Qt::Orientation orientation, int section);
   // The heading views cover the headers and take the grid's scroll position.
   void PlaceHeadingViews();
   int FixedWidth() const;

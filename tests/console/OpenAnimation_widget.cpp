@@ -1,5 +1,8 @@
 // Opening animation files through the Open dialog's sixth filter and the
 // command line.
+#include <cerrno>
+#include <cstring>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -13,6 +16,7 @@
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
 #include "platform/ui/Chart.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/StringGrid.h"
 #include "tests/console/support/FormsFixture.h"
@@ -117,10 +121,12 @@ TEST_F(OpenAnimation, AnEmptyOrMissingProjectSelectsNothingAndStillTurnsAnimatio
   EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message)[0].Text,
             PathOf("empty.qva") + QStringLiteral("には表示できるフレームがありません。"));
 
-  // A missing file opens nothing through the dialog, and says nothing.
+  // A missing file opens nothing through the dialog, and says why.
   OpenThroughDialog(PathOf("missing.qva"), 6);
   EXPECT_EQ(FormMolecules->windowTitle(), QStringLiteral("Quivera: empty.qva"));
-  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message).size(), 1u);
+  ASSERT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message).size(), 2u);
+  EXPECT_EQ(dialogs.CallsOf(ScriptedDialogs::Kind::Message)[1].Text,
+            CouldNotReadText(PathOf("missing.qva"), std::strerror(ENOENT)));
 }
 
 TEST_F(OpenAnimation, AResetThatLeavesNoMoleculeEmptiesTheConsoleAndTheEditor) {

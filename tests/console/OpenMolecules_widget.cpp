@@ -1,17 +1,24 @@
 // Opening molecule files through the Open action and the command line.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <tuple>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QTabBar>
 
 #include "console/UnitMolecules.h"
 #include "display/view/UnitGL.h"
 #include "editor/UnitMoleculeEdit.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/ListView.h"
 #include "settings/UnitSetting.h"
 #include "tests/console/support/FormsFixture.h"
+#include "tests/support/StrictRun.h"
 
 namespace {
 
@@ -76,16 +83,36 @@ TEST_F(OpenMolecules, FilterThreeIsRefusedWithItsMessage) {
   EXPECT_EQ(messages[0].MessageButtons, Dialogs::Buttons::Ok);
 }
 
-TEST_F(OpenMolecules, MissingFilesFoldersAndCancelOpenNothing) {
+TEST_F(OpenMolecules, AFileThatCannotBeReadIsNamedWithTheSystemsReasonAndOpensNothing) {
   Start();
-  OpenThroughDialog(PathOf("missing.gjf"), 1);
   QDir(folder.path()).mkdir("folder.gjf");
-  OpenThroughDialog(PathOf("folder.gjf"), 1);
+  const QString pipe = PathOf("pipe.gjf"), locked = WriteFile("locked.gjf", CartesianInput);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0666), 0);
+  // Only the file's own bits keep the ordinary user out, not the folder's.
+  ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0755), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0), 0);
+  // The read test comes before the filter: the animation and refused filters are told the same.
+  const auto expectRefused = [&](const QString& path, int filter, const std::string& reason) {
+    dialogs.Calls.clear();
+    OpenThroughDialog(path, filter);
+    const auto messages = dialogs.CallsOf(ScriptedDialogs::Kind::Message);
+    ASSERT_EQ(messages.size(), 1u) << path.toStdString();
+    EXPECT_EQ(messages[0].Text, CouldNotReadText(path, reason));
+    EXPECT_EQ(messages[0].MessageButtons, Dialogs::Buttons::Ok);
+  };
+  expectRefused(PathOf("missing.gjf"), 1, std::strerror(ENOENT));
+  expectRefused(PathOf("folder.gjf"), 2, std::strerror(EISDIR));
+  expectRefused(pipe, 4, "Not a regular file");
+  expectRefused(pipe, 3, "Not a regular file");
+  expectRefused(pipe, 6, "Not a regular file");
+  AsOrdinaryUser([&] { expectRefused(locked, 5, std::strerror(EACCES)); });
+  EXPECT_FALSE(FormGL->AnimationMode);
+  dialogs.Calls.clear();
   dialogs.CancelFile();
   FormMolecules->ActionOpenMolecule->trigger();
+  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty()) << "cancel says nothing";
   EXPECT_TRUE(FormMolecules->MolFiles.empty());
   EXPECT_EQ(FormMolecules->ListViewMolecules->Count(), 0);
-  EXPECT_TRUE(dialogs.CallsOf(ScriptedDialogs::Kind::Message).empty());
 }
 
 TEST_F(OpenMolecules, EachOpenIsListedSelectedAndGivenToTheEditor) {

@@ -230,15 +230,19 @@ TEST(ToMolGL, BenchmarkMoleculesBondByDistanceAsEveryPairCompared) {
   } inputs[] = {{"alkane", GAUSSIAN_INPUT, AlkaneInput(1000, false), 999},
                 {"alkane and a far atom", GAUSSIAN_INPUT, AlkaneInput(1000, true), 999},
                 {"Z-matrix chain", GAUSSIAN_INPUT, ChainZMatrixInput(3000), 2999},
-                {"MOPAC chain", MOPAC_INPUT, ChainMopacInput(3000), 2999}};
+                {"MOPAC chain", MOPAC_INPUT, ChainMopacInput(3000), 2999},
+                {"TINKER alkane", TINKER_XYZ, AlkaneTinker(1000), 999}};
   for (const auto& input : inputs) {
     SCOPED_TRACE(input.name);
     MolFile file = ParseText(input.type, input.text);
     MolGL model;
     file.ToMolGL(model);
+    const auto expected = EveryPairWithinReach(model);
+    if (input.type == TINKER_XYZ) {
+      EXPECT_EQ(BondIds(model), expected) << "the TINKER file lists the same bonds";
+    }
     model.Bonds.clear();
     model.AutoBond();
-    const auto expected = EveryPairWithinReach(model);
     EXPECT_EQ(expected.size(), input.bonds);
     EXPECT_EQ(BondIds(model), expected);
   }
