@@ -13,28 +13,41 @@
 
 namespace {
 
-// "3: C1": the atom's id + 1 and its label as the file keeps it.
-QString AtomText(const MolFile& file, const Atom& atom) {
-  QString text = QString::fromStdString(FormatFloat("0", atom.Id + 1)) + QStringLiteral(": ");
-  const auto label = file.AtomIds.Labels.find(atom.Id);
-  if (label != file.AtomIds.Labels.end()) text += QString::fromStdString(Cp932ToUtf8(label->second));
-  return text;
+// "3: C1": the atom's id + 1 and its label as the file keeps it; nothing for
+// an end outside the model.
+QString AtomText(const std::pair<std::int32_t, std::string>& end) {
+  if (end.first < 0) return QString();
+  return QString::fromStdString(FormatFloat("0", end.first + 1)) + QStringLiteral(": ") +
+         QString::fromStdString(Cp932ToUtf8(end.second));
 }
 
 }  // namespace
 
 void TFormMolecules::RefreshBondList() {
-  ListViewBonds->Clear();
-  if (!SelectedMolFile || !SelectedMolGL) return;
-  const std::vector<Atom>& atoms = SelectedMolGL->Atoms;
-  for (std::size_t k = 0; k < SelectedMolGL->Bonds.size(); ++k) {
-    const Bond& bond = SelectedMolGL->Bonds[k];
-    QStringList ends;
-    for (std::size_t end : {bond.Atom1, bond.Atom2})
-      ends << (end < atoms.size() ? AtomText(*SelectedMolFile, atoms[end]) : QString());
-    ListViewBonds->AddItem(QString::fromStdString(FormatFloat("0", static_cast<double>(k + 1))), IMAGE_BOND,
-                           ends);
+  std::vector<std::pair<std::int32_t, std::string>> ends;
+  if (SelectedMolFile && SelectedMolGL) {
+    const std::vector<Atom>& atoms = SelectedMolGL->Atoms;
+    const auto& labels = SelectedMolFile->AtomIds.Labels;
+    ends.reserve(2 * SelectedMolGL->Bonds.size());
+    for (const Bond& bond : SelectedMolGL->Bonds) {
+      for (std::size_t end : {bond.Atom1, bond.Atom2}) {
+        if (end >= atoms.size()) {
+          ends.emplace_back(-1, std::string());
+          continue;
+        }
+        const auto label = labels.find(atoms[end].Id);
+        ends.emplace_back(atoms[end].Id, label == labels.end() ? std::string() : label->second);
+      }
+    }
   }
+  // The same rows stay as they are, with their selection.
+  if (ends == bondEndsShown_ && static_cast<std::size_t>(ListViewBonds->Count()) * 2 == ends.size())
+    return;
+  ListViewBonds->Clear();
+  bondEndsShown_ = std::move(ends);
+  for (std::size_t k = 0; 2 * k < bondEndsShown_.size(); ++k)
+    ListViewBonds->AddItem(QString::fromStdString(FormatFloat("0", static_cast<double>(k + 1))), IMAGE_BOND,
+                           {AtomText(bondEndsShown_[2 * k]), AtomText(bondEndsShown_[2 * k + 1])});
 }
 
 void TFormMolecules::PanelBondAutoButtonMouseUp() {

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QMainWindow>
@@ -270,6 +271,12 @@ class TFormMolecules : public QMainWindow {
   // Saving: writes the selected molecule's text to `path` and takes it as the
   // molecule's path, or says that it could not.
   void SaveSelectedText(const std::string& path);
+
+  // The id and label of the atom at each end of each bond the list shows,
+  // two per row (id -1 for an end outside the model). The editor refreshes
+  // the list on every key; refilling it with the same rows measured every
+  // row's text, seconds for a big molecule.
+  std::vector<std::pair<std::int32_t, std::string>> bondEndsShown_;
 
   void BuildActions();
   void BuildAnimationPanel();

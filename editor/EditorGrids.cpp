@@ -138,7 +138,9 @@ void TFormMoleculeEdit::ShowNamedCoordinates() {
   StringGrid* grid = StringGridCartesianData;
   for (int row = 1; row < grid->rowCount(); ++row) {
     const int id = AtomIdOfCell(grid->Cell(0, row));
-    if (cartesian.Names.contains(id)) ShowCoordinates(grid, row, cartesian.Positions.at(id));
+    if (!cartesian.Names.contains(id)) continue;
+    ShowCoordinates(grid, row, cartesian.Positions.at(id));
+    for (int column = 3; column <= 5; ++column) grid->WidenToCell(column, row);
   }
 }
 
