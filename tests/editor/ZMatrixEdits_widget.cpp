@@ -121,19 +121,19 @@ TEST_F(ZMatrixEdits, AVariablesValueReachesEveryEntryThatUsesItAndItsOwnLine) {
   EXPECT_EQ(SelectedFile().Lines.at(10), "R 1.5e-1");
 }
 
-// Coordinates that name a variable follow it in the view and the grid, and
-// Convert to Cartesian writes their numbers.
+// Coordinates that name a variable follow it in the view and the grid, but
+// not once an edit has written the atom's numbers; Convert to Cartesian
+// writes the others' numbers.
 TEST_F(ZMatrixEdits, CartesianCoordinatesThatNameAVariable) {
-  OpenText("#p\n\nt\n\n0 1\nIr 0 0.0 0.0 0.0\nCL 0 -V1 0.0 0.0\n\nV1 2.4\n");
+  OpenText("#p\n\nt\n\n0 1\nCL 0 -V1 0.0 0.0\nCL 0 V1 0.0 0.0\n\nV1 2.4\n");
   StringGrid* cartesian = FormMoleculeEdit->StringGridCartesianData;
-  EXPECT_EQ(cartesian->Cell(3, 2), QStringLiteral("-2.400000"));
+  TypeIntoCell(cartesian, 4, 2, QStringLiteral("1.5"));
   TypeIntoCell(Variables(), 1, 1, QStringLiteral("3"));
-  EXPECT_EQ(SelectedModel().Atoms.at(1).BasePosition.x, -3.0);
-  EXPECT_EQ(cartesian->Cell(3, 2), QStringLiteral("-3.000000"));
-  ASSERT_TRUE(FormMoleculeEdit->CoordinateConvertToXYZ->isEnabled());
+  EXPECT_EQ(SelectedModel().Atoms.at(0).BasePosition.x, -3.0);
+  EXPECT_EQ(SelectedModel().Atoms.at(1).BasePosition.x, 2.4);
+  EXPECT_EQ(cartesian->Cell(3, 1), QStringLiteral("-3.000000"));
   FormMoleculeEdit->CoordinateConvertToXYZ->trigger();
-  EXPECT_EQ(SelectedFile().Lines.at(6), "CL  0  -3.00000000000  0.00000000000  0.00000000000");
-  EXPECT_FALSE(FormMoleculeEdit->CoordinateConvertToXYZ->isEnabled());
+  EXPECT_EQ(SelectedFile().Lines.at(5), "CL  0  -3.00000000000  0.00000000000  0.00000000000");
 }
 
 TEST_F(ZMatrixEdits, AnEditedVariableIsSavedInItsOwnLineAlone) {
