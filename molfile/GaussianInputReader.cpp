@@ -304,8 +304,7 @@ AtomLine GaussianInputReader::ClassifyAtomLine(const std::vector<std::string>& t
 bool GaussianInputReader::TranslationNamesAValue(const std::vector<std::string>& tokens) const {
   const AtomLine form = ClassifyAtomLine(tokens);
   if (form == AtomLine::Ignored) return false;
-  const bool zmatrix = form == AtomLine::ZMatrix;
-  const std::size_t first = form == AtomLine::FrozenCartesian ? 2 : zmatrix ? 2 : 1, step = zmatrix ? 2 : 1;
+  const std::size_t first = form == AtomLine::Cartesian ? 1 : 2, step = form == AtomLine::ZMatrix ? 2 : 1;
   for (std::size_t k = 0, at = first; k < 3 && at < tokens.size(); ++k, at += step)
     if (IsNameText(tokens[at])) return true;
   return false;
